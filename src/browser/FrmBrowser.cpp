@@ -1,0 +1,118 @@
+#include "FrmBrowser.h"
+
+#include "platform/ErrorTrap.h"
+#include "platform/Runtime.h"
+#include "ui/Maker.h"
+
+#include <algorithm>
+
+namespace browser {
+
+using namespace platform;
+
+frmBrowser::frmBrowser(Runtime& runtime)
+    : Form(runtime, "frmBrowser"), BrowserControls(static_cast<Form&>(*this))
+{
+    brwWebBrowser.onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
+    cboAddress.onClick = [this] { cboAddress_Click(); };
+    cboAddress.onKeyPress = [this](std::int16_t& key) { cboAddress_KeyPress(key); };
+    timTimer.onTimer = [this] { timTimer_Timer(); };
+    tbToolBar.onButtonClick = [this](const ToolbarButton& button) { tbToolBar_ButtonClick(button); };
+}
+
+void frmBrowser::layout() { layoutBrowser(style()); }
+
+void frmBrowser::Form_Load()
+{
+    resumeNext([&] { show(); });
+    resumeNext([&] { tbToolBar.refresh(); });
+    resumeNext([&] { Form_Resize(); });
+    resumeNext([&] { cboAddress.move(50, lblAddress.top() + lblAddress.height() + 15); });
+    resumeNext([&] { StartingAddress = runtime().appPath() + "\\GameInstructions.htm"; });
+    if (StartingAddress.size() < 1)
+        return;
+    resumeNext([&] { cboAddress.setText(StartingAddress); });
+    resumeNext([&] { cboAddress.addItem(cboAddress.text()); });
+    resumeNext([&] { cboAddress.addItem(ui::maker::WebAddress); });
+    resumeNext([&] { timTimer.setEnabled(true); });
+    resumeNext([&] { brwWebBrowser.navigate(StartingAddress); });
+}
+
+void frmBrowser::Form_Resize()
+{
+    // A window smaller than the margins (minimised, or dragged tiny) gives zero, not
+    // a negative size.
+    const float width = std::max(0.0f, scaleWidth() - 100);
+    cboAddress.setWidth(width);
+    brwWebBrowser.setWidth(width);
+    brwWebBrowser.setHeight(std::max(0.0f, scaleHeight() - (picAddress.top() + picAddress.height()) - 100));
+}
+
+void frmBrowser::brwWebBrowser_DownloadComplete()
+{
+    resumeNext([&] { setCaption(brwWebBrowser.locationName()); });
+}
+
+void frmBrowser::cboAddress_Click()
+{
+    if (blnListUpdating != False)
+        return;
+    timTimer.setEnabled(true);
+    brwWebBrowser.navigate(cboAddress.text());
+}
+
+void frmBrowser::cboAddress_KeyPress(std::int16_t& keyAscii)
+{
+    if (keyAscii == 13)
+        resumeNext([&] { cboAddress_Click(); });
+}
+
+void frmBrowser::timTimer_Timer()
+{
+    if (brwWebBrowser.busy()) {
+        setCaption("Working...");
+    } else {
+        timTimer.setEnabled(false);
+        setCaption(brwWebBrowser.locationName());
+    }
+}
+
+void frmBrowser::tbToolBar_ButtonClick(const ToolbarButton& button)
+{
+    resumeNext([&] { timTimer.setEnabled(true); });
+    const std::string& key = button.key;
+    if (key == "Back") {
+        resumeNext([&] { brwWebBrowser.goBack(); });
+    } else if (key == "Forward") {
+        resumeNext([&] { brwWebBrowser.goForward(); });
+    } else if (key == "Refresh") {
+        resumeNext([&] { brwWebBrowser.refresh(); });
+    } else if (key == "Home") {
+        resumeNext([&] { brwWebBrowser.navigate(StartingAddress); });
+    } else if (key == "Stop") {
+        resumeNext([&] { timTimer.setEnabled(false); });
+        resumeNext([&] { brwWebBrowser.stop(); });
+        resumeNext([&] { setCaption(brwWebBrowser.locationName()); });
+    }
+}
+
+void frmBrowser::UpdateAddressList(const std::string&)
+{
+    setCaption(brwWebBrowser.locationName());
+    const std::string url = brwWebBrowser.locationUrl();
+    const auto& items = cboAddress.items();
+    int found = -1;
+    for (int i = 0; i < static_cast<int>(items.size()); ++i)
+        if (items[static_cast<std::size_t>(i)] == url) {
+            found = i;
+            break;
+        }
+    blnListUpdating = True;
+    if (found >= 0)
+        cboAddress.removeItem(found);
+    cboAddress.insertItem(url, 0);
+    cboAddress.setListIndex(0);
+    blnListUpdating = False;
+}
+
+} // namespace browser

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Form.h"
+#include "ui/BrowserControls.h"
+
+#include <string>
+
+namespace browser {
+
+// The help browser: opens the game instructions and lets the player move about.
+class frmBrowser : public platform::Form, public ui::BrowserControls {
+public:
+    explicit frmBrowser(platform::Runtime& runtime);
+
+    void Form_Load() override;
+    void Form_Resize() override;
+    void brwWebBrowser_DownloadComplete();
+    void cboAddress_Click();
+    void cboAddress_KeyPress(std::int16_t& keyAscii);
+    void timTimer_Timer();
+    void tbToolBar_ButtonClick(const platform::ToolbarButton& button);
+
+    std::string StartingAddress;
+
+    // Puts the page on display at the top of the address list. Nothing calls it, so
+    // the list keeps the two entries it gets at load.
+    void UpdateAddressList(const std::string& address);
+    bool listUpdating() const { return blnListUpdating != platform::False; }
+
+protected:
+    void layout() override;
+
+private:
+    platform::Bool16 blnListUpdating = platform::False;
+};
+
+} // namespace browser

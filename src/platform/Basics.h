@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// Colours are 0xBBGGRR. A value with the high bit set names an entry of the
+// system colour table (0x80000012 is entry 18, button text).
+using Color = std::uint32_t;
+
+namespace colors {
+inline constexpr Color Black = 0x000000;
+inline constexpr Color White = 0xFFFFFF;
+inline constexpr Color Red = 0x0000FF;
+inline constexpr Color WindowBackground = 0x80000005;
+inline constexpr Color WindowText = 0x80000008;
+inline constexpr Color ButtonFace = 0x8000000F;
+inline constexpr Color ButtonText = 0x80000012;
+inline constexpr Color Highlight3D = 0x80000014;
+} // namespace colors
+
+constexpr bool isSystemColor(Color c) { return (c & 0x80000000u) != 0; }
+constexpr int systemColorIndex(Color c) { return static_cast<int>(c & 0xFFu); }
+constexpr int redOf(Color c) { return static_cast<int>(c & 0xFFu); }
+constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFFu); }
+constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFFu); }
+
+// Geometry is kept in twips, in single precision: 15 twips are one pixel at 96 dpi.
+using Twips = float;
+inline constexpr float TwipsPerPixel = 15.0f;
+
+// An error raised by the game's own arithmetic. No handler traps it; the event
+// dispatcher reports it and abandons the handler that raised it.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const std::string& what) : std::runtime_error(what), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+class OverflowError : public RuntimeError {
+public:
+    explicit OverflowError(const std::string& what) : RuntimeError(6, what) {}
+};
+
+// Thrown out of a handler when the program has ended underneath it (for instance
+// while it waited on a message box); the dispatcher swallows it.
+struct ProgramEnded {};
+
+// A 16-bit signed integer whose arithmetic never wraps: a result outside
+// -32768..32767 raises OverflowError before anything is stored.
+class Int16 {
+public:
+    constexpr Int16() = default;
+    constexpr Int16(int v) : value_(check(v)) {} // NOLINT: converts like the 16-bit counters it models
+
+    constexpr operator int() const { return value_; } // NOLINT
+    constexpr std::int16_t raw() const { return value_; }
+
+    friend constexpr Int16 operator+(Int16 a, int b) { return Int16(int(a.value_) + b); }
+    friend constexpr Int16 operator-(Int16 a, int b) { return Int16(int(a.value_) - b); }
+
+private:
+    static constexpr std::int16_t check(int v)
+    {
+        if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
+            throw OverflowError("Overflow: " + std::to_string(v) + " does not fit a 16-bit integer");
+        return static_cast<std::int16_t>(v);
+    }
+    std::int16_t value_ = 0;
+};
+
+// Booleans of the game state hold -1 (true) and 0 (false) and nothing else.
+using Bool16 = std::int16_t;
+inline constexpr Bool16 True = -1;
+inline constexpr Bool16 False = 0;
+
+struct Font {
+    std::string name = "MS Sans Serif";
+    float sizePt = 8.0f;
+    bool bold = false;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+} // namespace platform

@@ -1,0 +1,254 @@
+#pragma once
+
+#include "Basics.h"
+#include "Peers.h"
+#include "Picture.h"
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Form;
+
+enum class ControlKind { CommandButton, Label, TextBox, PictureBox, Shape, Timer, Browser, ComboBox, Toolbar, ImageList };
+enum class Alignment { Left, Right, Center };
+enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
+
+// Settings fixed by a window's layout; they do not change at run time.
+struct ControlStyle {
+    Alignment alignment = Alignment::Left;
+    bool transparent = false;   // a caption drawn without its back colour
+    bool border = true;         // a border round a text box or picture box
+    bool flat = false;          // flat look instead of the 3-D one
+    bool graphical = false;     // a button that shows its back colour and picture
+    bool tabStop = true;
+    int tabIndex = 0;
+    bool wordWrap = false;
+    bool autoSize = false;
+    ShapeKind shape = ShapeKind::Rectangle;
+    int fillStyle = 1;          // shapes: 0 solid, 1 transparent
+    int borderStyle = 1;        // shapes: 0 no outline, 1 solid
+    Color fillColor = colors::Black;
+    bool alignTop = false;      // kept at the top edge, spanning the container's width
+    int zOrder = 0;             // place in the stacking order of its container, 0 on top
+    std::string tag;
+};
+
+enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+
+// A control of a window: its properties, as the platform layer keeps them, and its
+// events. Setting a property updates the native peer, if the window is loaded.
+class Control {
+public:
+    Control(Form& form, ControlKind kind, std::string name, int index = -1);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    Form& form() const { return form_; }
+    ControlKind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    int index() const { return index_; }
+    Control* container() const { return container_; }
+
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float width() const { return width_; }
+    float height() const { return height_; }
+    void move(float left, float top);
+    void setWidth(float width);
+    void setHeight(float height);
+    void setGeometry(float left, float top, float width, float height);
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color color);
+    Color foreColor() const { return foreColor_; }
+    void setForeColor(Color color);
+    const Picture& picture() const { return picture_; }
+    void setPicture(Picture picture);
+    bool enabled() const { return enabled_; }
+    virtual void setEnabled(bool enabled);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    const Font& font() const { return font_; }
+    void setFont(Font font);
+    void setFocus();
+
+    ControlStyle& style() { return style_; }
+    const ControlStyle& style() const { return style_; }
+    void setContainer(Control* container) { container_ = container; }
+
+    // Event handlers, set by the window that owns the control.
+    std::function<void()> onClick;
+    std::function<void(MouseButton)> onMouseDown;
+    std::function<void(MouseButton)> onMouseUp;
+    std::function<void(std::int16_t& keyAscii)> onKeyPress;
+
+    // Entry points for the user's input, raised by the native peer (or by a test).
+    // Input reaches a handler only on a loaded, visible and enabled control and
+    // never while a modal message box is open.
+    void raiseClick();
+    void raiseMouseDown(MouseButton button = MouseButton::Left);
+    void raiseMouseUp(MouseButton button = MouseButton::Left);
+    void raiseKeyPress(std::int16_t keyAscii);
+
+    // Called by the form when it loads and unloads.
+    virtual void attach(ControlPeer* peer);
+    virtual void detach();
+    ControlPeer* peer() const { return peer_; }
+
+protected:
+    void notify(Property property);
+    bool acceptsInput() const;
+
+private:
+    Form& form_;
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    Control* container_ = nullptr;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::string caption_;
+    std::string text_;
+    Color backColor_ = colors::ButtonFace;
+    Color foreColor_ = colors::ButtonText;
+    Picture picture_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    Font font_;
+    ControlStyle style_;
+    ControlPeer* peer_ = nullptr;
+};
+
+// Controls of one kind sharing their handlers, indexed from 0.
+template <typename T>
+class ControlArray {
+public:
+    ControlArray(Form& form, ControlKind kind, const std::string& name, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            items_.push_back(std::make_unique<T>(form, kind, name, i));
+    }
+    T& operator[](int index) { return *items_.at(static_cast<std::size_t>(index)); }
+    const T& operator[](int index) const { return *items_.at(static_cast<std::size_t>(index)); }
+    int count() const { return static_cast<int>(items_.size()); }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+};
+
+// A timer with an interval in milliseconds. An interval of 0 never ticks; setting
+// the interval, or enabling a stopped timer, starts the count afresh.
+class Timer : public Control {
+public:
+    Timer(Form& form, std::string name);
+    ~Timer() override;
+
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    void setEnabled(bool enabled) override;
+
+    std::function<void()> onTimer;
+
+    // Raised by the timer peer at each tick; delivered on the UI thread and never
+    // inside another handler.
+    void raiseTick();
+    bool ticking() const { return loaded_ && enabled() && interval_ > 0; }
+
+    void attachTimer(std::unique_ptr<TimerPeer> peer);
+    void detach() override;
+
+private:
+    void rearm();
+    int interval_ = 0;
+    bool loaded_ = false;
+    bool tickPending_ = false;
+    std::unique_ptr<TimerPeer> timerPeer_;
+};
+
+enum class BrowserRole { MediaPlayer, Document };
+
+// A browser control. Its peer does the loading; the control forwards requests and
+// reports completion through onDownloadComplete.
+class Browser : public Control {
+public:
+    Browser(Form& form, std::string name, BrowserRole role);
+    ~Browser() override;
+
+    BrowserRole role() const { return role_; }
+    void navigate(const std::string& address);
+    void navigate2(const std::string& target) { navigate(target); }
+    void goBack();
+    void goForward();
+    void refresh();
+    void stop();
+    bool busy() const;
+    std::string locationName() const;
+    std::string locationUrl() const;
+
+    std::function<void()> onDownloadComplete;
+    void raiseDownloadComplete();
+
+    void attachBrowser(std::unique_ptr<BrowserPeer> peer);
+    BrowserPeer* browserPeer() const { return browserPeer_.get(); }
+    void detach() override;
+
+private:
+    BrowserPeer& requirePeer() const;
+    BrowserRole role_;
+    std::unique_ptr<BrowserPeer> browserPeer_;
+};
+
+// An editable text with a drop-down list.
+class ComboBox : public Control {
+public:
+    ComboBox(Form& form, std::string name);
+    const std::vector<std::string>& items() const { return items_; }
+    void addItem(std::string item);
+    void removeItem(int index);
+    void insertItem(std::string item, int index);
+    void clear();
+    int listIndex() const { return listIndex_; }
+    // Chooses an entry: the text becomes the entry and the Click event runs.
+    void raiseChoose(int index);
+    void setListIndex(int index);
+
+private:
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+};
+
+struct ToolbarButton {
+    std::string key;
+    std::string toolTip;
+    int image = 0; // 1-based index in the image list
+};
+
+class Toolbar : public Control {
+public:
+    Toolbar(Form& form, std::string name);
+    std::vector<ToolbarButton>& buttons() { return buttons_; }
+    const std::vector<ToolbarButton>& buttons() const { return buttons_; }
+    std::vector<Picture>& images() { return images_; }
+    const std::vector<Picture>& images() const { return images_; }
+    int refreshCount() const { return refreshCount_; }
+    void refresh();
+
+    std::function<void(const ToolbarButton&)> onButtonClick;
+    void raiseButtonClick(int position);
+
+private:
+    std::vector<ToolbarButton> buttons_;
+    std::vector<Picture> images_;
+    int refreshCount_ = 0;
+};
+
+} // namespace platform

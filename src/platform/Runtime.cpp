@@ -1,0 +1,115 @@
+#include "Runtime.h"
+
+#include "Basics.h"
+#include "Form.h"
+
+#include <algorithm>
+
+namespace platform {
+
+Runtime::Runtime(Platform& platform) : platform_(platform), random_(platform.clockSeed()) {}
+
+void Runtime::msgBox(const std::string& text, const std::string& title)
+{
+    if (ended_)
+        throw ProgramEnded{};
+    ++modalDepth_;
+    try {
+        platform_.messageBox(text, title);
+    } catch (...) {
+        --modalDepth_;
+        throw;
+    }
+    --modalDepth_;
+    if (ended_)
+        throw ProgramEnded{};
+}
+
+void Runtime::end()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    deferred_.clear();
+    // Unload the newest window first; each unload removes itself from the list.
+    while (!loadedForms_.empty())
+        loadedForms_.back()->unload();
+    platform_.quit();
+}
+
+void Runtime::run(const std::function<void()>& handler)
+{
+    ++depth_;
+    try {
+        handler();
+    } catch (const ProgramEnded&) {
+    } catch (const RuntimeError& error) {
+        reportedErrors_.push_back(error.what());
+        if (!ended_) {
+            try {
+                msgBox(std::string("Run-time error '") + std::to_string(error.number()) + "':\n\n" + error.what(),
+                       "Glimmerkin");
+            } catch (const ProgramEnded&) {
+            }
+        }
+    }
+    --depth_;
+    if (depth_ == 0)
+        drainDeferred();
+}
+
+void Runtime::drainDeferred()
+{
+    if (draining_)
+        return;
+    draining_ = true;
+    while (!deferred_.empty() && !ended_) {
+        auto next = std::move(deferred_.front());
+        deferred_.pop_front();
+        run(next);
+    }
+    draining_ = false;
+}
+
+void Runtime::dispatchInput(const std::function<void()>& handler)
+{
+    if (ended_ || depth_ > 0)
+        return;
+    run(handler);
+}
+
+void Runtime::dispatchNotification(const std::function<void()>& handler)
+{
+    if (ended_)
+        return;
+    if (depth_ > 0) {
+        deferred_.push_back(handler);
+        return;
+    }
+    run(handler);
+}
+
+void Runtime::dispatchClose(const std::function<void()>& handler)
+{
+    if (ended_)
+        return;
+    run(handler);
+}
+
+void Runtime::formLoaded(Form& form)
+{
+    if (std::find(loadedForms_.begin(), loadedForms_.end(), &form) == loadedForms_.end())
+        loadedForms_.push_back(&form);
+}
+
+void Runtime::formUnloaded(Form& form)
+{
+    std::erase(loadedForms_, &form);
+    if (loadedForms_.empty() && !ended_) {
+        ended_ = true;
+        deferred_.clear();
+        platform_.quit();
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Control.h"
+#include "platform/Form.h"
+
+namespace ui {
+
+// The controls of the help browser window, in the stacking order of the layout.
+class BrowserControls {
+public:
+    explicit BrowserControls(platform::Form& form);
+
+    platform::Toolbar tbToolBar;
+    platform::Browser brwWebBrowser;
+    platform::Timer timTimer;
+    platform::Control picAddress;
+    platform::ComboBox cboAddress;
+    platform::Control lblAddress;
+
+protected:
+    void layoutBrowser(platform::FormStyle& window);
+};
+
+} // namespace ui
