@@ -1,0 +1,90 @@
+#include "QtComboBox.h"
+
+#include "QtConvert.h"
+#include "QtPeerSupport.h"
+#include "platform/Control.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace qtplatform {
+
+using platform::Property;
+
+QtComboBox::QtComboBox(platform::ComboBox& control, QWidget* parent) : QComboBox(parent), control_(control)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    applyAll(this, control_);
+    reloadItems();
+    lineEdit()->installEventFilter(this);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        updating_ = true;
+        control_.setText(toStdString(text));
+        updating_ = false;
+    });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (!updating_)
+            control_.raiseChoose(index);
+    });
+    control_.attach(this);
+}
+
+void QtComboBox::reloadItems()
+{
+    updating_ = true;
+    clear();
+    for (const std::string& item : control_.items())
+        addItem(toQString(item));
+    setCurrentIndex(-1);
+    setEditText(toQString(control_.text()));
+    updating_ = false;
+}
+
+void QtComboBox::propertyChanged(Property property)
+{
+    if (applyCommon(this, control_, property))
+        return;
+    switch (property) {
+    case Property::ListItems: reloadItems(); break;
+    case Property::Text:
+        if (!updating_) {
+            updating_ = true;
+            setEditText(toQString(control_.text()));
+            updating_ = false;
+        }
+        break;
+    case Property::Font: setFont(toQFont(control_.font())); break;
+    default: break;
+    }
+}
+
+bool QtComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        std::int16_t ascii = 0;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            ascii = 13;
+        else if (key->text().size() == 1 && key->text().at(0).unicode() < 128)
+            ascii = static_cast<std::int16_t>(key->text().at(0).unicode());
+        if (ascii == 13) {
+            // Enter opens the text; the list is not changed by it.
+            QPointer<QtComboBox> self(this);
+            control_.raiseKeyPress(ascii);
+            return true;
+        }
+        if (ascii != 0) {
+            // The key still goes into the text: the handler leaves it unchanged.
+            const bool handled = QComboBox::eventFilter(watched, event);
+            control_.raiseKeyPress(ascii);
+            return handled;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+} // namespace qtplatform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Peers.h"
+
+#include <QComboBox>
+
+namespace platform {
+class ComboBox;
+}
+
+namespace qtplatform {
+
+// An editable text with a drop-down list. Choosing an entry raises Click; every key
+// typed into the text raises KeyPress, Enter as 13.
+class QtComboBox : public QComboBox, public platform::ControlPeer {
+public:
+    QtComboBox(platform::ComboBox& control, QWidget* parent);
+    void propertyChanged(platform::Property property) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void reloadItems();
+    platform::ComboBox& control_;
+    bool updating_ = false;
+};
+
+} // namespace qtplatform

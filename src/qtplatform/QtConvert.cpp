@@ -1,0 +1,98 @@
+#include "QtConvert.h"
+
+#include <QApplication>
+#include <QCache>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+namespace qtplatform {
+
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / platform::TwipsPerPixel)); }
+
+float toTwips(int pixels) { return static_cast<float>(pixels) * platform::TwipsPerPixel; }
+
+QColor toQColor(platform::Color color, const QPalette& palette)
+{
+    if (platform::isSystemColor(color)) {
+        switch (platform::systemColorIndex(color)) {
+        case 5: return palette.color(QPalette::Active, QPalette::Base);
+        case 8: return palette.color(QPalette::Active, QPalette::Text);
+        case 15: return palette.color(QPalette::Active, QPalette::Button);
+        case 18: return palette.color(QPalette::Active, QPalette::ButtonText);
+        case 20: return palette.color(QPalette::Active, QPalette::Light);
+        case 16: return palette.color(QPalette::Active, QPalette::Dark);
+        case 13: return palette.color(QPalette::Active, QPalette::Highlight);
+        case 14: return palette.color(QPalette::Active, QPalette::HighlightedText);
+        default: return palette.color(QPalette::Active, QPalette::Window);
+        }
+    }
+    return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
+}
+
+QColor toQColor(platform::Color color) { return toQColor(color, QApplication::palette()); }
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+std::string toStdString(const QString& text) { return text.toStdString(); }
+
+QFont toQFont(const platform::Font& font)
+{
+    QFont result;
+    if (font.name == "Times New Roman")
+        result.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});
+    else
+        result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("sans-serif")});
+    result.setPointSizeF(font.sizePt);
+    result.setBold(font.bold);
+    result.setStyleStrategy(QFont::PreferAntialias);
+    return result;
+}
+
+QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
+{
+    return renderPicture(picture, QSize(picture.widthPx(), picture.heightPx()), devicePixelRatio);
+}
+
+QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    if (picture.isNull() || logicalSize.isEmpty())
+        return {};
+    static QCache<QString, QPixmap> cache(64);
+    const QString key = QStringLiteral("%1|%2x%3|%4|%5")
+                            .arg(toQString(picture.resource()))
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(devicePixelRatio)
+                            .arg(picture.maskColor());
+    if (QPixmap* cached = cache.object(key))
+        return *cached;
+
+    const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio), qRound(logicalSize.height() * devicePixelRatio));
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(toQString(picture.resource()));
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
+    }
+    if (picture.maskColor() != 0xFFFFFFFFu) {
+        const QRgb mask = toQColor(picture.maskColor()).rgb();
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if ((line[x] | 0xFF000000u) == (mask | 0xFF000000u) && qAlpha(line[x]) == 255)
+                    line[x] = 0;
+        }
+    }
+    image.setDevicePixelRatio(devicePixelRatio);
+    auto* pixmap = new QPixmap(QPixmap::fromImage(image));
+    cache.insert(key, pixmap);
+    return *pixmap;
+}
+
+} // namespace qtplatform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Basics.h"
+#include "platform/Picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+class QPalette;
+
+// Conversions between the platform layer's values and Qt's.
+namespace qtplatform {
+
+// Twips to logical pixels (15 twips a pixel at 96 dpi); Qt scales logical pixels
+// by the screen's device pixel ratio.
+int toPixels(float twips);
+float toTwips(int pixels);
+
+// 0xBBGGRR, or an entry of the system colour table taken from the palette.
+QColor toQColor(platform::Color color, const QPalette& palette);
+QColor toQColor(platform::Color color);
+
+QString toQString(const std::string& text);
+std::string toStdString(const QString& text);
+
+// The desktop's stand-ins for the layout's font families, with their sizes in points.
+QFont toQFont(const platform::Font& font);
+
+// A picture rendered from its vector source at the given device pixel ratio, with
+// its mask colour made transparent. Cached per picture object and ratio.
+QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio);
+QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio);
+
+} // namespace qtplatform

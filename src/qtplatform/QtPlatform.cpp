@@ -1,0 +1,79 @@
+#include "QtPlatform.h"
+
+#include "QtDocumentBrowser.h"
+#include "QtTimer.h"
+#include "QtWindow.h"
+#include "QtConvert.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+#if __has_include("sound/MediaPageBrowser.h") && __has_include("QtAudioOutput.h")
+#include "QtAudioOutput.h"
+#include "sound/MediaPageBrowser.h"
+#define GLIMMERKIN_HAVE_MEDIA 1
+#endif
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <chrono>
+
+namespace qtplatform {
+
+std::string QtPlatform::appPath() const
+{
+    // The real directory of the executable, so that a symbolic link elsewhere still
+    // finds the pages that lie beside the program.
+    const QString path = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    return toStdString(QDir::toNativeSeparators(path.isEmpty() ? QCoreApplication::applicationDirPath() : path));
+}
+
+void QtPlatform::messageBox(const std::string& text, const std::string& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& form)
+{
+    auto window = std::make_unique<QtWindow>(form);
+    // A document browser is a view inside the window.
+    for (platform::Control* control : form.controls()) {
+        auto* browser = dynamic_cast<platform::Browser*>(control);
+        if (!browser || browser->role() != platform::BrowserRole::Document)
+            continue;
+        QWidget* parent = window->widget();
+        auto* view = new QtDocumentBrowser(*browser, parent);
+        view->setObjectName(toQString(browser->name()));
+    }
+    return window;
+}
+
+std::unique_ptr<platform::TimerPeer> QtPlatform::createTimer(platform::Timer& timer)
+{
+    return std::make_unique<QtTimer>(timer);
+}
+
+std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Browser& browser)
+{
+#ifdef GLIMMERKIN_HAVE_MEDIA
+    if (browser.role() == platform::BrowserRole::MediaPlayer)
+        return std::make_unique<sound::MediaPageBrowser>(browser, std::make_unique<QtAudioOutput>());
+#endif
+    return std::make_unique<QtDocumentBrowserPeer>(dynamic_cast<QtDocumentBrowser*>(browser.peer()));
+}
+
+std::uint64_t QtPlatform::clockSeed()
+{
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+           static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+}
+
+void QtPlatform::quit() { QCoreApplication::exit(0); }
+
+} // namespace qtplatform

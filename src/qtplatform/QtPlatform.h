@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Runtime.h"
+
+namespace qtplatform {
+
+// The platform layer on Qt Widgets. Needs a QApplication.
+class QtPlatform : public platform::Platform {
+public:
+    std::string appPath() const override;
+    void messageBox(const std::string& text, const std::string& title) override;
+    std::unique_ptr<platform::WindowPeer> createWindow(platform::Form& form) override;
+    std::unique_ptr<platform::TimerPeer> createTimer(platform::Timer& timer) override;
+    std::unique_ptr<platform::BrowserPeer> createBrowser(platform::Browser& browser) override;
+    std::uint64_t clockSeed() override;
+    void quit() override;
+};
+
+} // namespace qtplatform

@@ -1,0 +1,198 @@
+#include "QtWindow.h"
+
+#include "QtComboBox.h"
+#include "QtCommandButton.h"
+#include "QtConvert.h"
+#include "QtLabel.h"
+#include "QtPictureBox.h"
+#include "QtShape.h"
+#include "QtTextBox.h"
+#include "QtToolbar.h"
+#include "platform/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <map>
+
+namespace qtplatform {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Form;
+
+namespace {
+
+Qt::WindowFlags flagsFor(const platform::FormStyle& style)
+{
+    Qt::WindowFlags flags = (style.showInTaskbar ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (style.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (style.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (style.border != platform::BorderStyle::Sizable)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    return flags;
+}
+
+QIcon windowIcon(const platform::Picture& picture)
+{
+    QIcon icon;
+    if (picture.isNull())
+        return icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
+    return icon;
+}
+
+} // namespace
+
+QtFormWidget::QtFormWidget(Form& form) : QWidget(nullptr, flagsFor(form.style())), form_(&form)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void QtFormWidget::closeEvent(QCloseEvent* event)
+{
+    // The form decides: it unloads (destroying this window later) or cancels.
+    event->ignore();
+    if (form_)
+        form_->requestClose(platform::CloseReason::CloseBox);
+}
+
+void QtFormWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!form_)
+        return;
+    // Controls aligned to the top keep the whole width of the window.
+    for (Control* control : form_->controls())
+        if (control->style().alignTop && !control->container())
+            control->setWidth(toTwips(width()));
+    form_->raiseResize();
+}
+
+void QtFormWidget::paintEvent(QPaintEvent*)
+{
+    if (!form_)
+        return;
+    QPainter p(this);
+    p.fillRect(rect(), toQColor(form_->style().backColor, palette()));
+}
+
+QtWindow::QtWindow(Form& form) : form_(form), widget_(new QtFormWidget(form))
+{
+    const auto& style = form.style();
+    const QSize client(toPixels(style.clientWidth), toPixels(style.clientHeight));
+    if (style.border == platform::BorderStyle::Sizable)
+        widget_->resize(client);
+    else
+        widget_->setFixedSize(client);
+    widget_->setWindowIcon(windowIcon(style.icon));
+    if (style.crossCursor)
+        widget_->setCursor(Qt::CrossCursor);
+    widget_->setWindowTitle(toQString(form.caption()));
+    widget_->setObjectName(toQString(form.className()));
+    createControls();
+}
+
+QtWindow::~QtWindow()
+{
+    if (!widget_)
+        return;
+    widget_->detachForm();
+    for (Control* control : form_.controls())
+        control->detach();
+    widget_->hide();
+    widget_->deleteLater();
+}
+
+void QtWindow::createControls()
+{
+    // Containers first, so that contained controls find their parent widget.
+    std::map<const Control*, QWidget*> widgets;
+    std::vector<Control*> ordered(form_.controls().begin(), form_.controls().end());
+    std::stable_partition(ordered.begin(), ordered.end(), [](Control* c) { return c->container() == nullptr; });
+    for (Control* control : ordered) {
+        QWidget* parent = control->container() ? widgets[control->container()] : widget_.data();
+        if (!parent)
+            continue;
+        QWidget* w = nullptr;
+        switch (control->kind()) {
+        case ControlKind::CommandButton: w = new QtCommandButton(*control, parent); break;
+        case ControlKind::Label: w = new QtLabel(*control, parent); break;
+        case ControlKind::TextBox: w = new QtTextBox(*control, parent); break;
+        case ControlKind::PictureBox: w = new QtPictureBox(*control, parent); break;
+        case ControlKind::Shape: w = new QtShape(*control, parent); break;
+        case ControlKind::ComboBox: w = new QtComboBox(static_cast<platform::ComboBox&>(*control), parent); break;
+        case ControlKind::Toolbar: w = new QtToolbar(static_cast<platform::Toolbar&>(*control), parent); break;
+        case ControlKind::Browser:
+        case ControlKind::Timer:
+        case ControlKind::ImageList:
+            break; // no widget of their own here; see QtPlatform::createBrowser
+        }
+        if (w) {
+            w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
+                                                               : control->name()));
+            widgets[control] = w;
+        }
+    }
+    // Stacking: within each parent, the lowest z-order ends on top.
+    std::vector<Control*> byZ(form_.controls().begin(), form_.controls().end());
+    std::stable_sort(byZ.begin(), byZ.end(), [](Control* a, Control* b) { return a->style().zOrder > b->style().zOrder; });
+    for (Control* control : byZ)
+        if (auto it = widgets.find(control); it != widgets.end())
+            it->second->raise();
+    // Tab order follows the tab indexes.
+    std::vector<Control*> byTab;
+    for (Control* control : form_.controls())
+        if (widgets.count(control) && control->style().tabStop)
+            byTab.push_back(control);
+    std::stable_sort(byTab.begin(), byTab.end(),
+                     [](Control* a, Control* b) { return a->style().tabIndex < b->style().tabIndex; });
+    for (std::size_t i = 1; i < byTab.size(); ++i)
+        QWidget::setTabOrder(widgets[byTab[i - 1]], widgets[byTab[i]]);
+}
+
+QWidget* QtWindow::widget() const { return widget_.data(); }
+
+void QtWindow::show()
+{
+    if (!widget_)
+        return;
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (form_.style().centered) {
+            QScreen* screen = QGuiApplication::primaryScreen();
+            if (screen) {
+                QRect frame = widget_->frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                widget_->move(frame.topLeft());
+            }
+        }
+        if (form_.style().startMaximized) {
+            widget_->showMaximized();
+            return;
+        }
+    }
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void QtWindow::captionChanged()
+{
+    if (widget_)
+        widget_->setWindowTitle(toQString(form_.caption()));
+}
+
+float QtWindow::clientWidth() const { return widget_ ? toTwips(widget_->width()) : form_.style().clientWidth; }
+
+float QtWindow::clientHeight() const { return widget_ ? toTwips(widget_->height()) : form_.style().clientHeight; }
+
+} // namespace qtplatform

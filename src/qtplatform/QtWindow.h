@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Peers.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace platform {
+class Form;
+}
+
+namespace qtplatform {
+
+class QtFormWidget;
+
+// The native window of a loaded form, with a widget for each of its controls.
+// Destroying the peer closes the window.
+class QtWindow : public platform::WindowPeer {
+public:
+    explicit QtWindow(platform::Form& form);
+    ~QtWindow() override;
+
+    void show() override;
+    void captionChanged() override;
+    float clientWidth() const override;
+    float clientHeight() const override;
+
+    QWidget* widget() const;
+
+private:
+    void createControls();
+    platform::Form& form_;
+    QPointer<QtFormWidget> widget_;
+    bool shownOnce_ = false;
+};
+
+// The top-level widget: passes close requests and resizes to the form.
+class QtFormWidget : public QWidget {
+public:
+    explicit QtFormWidget(platform::Form& form);
+    void detachForm() { form_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    platform::Form* form_;
+};
+
+} // namespace qtplatform
