@@ -107,6 +107,12 @@ struct ModeCase {
     const char* page;
 };
 
+std::string modeCaseName(const ::testing::TestParamInfo<ModeCase>& info)
+{
+    static const char* const names[] = {"FollowThenTag", "TagThenFollow", "FollowTwice", "TagTwice"};
+    return names[info.index];
+}
+
 class ModeChoiceTest : public GameFixture, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(ModeChoiceTest, choosingAModeSetsColoursResetsLevelAndPlaysItsCue)
@@ -136,10 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ModeChoiceTest,
                                            ModeCase{1, 0, Red, ButtonText, "\\follow.htm"},
                                            ModeCase{0, 0, Red, ButtonText, "\\follow.htm"},
                                            ModeCase{1, 1, ButtonText, Red, "\\tag.htm"}),
-                         [](const auto& info) {
-                             static const char* names[] = {"FollowThenTag", "TagThenFollow", "FollowTwice", "TagTwice"};
-                             return std::string(names[info.index]);
-                         });
+                         modeCaseName);
 
 TEST_F(LoadTest, helpOpensOneBrowserWindowAndShowsItAgain)
 {
