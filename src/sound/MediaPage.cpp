@@ -1,0 +1,390 @@
+#include "MediaPage.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#define GLIMMERKIN_POSIX_FILES 1
+#else
+#include <fstream>
+#endif
+
+namespace sound {
+
+namespace {
+
+constexpr std::uintmax_t maxSoundBytes = 64u * 1024 * 1024;
+constexpr std::size_t soundHeadBytes = 64 * 1024;
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool isAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+char toLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string lowered(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = toLower(c);
+    return out;
+}
+
+bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix)
+{
+    if (text.size() - at < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (toLower(text[at + i]) != prefix[i])
+            return false;
+    return true;
+}
+
+std::size_t findNoCase(std::string_view text, std::string_view needle, std::size_t from)
+{
+    for (std::size_t at = from; at + needle.size() <= text.size(); ++at)
+        if (startsWithNoCase(text, at, needle))
+            return at;
+    return std::string_view::npos;
+}
+
+// The bytes of a regular file, or of its first `limit` bytes when `head` is set;
+// nothing if it is no regular file, or larger than `limit` when the whole file
+// is wanted, or larger than maxSoundBytes.
+std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, bool head)
+{
+    std::string bytes;
+#ifdef GLIMMERKIN_POSIX_FILES
+    // Look before opening, so that opening a FIFO or device is never even tried;
+    // O_NONBLOCK covers a file swapped in between.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || static_cast<std::uintmax_t>(info.st_size) > maxSoundBytes)
+        return std::nullopt;
+    const std::size_t wanted = head ? limit : limit + 1;
+    bytes.resize(wanted);
+    std::size_t got = 0;
+    while (got < wanted) {
+        const ssize_t n = ::read(fd, bytes.data() + got, wanted - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+#else
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)
+        || std::filesystem::file_size(path, error) > maxSoundBytes || error)
+        return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    const std::size_t wanted = head ? limit : limit + 1;
+    bytes.resize(wanted);
+    file.read(bytes.data(), static_cast<std::streamsize>(wanted));
+    if (file.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+#endif
+    if (!head && bytes.size() > limit)
+        return std::nullopt;
+    return bytes;
+}
+
+std::uint32_t littleEndian(std::string_view bytes, std::size_t at, std::size_t width)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = width; i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// A RIFF WAVE file whose format chunk describes data a sound player can decode and
+// whose data chunk holds something.
+bool isPlayableWave(std::string_view bytes)
+{
+    if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
+        return false;
+    bool formatOk = false;
+    std::size_t at = 12;
+    while (at + 8 <= bytes.size()) {
+        const std::string_view id = bytes.substr(at, 4);
+        const std::uint32_t size = littleEndian(bytes, at + 4, 4);
+        if (id == "fmt ") {
+            if (size < 16 || at + 8 + 16 > bytes.size())
+                return false;
+            const std::uint32_t format = littleEndian(bytes, at + 8, 2);
+            const std::uint32_t channels = littleEndian(bytes, at + 10, 2);
+            const std::uint32_t rate = littleEndian(bytes, at + 12, 4);
+            const std::uint32_t bits = littleEndian(bytes, at + 22, 2);
+            const bool pcm = (format == 1 || format == 0xFFFE) && bits % 8 == 0 && bits >= 8 && bits <= 32;
+            const bool floating = format == 3 && bits == 32;
+            formatOk = (pcm || floating) && channels >= 1 && channels <= 8 && rate >= 1000 && rate <= 384000;
+        } else if (id == "data") {
+            return formatOk && size > 0;
+        }
+        at += 8 + std::size_t{size} + (size & 1);
+    }
+    return false;
+}
+
+std::string percentDecoded(std::string_view text)
+{
+    auto hex = [](char c) {
+        if (isAsciiDigit(c))
+            return c - '0';
+        c = toLower(c);
+        return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
+            out.push_back(static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2])));
+            i += 2;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+std::string entitiesDecoded(std::string_view text)
+{
+    static const std::pair<std::string_view, char> named[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}, {"&#39;", '\''},
+    };
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        if (text[i] == '&') {
+            for (const auto& [entity, c] : named) {
+                if (startsWithNoCase(text, i, entity)) {
+                    out.push_back(c);
+                    i += entity.size();
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced)
+            out.push_back(text[i++]);
+    }
+    return out;
+}
+
+// The path of a file: URL with its scheme taken off: "file:///a/b" and
+// "file://localhost/a/b" give "/a/b". Nothing for another host.
+std::optional<std::string> fileUrlPath(std::string_view url)
+{
+    std::string_view rest = url.substr(5); // after "file:"
+    if (rest.substr(0, 2) == "//") {
+        rest.remove_prefix(2);
+        const auto slash = rest.find('/');
+        const std::string host = lowered(rest.substr(0, slash));
+        if (!host.empty() && host != "localhost")
+            return std::nullopt;
+        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash);
+    }
+    return percentDecoded(rest.substr(0, rest.find_first_of("?#")));
+}
+
+// The scheme of a URL such as "http:", lower-cased; empty for a plain path or a
+// drive letter.
+std::string schemeOf(std::string_view url)
+{
+    const auto colon = url.find(':');
+    if (colon == std::string_view::npos || colon < 2 || !isAsciiAlpha(url[0]))
+        return {};
+    for (std::size_t i = 1; i < colon; ++i) {
+        const char c = url[i];
+        if (!isAsciiAlpha(c) && !isAsciiDigit(c) && c != '+' && c != '-' && c != '.')
+            return {};
+    }
+    return lowered(url.substr(0, colon));
+}
+
+struct Tag {
+    std::string name; // lower case; an end tag starts with '/'
+    std::vector<std::pair<std::string, std::optional<std::string>>> attributes;
+
+    const std::pair<std::string, std::optional<std::string>>* attribute(std::string_view wanted) const
+    {
+        for (const auto& entry : attributes)
+            if (entry.first == wanted)
+                return &entry;
+        return nullptr;
+    }
+    std::string value(std::string_view wanted) const
+    {
+        const auto* entry = attribute(wanted);
+        return entry && entry->second ? *entry->second : std::string{};
+    }
+};
+
+// Reads the tag that opens at html[at] == '<'; returns the index after it.
+std::size_t readTag(std::string_view html, std::size_t at, Tag& tag)
+{
+    const std::size_t n = html.size();
+    std::size_t i = at + 1;
+    if (i < n && html[i] == '/') {
+        tag.name = "/";
+        ++i;
+    }
+    const std::size_t nameStart = i;
+    while (i < n && (isAsciiAlpha(html[i]) || isAsciiDigit(html[i])))
+        ++i;
+    tag.name += lowered(html.substr(nameStart, i - nameStart));
+    for (;;) {
+        while (i < n && (isSpace(html[i]) || html[i] == '/'))
+            ++i;
+        if (i >= n)
+            return n;
+        if (html[i] == '>')
+            return i + 1;
+        const std::size_t keyStart = i;
+        while (i < n && !isSpace(html[i]) && html[i] != '>' && html[i] != '=' && html[i] != '/')
+            ++i;
+        std::string key = lowered(html.substr(keyStart, i - keyStart));
+        while (i < n && isSpace(html[i]))
+            ++i;
+        std::optional<std::string> value;
+        if (i < n && html[i] == '=') {
+            ++i;
+            while (i < n && isSpace(html[i]))
+                ++i;
+            if (i < n && (html[i] == '"' || html[i] == '\'')) {
+                const char quote = html[i++];
+                const std::size_t end = std::min(html.find(quote, i), n);
+                value = std::string(html.substr(i, end - i));
+                i = end < n ? end + 1 : n;
+            } else {
+                const std::size_t valueStart = i;
+                while (i < n && !isSpace(html[i]) && html[i] != '>')
+                    ++i;
+                value = std::string(html.substr(valueStart, i - valueStart));
+            }
+        }
+        if (!key.empty())
+            tag.attributes.emplace_back(std::move(key), std::move(value));
+    }
+}
+
+} // namespace
+
+std::optional<MediaPage> MediaPage::parse(std::string_view html, const std::string& directory)
+{
+    auto make = [&directory](const std::string& rawSource, bool loop) -> std::optional<MediaPage> {
+        std::string source = entitiesDecoded(rawSource);
+        while (!source.empty() && isSpace(source.front()))
+            source.erase(source.begin());
+        while (!source.empty() && isSpace(source.back()))
+            source.pop_back();
+        for (char& c : source)
+            if (c == '\\')
+                c = '/';
+        std::string path;
+        const std::string scheme = schemeOf(source);
+        if (scheme == "file") {
+            const auto filePath = fileUrlPath(source);
+            if (!filePath)
+                return std::nullopt;
+            path = *filePath;
+        } else if (!scheme.empty()) {
+            return std::nullopt;
+        } else {
+            path = percentDecoded(std::string_view(source).substr(0, source.find_first_of("?#")));
+        }
+        if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos)
+            return std::nullopt;
+        std::filesystem::path resolved(path);
+        if (resolved.is_relative() && !directory.empty())
+            resolved = std::filesystem::path(directory) / resolved;
+        return MediaPage(resolved.lexically_normal().string(), loop);
+    };
+
+    bool inAudio = false;
+    bool audioLoops = false;
+    std::size_t i = 0;
+    while ((i = html.find('<', i)) != std::string_view::npos) {
+        if (html.substr(i, 4) == "<!--") {
+            const auto end = html.find("-->", i + 4);
+            if (end == std::string_view::npos)
+                break;
+            i = end + 3;
+            continue;
+        }
+        if (i + 1 >= html.size() || (!isAsciiAlpha(html[i + 1]) && html[i + 1] != '/')) {
+            ++i;
+            continue;
+        }
+        Tag tag;
+        i = readTag(html, i, tag);
+        if (tag.name == "script" || tag.name == "style") {
+            const auto end = findNoCase(html, "</" + tag.name, i);
+            if (end == std::string_view::npos)
+                break;
+            i = end;
+        } else if (tag.name == "audio") {
+            inAudio = true;
+            audioLoops = tag.attribute("loop") != nullptr;
+            if (const std::string src = tag.value("src"); !src.empty())
+                return make(src, audioLoops);
+        } else if (tag.name == "/audio") {
+            inAudio = false;
+        } else if (tag.name == "source" && inAudio) {
+            if (const std::string src = tag.value("src"); !src.empty())
+                return make(src, audioLoops);
+        } else if (tag.name == "embed") {
+            const auto* loop = tag.attribute("loop");
+            const std::string loopValue = lowered(tag.value("loop"));
+            if (const std::string src = tag.value("src"); !src.empty())
+                return make(src, loop && loopValue != "false" && loopValue != "0");
+        }
+    }
+    return std::nullopt;
+}
+
+std::string MediaPage::pathFromTarget(const std::string& target)
+{
+    std::string path = target;
+    for (char& c : path)
+        if (c == '\\')
+            c = '/';
+    if (schemeOf(path) == "file")
+        return fileUrlPath(path).value_or(std::string{});
+    return path;
+}
+
+std::optional<MediaPage> MediaPage::load(const std::string& pagePath)
+{
+    const auto html = readRegularFile(pagePath, maxPageBytes, false);
+    if (!html || html->empty())
+        return std::nullopt;
+    auto page = parse(*html, std::filesystem::path(pagePath).parent_path().string());
+    if (!page)
+        return std::nullopt;
+    const auto sound = readRegularFile(page->soundFile(), soundHeadBytes, true);
+    if (!sound || !isPlayableWave(*sound))
+        return std::nullopt;
+    return page;
+}
+
+} // namespace sound
