@@ -32,8 +32,9 @@ constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFFu); }
 using Twips = float;
 inline constexpr float TwipsPerPixel = 15.0f;
 
-// An error raised by the game's own arithmetic. No handler traps it; the event
-// dispatcher reports it and abandons the handler that raised it.
+// An error raised at run time, such as an overflow of the game's 16-bit counters.
+// No game handler traps it: the event dispatcher abandons the handler, reports the
+// error in a message box and ends the program.
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const std::string& what) : std::runtime_error(what), number_(number) {}

@@ -44,6 +44,8 @@ void Runtime::run(const std::function<void()>& handler)
         handler();
     } catch (const ProgramEnded&) {
     } catch (const RuntimeError& error) {
+        // No handler traps it: the player is told what went wrong, and since the game
+        // cannot go on from a half-run handler, the program then ends cleanly.
         reportedErrors_.push_back(error.what());
         if (!ended_) {
             try {
@@ -51,6 +53,7 @@ void Runtime::run(const std::function<void()>& handler)
                        "Glimmerkin");
             } catch (const ProgramEnded&) {
             }
+            end();
         }
     }
     --depth_;

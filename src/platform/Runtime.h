@@ -71,7 +71,8 @@ public:
     void dispatchClose(const std::function<void()>& handler);
     bool inHandler() const { return depth_ > 0; }
 
-    // Errors that no handler trapped, as they were reported.
+    // Errors that no handler trapped, as they were reported. Each was shown in a
+    // message box, after which the program ended.
     const std::vector<std::string>& reportedErrors() const { return reportedErrors_; }
 
     void formLoaded(Form& form);
