@@ -1,5 +1,8 @@
 #include "app/Program.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
 #include "qtplatform/QtPlatform.h"
+#include "qtplatform/QtSessionWatcher.h"
 
 #include <QApplication>
 
@@ -18,6 +21,15 @@ int main(int, char** argv)
     int status = 0;
     {
         app::Program program(platform);
+        // The session ending, or a termination signal, closes the windows as the
+        // user would: the game window's close ends the program.
+        qtplatform::QtSessionWatcher sessionWatcher([&program] {
+            platform::Runtime& runtime = program.runtime();
+            const std::vector<platform::Form*> open = runtime.loadedForms();
+            for (auto it = open.rbegin(); it != open.rend() && !runtime.ended(); ++it)
+                (*it)->requestClose(platform::CloseReason::SessionEnd);
+            runtime.end();
+        });
         program.start();
         if (!program.runtime().ended())
             status = QApplication::exec();
