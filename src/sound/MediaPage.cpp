@@ -249,7 +249,7 @@ std::size_t readTag(std::string_view html, std::size_t at, Tag& tag)
         ++i;
     }
     const std::size_t nameStart = i;
-    while (i < n && (isAsciiAlpha(html[i]) || isAsciiDigit(html[i])))
+    while (i < n && (isAsciiAlpha(html[i]) || isAsciiDigit(html[i]) || html[i] == '-'))
         ++i;
     tag.name += lowered(html.substr(nameStart, i - nameStart));
     for (;;) {
