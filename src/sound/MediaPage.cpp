@@ -245,7 +245,7 @@ std::size_t readTag(std::string_view html, std::size_t at, Tag& tag)
     const std::size_t n = html.size();
     std::size_t i = at + 1;
     if (i < n && html[i] == '/') {
-        tag.name = "/";
+        tag.name.push_back('/');
         ++i;
     }
     const std::size_t nameStart = i;
