@@ -6,11 +6,8 @@
 #include "QtConvert.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
-#if __has_include("sound/MediaPageBrowser.h") && __has_include("QtAudioOutput.h")
 #include "QtAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
-#define GLIMMERKIN_HAVE_MEDIA 1
-#endif
 
 #include <QApplication>
 #include <QDateTime>
@@ -61,10 +58,8 @@ std::unique_ptr<platform::TimerPeer> QtPlatform::createTimer(platform::Timer& ti
 
 std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Browser& browser)
 {
-#ifdef GLIMMERKIN_HAVE_MEDIA
     if (browser.role() == platform::BrowserRole::MediaPlayer)
         return std::make_unique<sound::MediaPageBrowser>(browser, std::make_unique<QtAudioOutput>());
-#endif
     return std::make_unique<QtDocumentBrowserPeer>(dynamic_cast<QtDocumentBrowser*>(browser.peer()));
 }
 
