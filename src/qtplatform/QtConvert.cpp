@@ -1,5 +1,7 @@
 #include "QtConvert.h"
 
+#include "QtFonts.h"
+
 #include <QApplication>
 #include <QCache>
 #include <QFontDatabase>
@@ -19,15 +21,19 @@ float toTwips(int pixels) { return static_cast<float>(pixels) * platform::TwipsP
 QColor toQColor(platform::Color color, const QPalette& palette)
 {
     if (platform::isSystemColor(color)) {
+        // The entries of the system colour table that the layouts use, from the palette.
         switch (platform::systemColorIndex(color)) {
-        case 5: return palette.color(QPalette::Active, QPalette::Base);
-        case 8: return palette.color(QPalette::Active, QPalette::Text);
-        case 15: return palette.color(QPalette::Active, QPalette::Button);
-        case 18: return palette.color(QPalette::Active, QPalette::ButtonText);
-        case 20: return palette.color(QPalette::Active, QPalette::Light);
-        case 16: return palette.color(QPalette::Active, QPalette::Dark);
-        case 13: return palette.color(QPalette::Active, QPalette::Highlight);
-        case 14: return palette.color(QPalette::Active, QPalette::HighlightedText);
+        case 5: return palette.color(QPalette::Active, QPalette::Base);               // window background
+        case 8: return palette.color(QPalette::Active, QPalette::Text);               // window text
+        case 13: return palette.color(QPalette::Active, QPalette::Highlight);         // selection
+        case 14: return palette.color(QPalette::Active, QPalette::HighlightedText);   // selected text
+        case 15: return palette.color(QPalette::Active, QPalette::Button);            // button face
+        case 16: return palette.color(QPalette::Active, QPalette::Dark);              // button shadow
+        case 17: return palette.color(QPalette::Disabled, QPalette::ButtonText);      // grey text
+        case 18: return palette.color(QPalette::Active, QPalette::ButtonText);        // button text
+        case 20: return palette.color(QPalette::Active, QPalette::Light);             // 3-D highlight
+        case 21: return palette.color(QPalette::Active, QPalette::Shadow);            // 3-D dark shadow
+        case 22: return palette.color(QPalette::Active, QPalette::Midlight);          // 3-D light
         default: return palette.color(QPalette::Active, QPalette::Window);
         }
     }
@@ -40,18 +46,7 @@ QString toQString(const std::string& text) { return QString::fromStdString(text)
 
 std::string toStdString(const QString& text) { return text.toStdString(); }
 
-QFont toQFont(const platform::Font& font)
-{
-    QFont result;
-    if (font.name == "Times New Roman")
-        result.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});
-    else
-        result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("sans-serif")});
-    result.setPointSizeF(font.sizePt);
-    result.setBold(font.bold);
-    result.setStyleStrategy(QFont::PreferAntialias);
-    return result;
-}
+QFont toQFont(const platform::Font& font) { return standInFont(font); }
 
 QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
 {

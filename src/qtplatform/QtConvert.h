@@ -25,7 +25,7 @@ QColor toQColor(platform::Color color);
 QString toQString(const std::string& text);
 std::string toStdString(const QString& text);
 
-// The desktop's stand-ins for the layout's font families, with their sizes in points.
+// The free font that stands in for a layout's font (see QtFonts.h).
 QFont toQFont(const platform::Font& font);
 
 // A picture rendered from its vector source at the given device pixel ratio, with
