@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QImage>
 #include <QPainter>
 #include <QPointer>
 
@@ -31,58 +32,118 @@ void QtCommandButton::propertyChanged(Property property)
 
 QSize QtCommandButton::sizeHint() const { return size(); }
 
+namespace {
+
+// The classic disabled picture: its dark pixels embossed in the 3-D highlight and
+// shadow colours, everything else left out.
+QPixmap embossed(const QPixmap& picture, const QPalette& palette)
+{
+    const QImage source = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage shape(source.size(), QImage::Format_ARGB32);
+    shape.fill(Qt::transparent);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(shape.scanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            if (qAlpha(in[x]) >= 128 && qGray(in[x]) < 128)
+                out[x] = qRgb(0, 0, 0);
+    }
+    const qreal ratio = picture.devicePixelRatio();
+    QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
+    result.fill(Qt::transparent);
+    {
+        QPainter p(&result);
+        auto tinted = [&](const QColor& color) {
+            QImage copy = shape;
+            QPainter t(&copy);
+            t.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            t.fillRect(copy.rect(), color);
+            return copy;
+        };
+        const int offset = qRound(ratio);
+        p.drawImage(QPoint(offset, offset), tinted(toQColor(0x80000014, palette)));
+        p.drawImage(QPoint(0, 0), tinted(toQColor(0x80000010, palette)));
+    }
+    result.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(result);
+}
+
+} // namespace
+
 void QtCommandButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
     const QPalette& pal = palette();
     const bool graphical = control_.style().graphical;
-    const QColor face = graphical ? toQColor(control_.backColor(), pal) : pal.color(QPalette::Button);
-    p.fillRect(r, face);
+    const bool flat = control_.style().flat;
+    // The face is exactly the back colour; the desktop's style never paints a button.
+    p.fillRect(r, graphical ? toQColor(control_.backColor(), pal) : toQColor(platform::colors::ButtonFace, pal));
 
-    // Picture (graphical style) or caption, centred, nudged by one pixel when sunken.
+    // Picture and caption, centred, one pixel down and right while pressed.
     const int shift = sunken_ ? 1 : 0;
-    if (graphical && !control_.picture().isNull()) {
-        const QPixmap pixmap = renderPicture(control_.picture(), devicePixelRatioF());
-        const QSizeF logical = pixmap.deviceIndependentSize();
-        const QPointF topLeft((r.width() - logical.width()) / 2.0 + shift, (r.height() - logical.height()) / 2.0 + shift);
-        if (!isEnabled()) {
-            p.setOpacity(0.5);
-        }
-        p.drawPixmap(topLeft, pixmap);
-        p.setOpacity(1.0);
-    } else if (!control_.caption().empty()) {
+    const bool hasPicture = graphical && !control_.picture().isNull();
+    const bool hasCaption = !control_.caption().empty();
+    QFontMetrics metrics(font());
+    const int captionHeight = hasCaption ? metrics.height() : 0;
+    if (hasPicture) {
+        QPixmap pixmap = renderPicture(control_.picture(), devicePixelRatioF());
+        if (!isEnabled())
+            pixmap = embossed(pixmap, pal);
+        const QSizeF size = pixmap.deviceIndependentSize();
+        const int left = (r.width() - qRound(size.width())) / 2;
+        const int top = (r.height() - qRound(size.height()) - captionHeight) / 2;
+        p.drawPixmap(QPointF(left + shift, top + shift), pixmap);
+    }
+    if (hasCaption) {
+        const QString caption = toQString(control_.caption());
+        const int flags = Qt::AlignHCenter | (hasPicture ? Qt::AlignBottom : Qt::AlignVCenter) | Qt::TextShowMnemonic;
+        const QRect box = r.adjusted(3, 3, -3, -3).translated(shift, shift);
         p.setFont(font());
-        p.setPen(isEnabled() ? toQColor(control_.foreColor(), pal) : pal.color(QPalette::Disabled, QPalette::ButtonText));
-        p.drawText(r.translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, toQString(control_.caption()));
+        if (isEnabled()) {
+            p.setPen(toQColor(control_.foreColor(), pal));
+            p.drawText(box, flags, caption);
+        } else {
+            p.setPen(toQColor(0x80000014, pal));
+            p.drawText(box.translated(1, 1), flags, caption);
+            p.setPen(toQColor(0x80000010, pal));
+            p.drawText(box, flags, caption);
+        }
     }
 
-    // Bevel: a flat button has a single dark line; a raised one a two-pixel 3-D edge.
-    const QColor light = pal.color(QPalette::Light);
-    const QColor midlight = pal.color(QPalette::Midlight);
-    const QColor dark = pal.color(QPalette::Dark);
-    const QColor shadow = pal.color(QPalette::Shadow);
+    // The edge, in the system's 3-D colours.
+    const QColor highlight = toQColor(0x80000014, pal);
+    const QColor light = toQColor(0x80000016, pal);
+    const QColor shadow = toQColor(0x80000010, pal);
+    const QColor darkShadow = toQColor(0x80000015, pal);
     const int w = r.width() - 1;
     const int h = r.height() - 1;
     auto edge = [&](const QColor& topLeft, const QColor& bottomRight, int inset) {
         p.setPen(topLeft);
-        p.drawLine(inset, inset, w - inset, inset);
-        p.drawLine(inset, inset, inset, h - inset);
+        p.drawLine(inset, inset, w - inset - 1, inset);
+        p.drawLine(inset, inset, inset, h - inset - 1);
         p.setPen(bottomRight);
         p.drawLine(inset, h - inset, w - inset, h - inset);
         p.drawLine(w - inset, inset, w - inset, h - inset);
     };
-    if (control_.style().flat) {
+    if (flat) {
+        // A flat button has a one-pixel frame that turns inward while pressed.
         if (sunken_)
-            edge(dark, light, 0);
+            edge(shadow, highlight, 0);
         else
-            edge(light, dark, 0);
+            edge(highlight, shadow, 0);
     } else if (sunken_) {
-        edge(shadow, shadow, 0);
-        edge(dark, dark, 1);
+        edge(darkShadow, highlight, 0);
+        edge(shadow, light, 1);
     } else {
-        edge(light, shadow, 0);
-        edge(midlight, dark, 1);
+        edge(highlight, darkShadow, 0);
+        edge(light, shadow, 1);
+    }
+    if (hasFocus()) {
+        QPen dotted(toQColor(platform::colors::ButtonText, pal), 1, Qt::DotLine);
+        p.setPen(dotted);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(3, 3, -4, -4));
     }
 }
 

@@ -15,6 +15,16 @@
 #include <QPainter>
 #include <QScreen>
 
+#if defined(GLIMMERKIN_HAVE_XCB) && QT_CONFIG(xcb)
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#define GLIMMERKIN_X11_PROPERTIES 1
+#endif
+
 #include <algorithm>
 #include <map>
 
@@ -47,6 +57,67 @@ QIcon windowIcon(const platform::Picture& picture)
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
     return icon;
+}
+
+// Captions and shapes have no window of their own: they are drawn on their
+// container's surface, beneath every windowed control of that container.
+bool windowless(const Control& control)
+{
+    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
+}
+
+#ifdef GLIMMERKIN_X11_PROPERTIES
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+xcb_connection_t* x11Connection()
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+#endif
+
+// Qt never leaves a title bar empty: it falls back to the program's name. On X11 an
+// empty caption is written to the window's name properties directly.
+void clearNativeTitle(QWidget* widget)
+{
+#ifdef GLIMMERKIN_X11_PROPERTIES
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    const auto window = static_cast<xcb_window_t>(widget->winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, "");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, internAtom(connection, "_NET_WM_NAME"),
+                        internAtom(connection, "UTF8_STRING"), 8, 0, "");
+    xcb_flush(connection);
+#else
+    (void)widget;
+#endif
+}
+
+// A tool window has no task-bar button on most desktops; on X11 the window also says
+// so itself, before it is first mapped.
+void skipTaskbar(QWidget* widget)
+{
+#ifdef GLIMMERKIN_X11_PROPERTIES
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    const auto window = static_cast<xcb_window_t>(widget->winId());
+    const xcb_atom_t states[] = {internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, internAtom(connection, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+#else
+    (void)widget;
+#endif
 }
 
 } // namespace
@@ -142,9 +213,14 @@ void QtWindow::createControls()
             widgets[control] = w;
         }
     }
-    // Stacking: within each parent, the lowest z-order ends on top.
+    // Stacking: within each parent, windowed controls above windowless ones, and
+    // the lowest z-order on top.
     std::vector<Control*> byZ(form_.controls().begin(), form_.controls().end());
-    std::stable_sort(byZ.begin(), byZ.end(), [](Control* a, Control* b) { return a->style().zOrder > b->style().zOrder; });
+    std::stable_sort(byZ.begin(), byZ.end(), [](Control* a, Control* b) {
+        if (windowless(*a) != windowless(*b))
+            return windowless(*a);
+        return a->style().zOrder > b->style().zOrder;
+    });
     for (Control* control : byZ)
         if (auto it = widgets.find(control); it != widgets.end())
             it->second->raise();
@@ -167,6 +243,8 @@ void QtWindow::show()
         return;
     if (!shownOnce_) {
         shownOnce_ = true;
+        if (!form_.style().showInTaskbar)
+            skipTaskbar(widget_);
         if (form_.style().centered) {
             QScreen* screen = QGuiApplication::primaryScreen();
             if (screen) {
@@ -177,18 +255,25 @@ void QtWindow::show()
         }
         if (form_.style().startMaximized) {
             widget_->showMaximized();
+            if (form_.caption().empty())
+                clearNativeTitle(widget_);
             return;
         }
     }
     widget_->show();
+    if (form_.caption().empty())
+        clearNativeTitle(widget_);
     widget_->raise();
     widget_->activateWindow();
 }
 
 void QtWindow::captionChanged()
 {
-    if (widget_)
-        widget_->setWindowTitle(toQString(form_.caption()));
+    if (!widget_)
+        return;
+    widget_->setWindowTitle(toQString(form_.caption()));
+    if (form_.caption().empty() && widget_->isVisible())
+        clearNativeTitle(widget_);
 }
 
 float QtWindow::clientWidth() const { return widget_ ? toTwips(widget_->width()) : form_.style().clientWidth; }
