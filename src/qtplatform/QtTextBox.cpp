@@ -15,9 +15,10 @@ QtTextBox::QtTextBox(platform::Control& control, QWidget* parent) : QLineEdit(pa
     setFocusPolicy(control.style().tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     setCursor(Qt::IBeamCursor);
     switch (control.style().alignment) {
-    case Alignment::Left: setAlignment(Qt::AlignLeft | Qt::AlignVCenter); break;
-    case Alignment::Right: setAlignment(Qt::AlignRight | Qt::AlignVCenter); break;
-    case Alignment::Center: setAlignment(Qt::AlignHCenter | Qt::AlignVCenter); break;
+    // A classic text box writes its line at the top of its box.
+    case Alignment::Left: setAlignment(Qt::AlignLeft | Qt::AlignTop); break;
+    case Alignment::Right: setAlignment(Qt::AlignRight | Qt::AlignTop); break;
+    case Alignment::Center: setAlignment(Qt::AlignHCenter | Qt::AlignTop); break;
     }
     if (!control.style().border)
         setTextMargins(0, 0, 0, 0);
