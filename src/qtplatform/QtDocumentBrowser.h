@@ -2,8 +2,18 @@
 
 #include "platform/Peers.h"
 
+#include <QByteArray>
+#include <QImage>
 #include <QPointer>
 #include <QTextBrowser>
+#include <QUrl>
+
+#include <optional>
+#include <vector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
 
 namespace platform {
 class Browser;
@@ -11,29 +21,107 @@ class Browser;
 
 namespace qtplatform {
 
-// The help browser's view: shows local pages with their links and pictures and keeps
-// its own history. It runs no scripts.
+// The help browser's view, a small browser of its own. It opens pages on this computer
+// (a backslash counts as a separator) with their links and pictures, and web pages
+// over http and https, read in the background. Every load ends, is stopped or fails
+// with DownloadComplete; until then the view is busy and keeps showing the page it
+// had. An address that cannot be opened gives an error page inside the view, never a
+// message box. Only regular files are read, and no page is read beyond MaxPageBytes.
+// The view runs no scripts and writes no file.
 class QtDocumentBrowser : public QTextBrowser, public platform::ControlPeer {
 public:
+    static constexpr qint64 MaxPageBytes = 2 * 1024 * 1024;
+    static constexpr int DefaultNetworkTimeoutMs = 20000;
+
     QtDocumentBrowser(platform::Browser& control, QWidget* parent);
+    ~QtDocumentBrowser() override;
     void propertyChanged(platform::Property property) override;
 
     void navigateTo(const std::string& address);
-    bool isBusy() const { return busy_; }
+    // Raise platform::RuntimeError when there is no page to go to; the page on
+    // display stays.
+    void goBack();
+    void goForward();
+    void reloadPage();
+    void stopLoading();
+    bool isBusy() const { return pending_.has_value(); }
+    // The title of the page on display, or its file name where it has none.
     std::string currentName() const;
     std::string currentUrl() const;
-    void stopLoading();
+
+    // From now on the view no longer reports to its control: the window is unloading.
+    void release();
+    // A web load that has not ended after this long is given up.
+    void setNetworkTimeout(int ms) { networkTimeoutMs_ = ms; }
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+    // QTextBrowser's own history keys (Alt+Left, Alt+Right) move in this history.
+    void backward() override;
+    void forward() override;
+    void reload() override;
+
+    // What an address stands for.
+    struct Target {
+        enum class Kind { Blank, File, Web, Problem };
+        Kind kind = Kind::Problem;
+        QUrl url;          // file: or http(s): address of the page
+        QString problem;   // for Problem: the title of its error page
+        QString detail;    // for Problem: what went wrong, in a sentence
+        QString asked;     // the address as asked for, shortened for display
+    };
+    static Target resolveAddress(const QString& address);
+
+    // A page ready to be shown.
+    struct Rendered;
 
 private:
-    void finishLoad();
+    enum class Commit { Push, MoveTo, Stay };
+    struct Pending {
+        Target target;
+        Commit commit = Commit::Push;
+        int historyIndex = -1;
+    };
+
+    void startLoad(const Target& target, Commit commit, int historyIndex);
+    void cancelLoad();
+    void loadLocal();
+    void startWebLoad();
+    void readReply();
+    void replyFinished();
+    void abortWeb(const QString& problem, const QString& detail);
+    void finish(const Rendered& page);
+    void display(const Rendered& page);
+    void reportComplete();
+    void followLink(const QUrl& link);
+
     platform::Browser& control_;
-    bool busy_ = false;
+    bool released_ = false;
+
+    std::vector<Target> history_;
+    int position_ = -1;
+    QUrl pageUrl_;
+    QString pageTitle_;
+    QString pageAsked_;
+    QImage pageImage_;
+
+    std::optional<Pending> pending_;
+    quint64 generation_ = 0;
+
+    QNetworkAccessManager* network_ = nullptr;
+    QPointer<QNetworkReply> reply_;
+    QByteArray received_;
+    QTimer* deadline_ = nullptr;
+    QString abortProblem_;
+    QString abortDetail_;
+    int networkTimeoutMs_ = DefaultNetworkTimeoutMs;
 };
 
 // The browser peer of a document browser control, forwarding to its view.
 class QtDocumentBrowserPeer : public platform::BrowserPeer {
 public:
     explicit QtDocumentBrowserPeer(QtDocumentBrowser* view) : view_(view) {}
+    ~QtDocumentBrowserPeer() override;
     void navigate(const std::string& address) override;
     void goBack() override;
     void goForward() override;
