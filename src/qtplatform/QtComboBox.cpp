@@ -6,7 +6,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
+#include <QAbstractItemView>
+#include <QWheelEvent>
 
 namespace qtplatform {
 
@@ -15,22 +16,39 @@ using platform::Property;
 QtComboBox::QtComboBox(platform::ComboBox& control, QWidget* parent) : QComboBox(parent), control_(control)
 {
     setEditable(true);
+    // No completion: Enter opens exactly what was typed.
+    setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
     applyAll(this, control_);
     reloadItems();
     lineEdit()->installEventFilter(this);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        updating_ = true;
-        control_.setText(toStdString(text));
-        updating_ = false;
-    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { syncText(); });
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (!updating_)
             control_.raiseChoose(index);
     });
     control_.attach(this);
+}
+
+void QtComboBox::syncText()
+{
+    const std::string text = toStdString(lineEdit()->text());
+    if (text == control_.text())
+        return;
+    updating_ = true;
+    control_.setText(text);
+    updating_ = false;
+}
+
+void QtComboBox::wheelEvent(QWheelEvent* event)
+{
+    // The wheel over the closed box does not choose an entry (and so open it).
+    if (view()->isVisible())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 void QtComboBox::reloadItems()
@@ -73,7 +91,7 @@ bool QtComboBox::eventFilter(QObject* watched, QEvent* event)
             ascii = static_cast<std::int16_t>(key->text().at(0).unicode());
         if (ascii == 13) {
             // Enter opens the text; the list is not changed by it.
-            QPointer<QtComboBox> self(this);
+            syncText();
             control_.raiseKeyPress(ascii);
             return true;
         }

@@ -19,9 +19,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void reloadItems();
+    // Hands the typed text to the control.
+    void syncText();
     platform::ComboBox& control_;
     bool updating_ = false;
 };
