@@ -28,17 +28,19 @@ QtToolbar::QtToolbar(platform::Toolbar& control, QWidget* parent) : QToolBar(par
 void QtToolbar::rebuild()
 {
     clear();
-    const auto& images = control_.images();
+    // The whole image list is loaded, whether or not a button shows the image.
+    imageList_.clear();
+    for (const platform::Picture& picture : control_.images()) {
+        QIcon icon;
+        icon.addPixmap(renderPicture(picture, 1.0));
+        icon.addPixmap(renderPicture(picture, 2.0));
+        imageList_.push_back(icon);
+    }
     const auto& buttons = control_.buttons();
     for (int position = 0; position < static_cast<int>(buttons.size()); ++position) {
         const platform::ToolbarButton& button = buttons[static_cast<std::size_t>(position)];
-        QIcon icon;
-        if (button.image >= 1 && button.image <= static_cast<int>(images.size())) {
-            const platform::Picture& picture = images[static_cast<std::size_t>(button.image - 1)];
-            icon.addPixmap(renderPicture(picture, 1.0));
-            icon.addPixmap(renderPicture(picture, 2.0));
-        }
-        QAction* action = addAction(icon, QString());
+        const bool hasImage = button.image >= 1 && button.image <= static_cast<int>(imageList_.size());
+        QAction* action = addAction(hasImage ? imageList_[button.image - 1] : QIcon(), QString());
         action->setToolTip(toQString(button.toolTip));
         action->setObjectName(toQString(button.key));
         connect(action, &QAction::triggered, this, [this, position] { control_.raiseButtonClick(position); });
@@ -49,11 +51,6 @@ void QtToolbar::rebuild()
 
 void QtToolbar::propertyChanged(Property property)
 {
-    if (property == Property::Geometry) {
-        // Aligned to the top: always the full width of the window.
-        applyCommon(this, control_, property);
-        return;
-    }
     if (applyCommon(this, control_, property))
         return;
     if (property == Property::Picture)

@@ -2,6 +2,8 @@
 
 #include "platform/Peers.h"
 
+#include <QIcon>
+#include <QList>
 #include <QToolBar>
 
 namespace platform {
@@ -15,10 +17,13 @@ class QtToolbar : public QToolBar, public platform::ControlPeer {
 public:
     QtToolbar(platform::Toolbar& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;
+    // The toolbar's image list, in the order of the control's images.
+    const QList<QIcon>& imageList() const { return imageList_; }
 
 private:
     void rebuild();
     platform::Toolbar& control_;
+    QList<QIcon> imageList_;
 };
 
 } // namespace qtplatform
