@@ -116,15 +116,8 @@ void QtCommandButton::paintEvent(QPaintEvent*)
     const QColor light = toQColor(0x80000016, pal);
     const QColor shadow = toQColor(0x80000010, pal);
     const QColor darkShadow = toQColor(0x80000015, pal);
-    const int w = r.width() - 1;
-    const int h = r.height() - 1;
     auto edge = [&](const QColor& topLeft, const QColor& bottomRight, int inset) {
-        p.setPen(topLeft);
-        p.drawLine(inset, inset, w - inset - 1, inset);
-        p.drawLine(inset, inset, inset, h - inset - 1);
-        p.setPen(bottomRight);
-        p.drawLine(inset, h - inset, w - inset, h - inset);
-        p.drawLine(w - inset, inset, w - inset, h - inset);
+        drawEdgeRing(p, r, inset, topLeft, bottomRight);
     };
     if (flat) {
         // A flat button has a one-pixel frame that turns inward while pressed.
@@ -143,7 +136,7 @@ void QtCommandButton::paintEvent(QPaintEvent*)
         QPen dotted(toQColor(platform::colors::ButtonText, pal), 1, Qt::DotLine);
         p.setPen(dotted);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(3, 3, -4, -4));
+        p.drawRect(QRectF(r.adjusted(3, 3, -4, -4)).translated(0.5, 0.5));
     }
 }
 

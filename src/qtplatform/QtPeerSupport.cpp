@@ -2,6 +2,7 @@
 
 #include "QtConvert.h"
 
+#include <QPainter>
 #include <QWidget>
 
 namespace qtplatform {
@@ -72,6 +73,17 @@ platform::MouseButton toMouseButton(int qtButton)
     case Qt::MiddleButton: return platform::MouseButton::Middle;
     default: return platform::MouseButton::Left;
     }
+}
+
+void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& topLeft, const QColor& bottomRight)
+{
+    const QRect r = box.adjusted(inset, inset, -inset, -inset);
+    if (r.width() < 1 || r.height() < 1)
+        return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
 }
 
 } // namespace qtplatform

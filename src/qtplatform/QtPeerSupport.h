@@ -2,8 +2,11 @@
 
 #include "platform/Control.h"
 
+#include <QColor>
 #include <QPoint>
+#include <QRect>
 
+class QPainter;
 class QWidget;
 
 namespace qtplatform {
@@ -22,5 +25,10 @@ bool applyCommon(QWidget* widget, const platform::Control& control, platform::Pr
 void applyAll(QWidget* widget, const platform::Control& control);
 
 platform::MouseButton toMouseButton(int qtButton);
+
+// One ring of a 3-D edge, `inset` pixels inside `box`: the top and left sides in one
+// colour, the bottom and right in the other. Drawn as whole logical pixels, so that it
+// covers exactly its own device pixels at any pixel ratio.
+void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& topLeft, const QColor& bottomRight);
 
 } // namespace qtplatform

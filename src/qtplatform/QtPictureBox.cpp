@@ -30,25 +30,12 @@ void QtPictureBox::paintEvent(QPaintEvent*)
     if (!control_.picture().isNull())
         p.drawPixmap(QPointF(border, border), renderPicture(control_.picture(), devicePixelRatioF()));
 
-    const int w = width() - 1;
-    const int h = height() - 1;
     if (border == 1) {
-        p.setPen(pal.color(QPalette::WindowText));
-        p.drawRect(0, 0, w, h);
+        drawEdgeRing(p, rect(), 0, pal.color(QPalette::WindowText), pal.color(QPalette::WindowText));
     } else if (border == 2) {
         // Sunken 3-D edge.
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(0, 0, w, 0);
-        p.drawLine(0, 0, 0, h);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(0, h, w, h);
-        p.drawLine(w, 0, w, h);
-        p.setPen(pal.color(QPalette::Shadow));
-        p.drawLine(1, 1, w - 1, 1);
-        p.drawLine(1, 1, 1, h - 1);
-        p.setPen(pal.color(QPalette::Midlight));
-        p.drawLine(1, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 1, w - 1, h - 1);
+        drawEdgeRing(p, rect(), 0, toQColor(0x80000010, pal), toQColor(0x80000014, pal));
+        drawEdgeRing(p, rect(), 1, toQColor(0x80000015, pal), toQColor(0x80000016, pal));
     }
 }
 
