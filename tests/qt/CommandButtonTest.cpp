@@ -1,0 +1,170 @@
+// A painted button and caption under the mouse: the order of the press, click and
+// release events, where a release counts as a click, and how the button looks.
+#include "QtTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace platform;
+using qttest::colorAt;
+using qttest::rendered;
+using qttest::rgb;
+using qttest::widgetOf;
+
+namespace {
+
+class ProbeForm : public Form {
+public:
+    explicit ProbeForm(Runtime& runtime)
+        : Form(runtime, "frmProbe"), button(*this, ControlKind::CommandButton, "cmdProbe"),
+          label(*this, ControlKind::Label, "lblProbe")
+    {
+        auto record = [this](const std::string& name) { return [this, name](MouseButton) { events.push_back(name); }; };
+        button.onMouseDown = record("down");
+        button.onMouseUp = record("up");
+        button.onClick = [this] {
+            events.push_back("click");
+            if (onButtonClick)
+                onButtonClick();
+        };
+        label.onClick = [this] { events.push_back("label click"); };
+    }
+
+    Control button;
+    Control label;
+    std::vector<std::string> events;
+    std::function<void()> onButtonClick;
+
+protected:
+    void layout() override
+    {
+        style().border = BorderStyle::FixedSingle;
+        style().minButton = style().maxButton = false;
+        style().clientWidth = 3000;
+        style().clientHeight = 3000;
+        button.setGeometry(300, 300, 1455, 1455); // 97 x 97 pixels
+        button.setBackColor(0xFF0000);
+        button.style().graphical = true;
+        button.style().tabStop = false;
+        label.setGeometry(300, 2000, 1500, 300);
+        label.setCaption("Probe");
+    }
+};
+
+class CommandButtonTest : public testing::Test {
+protected:
+    void SetUp() override { form.show(); }
+    void TearDown() override
+    {
+        form.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QWidget* button() const { return widgetOf(form.button); }
+    QPoint centre() const { return button()->rect().center(); }
+
+    qttest::TestPlatform platform;
+    Runtime runtime{platform};
+    ProbeForm form{runtime};
+};
+
+TEST_F(CommandButtonTest, ClickGivesPressThenClickThenRelease)
+{
+    QTest::mouseClick(button(), Qt::LeftButton, {}, centre());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"down", "click", "up"}));
+}
+
+TEST_F(CommandButtonTest, ReleaseWaitsForTheClicksMessageBox)
+{
+    form.onButtonClick = [&] { runtime.msgBox("Boxed", "Probe"); };
+    platform.whileBoxOpen = [&] { form.events.push_back("box"); };
+    QTest::mousePress(button(), Qt::LeftButton, {}, centre());
+    QTest::mouseRelease(button(), Qt::LeftButton, {}, centre());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"down", "click", "box", "up"}));
+}
+
+TEST_F(CommandButtonTest, ReleaseWaitsForARealMessageBoxToClose)
+{
+    // The real Qt message box, closed by the "user" once it is up.
+    qttest::TestPlatform real;
+    real.realBoxes = true;
+    Runtime realRuntime{real};
+    ProbeForm probe{realRuntime};
+    probe.show();
+    probe.onButtonClick = [&] {
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                probe.events.push_back("box " + box->text().toStdString());
+                box->accept();
+            }
+        });
+        closer.start(10);
+        realRuntime.msgBox("Boxed", "Probe");
+        probe.events.push_back("box closed");
+    };
+    QWidget* widget = widgetOf(probe.button);
+    QTest::mousePress(widget, Qt::LeftButton, {}, widget->rect().center());
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->rect().center());
+    EXPECT_EQ(probe.events, (std::vector<std::string>{"down", "click", "box Boxed", "box closed", "up"}));
+    probe.unload();
+}
+
+TEST_F(CommandButtonTest, ReleaseAwayFromTheButtonIsNoClick)
+{
+    QTest::mousePress(button(), Qt::LeftButton, {}, centre());
+    QTest::mouseMove(button(), QPoint(-20, -20));
+    QTest::mouseRelease(button(), Qt::LeftButton, {}, QPoint(-20, -20));
+    // The release still goes to the button that was pressed.
+    EXPECT_EQ(form.events, (std::vector<std::string>{"down", "up"}));
+}
+
+TEST_F(CommandButtonTest, OtherButtonsPressAndReleaseWithoutClicking)
+{
+    QTest::mouseClick(button(), Qt::RightButton, {}, centre());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"down", "up"}));
+}
+
+TEST_F(CommandButtonTest, DisabledButtonTakesNoInput)
+{
+    form.button.setEnabled(false);
+    QTest::mouseClick(button(), Qt::LeftButton, {}, centre());
+    EXPECT_TRUE(form.events.empty());
+}
+
+TEST_F(CommandButtonTest, CaptionClicksOnReleaseOverItself)
+{
+    QWidget* label = widgetOf(form.label);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_EQ(form.events, (std::vector<std::string>{"label click"}));
+}
+
+TEST_F(CommandButtonTest, RaisedFaceIsTheBackColourInsideABevel)
+{
+    const QImage image = rendered(button());
+    EXPECT_EQ(image.width(), qRound(97 * qttest::expectedRatio()));
+    EXPECT_EQ(qttest::countOther(image, QRect(2, 2, 93, 93), rgb(0xFF0000)), 0);
+    // Lit from the top left: the top edge is lighter than the bottom edge.
+    EXPECT_GT(colorAt(image, {48, 0}).lightness(), colorAt(image, {48, 96}).lightness());
+    EXPECT_NE(colorAt(image, {0, 48}), rgb(0xFF0000));
+}
+
+TEST_F(CommandButtonTest, HeldButtonLooksSunkenUntilReleased)
+{
+    form.onButtonClick = [&] {
+        // While the click is judged the button is drawn up again.
+        const QImage image = rendered(button());
+        EXPECT_GT(colorAt(image, {48, 0}).lightness(), colorAt(image, {48, 96}).lightness());
+    };
+    QTest::mousePress(button(), Qt::LeftButton, {}, centre());
+    const QImage held = rendered(button());
+    EXPECT_LT(colorAt(held, {48, 0}).lightness(), colorAt(held, {48, 96}).lightness());
+    QTest::mouseRelease(button(), Qt::LeftButton, {}, centre());
+}
+
+} // namespace
