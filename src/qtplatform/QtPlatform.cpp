@@ -9,7 +9,9 @@
 #include "QtAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +35,9 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title)
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
+    // Some styles decorate dialog buttons with icons; this box shows none at all.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
     box.exec();
 }
 
