@@ -21,7 +21,7 @@ class ProbeForm : public Form {
 public:
     explicit ProbeForm(Runtime& runtime)
         : Form(runtime, "frmProbe"), button(*this, ControlKind::CommandButton, "cmdProbe"),
-          label(*this, ControlKind::Label, "lblProbe")
+          label(*this, ControlKind::Label, "lblProbe"), text(*this, ControlKind::TextBox, "txtProbe")
     {
         auto record = [this](const std::string& name) { return [this, name](MouseButton) { events.push_back(name); }; };
         button.onMouseDown = record("down");
@@ -36,6 +36,7 @@ public:
 
     Control button;
     Control label;
+    Control text;
     std::vector<std::string> events;
     std::function<void()> onButtonClick;
 
@@ -52,6 +53,9 @@ protected:
         button.style().tabStop = false;
         label.setGeometry(300, 2000, 1500, 300);
         label.setCaption("Probe");
+        label.style().tabIndex = 1;
+        text.setGeometry(300, 2400, 1500, 300);
+        text.style().tabIndex = 2;
     }
 };
 
@@ -142,6 +146,29 @@ TEST_F(CommandButtonTest, CaptionClicksOnReleaseOverItself)
     QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
     EXPECT_EQ(form.events, (std::vector<std::string>{"label click"}));
+}
+
+TEST_F(CommandButtonTest, CaptionChangesAreRedrawn)
+{
+    QWidget* label = widgetOf(form.label);
+    const QImage before = rendered(label);
+    form.label.setCaption("Probe");
+    EXPECT_EQ(rendered(label), before);
+    form.label.setCaption("Other");
+    EXPECT_NE(rendered(label), before);
+    form.label.setCaption("");
+    EXPECT_EQ(qttest::countOther(rendered(label), label->rect(), colorAt(before, {0, 0})), 0);
+}
+
+TEST_F(CommandButtonTest, AccessKeyOfACaptionFocusesTheNextControl)
+{
+    form.label.setCaption("&Probe");
+    QWidget* window = button()->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    button()->setFocus();
+    QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), widgetOf(form.text));
 }
 
 TEST_F(CommandButtonTest, RaisedFaceIsTheBackColourInsideABevel)

@@ -146,6 +146,11 @@ TEST_F(LandWindowTest, ScoreIsWrittenInDarkRedOnTheWhiteCloud)
     EXPECT_EQ(box->text(), "12");
     EXPECT_FALSE(box->hasFrame());
     EXPECT_TRUE(box->alignment().testFlag(Qt::AlignHCenter));
+    // What the player types goes back to the control.
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, "34");
+    EXPECT_EQ(land.txtScore.text(), "134");
+    land.txtScore.setText("1");
     const QImage image = rendered(box);
     int darkRed = 0;
     for (int y = 0; y < image.height(); ++y)
