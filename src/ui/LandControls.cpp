@@ -147,6 +147,7 @@ void LandControls::layoutLand(FormStyle& window)
     shpSO.style().shape = ShapeKind::Circle;
     shpSO.style().fillStyle = 0;
     shpSO.style().fillColor = colors::Black;
+    shpSO.setForeColor(colors::WindowText); // the outline colour
 
     reset(wbSounds, 240, 2760, 375, 255, 11, 6);
 

@@ -29,7 +29,6 @@ void centredCaption(Control& label, std::string caption)
 {
     label.setCaption(std::move(caption));
     label.style().alignment = Alignment::Center;
-    label.style().wordWrap = true;
 }
 
 } // namespace
