@@ -25,6 +25,9 @@ QtComboBox::QtComboBox(platform::ComboBox& control, QWidget* parent) : QComboBox
     reloadItems();
     lineEdit()->installEventFilter(this);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { syncText(); });
+    // QComboBox chooses the entry that matches the text when the text loses the
+    // focus; only a choice from the list or with the arrow keys may open an address.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (!updating_)
             control_.raiseChoose(index);
