@@ -164,10 +164,21 @@ for attempt in 1 2 3; do
   deadline=$((SECONDS + 20))
   while ((SECONDS < deadline)); do
     import -window "$land" "$work/now.png" 2>/dev/null || continue
-    mapfile -t centre < <(colours "$work/now.png" 264 400 464 144 264 64 576 424)
+    # Three points of each light: the quarry's picture covers them all.
+    points=()
     for n in 1 2 3 4; do
-      c=${centre[$((n - 1))]:-}
-      if [[ -n "$c" && "${c^^}" != "${rest[$n]}" ]]; then
+      x=${light_x[$n]}; y=${light_y[$n]}
+      points+=($((x + 48)) $((y + 48)) $((x + 30)) $((y + 30)) $((x + 66)) $((y + 40)))
+    done
+    mapfile -t seen < <(colours "$work/now.png" "${points[@]}")
+    ((${#seen[@]} == 12)) || continue
+    for n in 1 2 3 4; do
+      c=""
+      for k in 0 1 2; do
+        s=${seen[$(((n - 1) * 3 + k))]}
+        [[ "${s^^}" != "${rest[$n]}" ]] && c=$s
+      done
+      if [[ -n "$c" ]]; then
         xdotool mousemove --window "$land" "$(px $((light_x[n] + 48)))" "$(px $((light_y[n] + 48)))" click 1
         cp "$work/now.png" "$out/quarry-on-light-$n.png"
         echo "quarry on light $n (#$c): clicked"
@@ -180,9 +191,13 @@ for attempt in 1 2 3; do
   ((found)) || { close_box "Got Away"; sleep 1; continue; }
 
   # The score box on the left cloud shows 1 in dark red: a single narrow figure.
-  sleep 0.3
-  shoot scored
-  red=$(count_near "$out/scored.png" 88 24 57 25 800000)
+  red=0
+  for _ in $(seq 1 8); do
+    sleep 0.25
+    shoot scored
+    red=$(count_near "$out/scored.png" 88 24 57 25 800000)
+    ((red > 5)) && break
+  done
   if ((red > 5)); then
     width=$(convert "$out/scored.png" -crop "$(px 57)x$(px 25)+$(px 88)+$(px 24)" +repage \
       -fuzz 25% -fill black -opaque "#800000" -fill white +opaque black -trim -format "%w" info:)
