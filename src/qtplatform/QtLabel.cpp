@@ -154,7 +154,7 @@ void QtLabel::paintEvent(QPaintEvent*)
         p.fillRect(rect(), toQColor(control_.backColor(), pal));
 
     const QFont f = font();
-    const CaptionLayout caption = layoutCaption(toQString(control_.caption()), f, width());
+    const CaptionLayout& caption = currentLayout();
     const qreal ascent = QFontMetricsF(f).ascent();
     auto drawLines = [&](const QColor& color, int shift) {
         p.setPen(color);
@@ -189,6 +189,18 @@ void QtLabel::paintEvent(QPaintEvent*)
         drawLines(toQColor(0x80000014, pal), 1);
         drawLines(toQColor(0x80000010, pal), 0);
     }
+}
+
+const CaptionLayout& QtLabel::currentLayout()
+{
+    const QString caption = toQString(control_.caption());
+    if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
+        layout_ = layoutCaption(caption, font(), width());
+        layoutCaption_ = caption;
+        layoutFont_ = font();
+        layoutWidth_ = width();
+    }
+    return layout_;
 }
 
 void QtLabel::mousePressEvent(QMouseEvent* event)

@@ -47,8 +47,13 @@ protected:
 private:
     void updateAccessKey();
     void focusNextInTabOrder();
+    const CaptionLayout& currentLayout();
 
     platform::Control& control_;
+    CaptionLayout layout_; // for layoutCaption_, layoutFont_ and layoutWidth_
+    QString layoutCaption_;
+    QFont layoutFont_;
+    int layoutWidth_ = -1;
     QObject* shortcut_ = nullptr;
     bool pressed_ = false;
 };
