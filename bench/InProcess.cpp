@@ -1,0 +1,294 @@
+#include "InProcess.h"
+
+#include "app/Program.h"
+#include "game/FrmLand.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "qtplatform/QtPlatform.h"
+#if __has_include("qtplatform/QtAudioOutput.h") && __has_include("sound/MediaPageBrowser.h")
+#include "qtplatform/QtAudioOutput.h"
+#include "sound/MediaPageBrowser.h"
+#define BENCH_HAVE_CUES 1
+#endif
+
+#include <QEventLoop>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <memory>
+
+namespace bench {
+
+bool BenchApplication::notify(QObject* receiver, QEvent* event)
+{
+    const bool handled = QApplication::notify(receiver, event);
+    if (afterEvent)
+        afterEvent(receiver, event);
+    return handled;
+}
+
+namespace {
+
+// A small window holding one timer control, as the game's windows hold theirs.
+class TickWindow : public platform::Form {
+public:
+    explicit TickWindow(platform::Runtime& runtime) : Form(runtime, "frmTicks"), tmrTick(*this, "tmrTick") {}
+    platform::Timer tmrTick;
+
+protected:
+    void layout() override
+    {
+        style().clientWidth = 3000;
+        style().clientHeight = 2000;
+    }
+};
+
+void settle(int ms)
+{
+    QTest::qWait(ms);
+}
+
+// Deletes the widgets that closing windows left for later, when it goes: placed
+// first among members, it goes after the windows.
+struct FlushDeletes {
+    FlushDeletes() = default;
+    FlushDeletes(const FlushDeletes&) = delete;
+    FlushDeletes& operator=(const FlushDeletes&) = delete;
+    ~FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+// The game program on the Qt adapter, with its game window loaded and shown. The
+// windows close with it, without unloading the last of them, which would end
+// the event loop of the whole benchmark.
+struct GameInProcess {
+    FlushDeletes flush;
+    qtplatform::QtPlatform platform;
+    app::Program program{platform};
+    QWidget* window = nullptr;
+
+    GameInProcess()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        program.runtime().dispatchNotification([this] { program.land().show(); });
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmLand"))
+                window = w;
+        if (!window)
+            throw std::runtime_error("the game window did not open");
+        settle(200);
+    }
+};
+
+// How late a tick at `at` is behind the deadline it answers: the latest deadline
+// of the schedule (start + k × interval) that has passed, but never one answered
+// before. A tick missed altogether therefore shows in the ticks per second, not
+// as lateness piling up on every later tick. `due` carries k between ticks.
+double lateness(Clock::time_point start, std::chrono::milliseconds interval, Clock::time_point at, long& due)
+{
+    const long passed = static_cast<long>((at - start) / interval);
+    due = std::max(due + 1, passed);
+    return msBetween(start + due * interval, at);
+}
+
+} // namespace
+
+Ticks platformTimerTicks(int intervalMs, int count)
+{
+    FlushDeletes flush;
+    qtplatform::QtPlatform platform;
+    platform::Runtime runtime(platform);
+    TickWindow window(runtime);
+    runtime.dispatchNotification([&window] { window.show(); });
+    settle(100);
+
+    Ticks result;
+    QEventLoop loop;
+    const auto interval = std::chrono::milliseconds(intervalMs);
+    Clock::time_point start;
+    Clock::time_point last;
+    int n = 0;
+    long due = 0;
+    window.tmrTick.onTimer = [&] {
+        last = Clock::now();
+        ++n;
+        result.lateMs.push_back(lateness(start, interval, last, due));
+        if (n == count) {
+            window.tmrTick.setEnabled(false);
+            loop.quit();
+        }
+    };
+    start = Clock::now();
+    window.tmrTick.setInterval(intervalMs);
+    loop.exec();
+    result.perSecond = n / (msBetween(start, last) / 1000.0);
+    return result;
+}
+
+Ticks absoluteSleepTicks(int intervalMs, int count)
+{
+    Ticks result;
+    const auto interval = std::chrono::milliseconds(intervalMs);
+    const Clock::time_point start = Clock::now();
+    Clock::time_point last = start;
+    long due = 0;
+    for (int n = 1; n <= count; ++n) {
+        // Like a timer, sleep to the next deadline not yet answered.
+        const auto since = (start + (due + 1) * interval).time_since_epoch();
+        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
+        timespec at{};
+        at.tv_sec = static_cast<time_t>(seconds.count());
+        at.tv_nsec = static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count());
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) != 0) {
+        }
+        last = Clock::now();
+        result.lateMs.push_back(lateness(start, interval, last, due));
+    }
+    result.perSecond = count / (msBetween(start, last) / 1000.0);
+    return result;
+}
+
+PressLatency pressLatency(int trials)
+{
+    auto* app = static_cast<BenchApplication*>(QCoreApplication::instance());
+    GameInProcess game;
+    game::frmLand& land = game.program.land();
+    // The player's turn: the lights are live.
+    land.blnLocked = platform::False;
+    QWidget* light = game.window->findChild<QWidget*>(QStringLiteral("cmdLight_1"));
+    if (!light)
+        throw std::runtime_error("no light in the game window");
+    const platform::Control& lightControl = land.cmdLight[1];
+
+    // The baseline: a bare push button of the light's size in a window of its own.
+    QWidget plain;
+    plain.resize(game.window->size());
+    auto* button = new QPushButton(&plain);
+    button->setGeometry(light->geometry());
+    plain.show();
+    settle(200);
+
+    // Press in the middle of the target through its window, as the system would,
+    // and wait for the paint of the target that shows the pressed look; release
+    // outside the target, which clicks nothing.
+    auto measure = [app](QWidget* target, const std::function<bool()>& shown) {
+        QWidget* top = target->window();
+        QWindow* handle = top->windowHandle();
+        const QPoint centre = target->mapTo(top, target->rect().center());
+        QEventLoop loop;
+        bool painted = false;
+        Clock::time_point done;
+        app->afterEvent = [&](QObject* receiver, QEvent* event) {
+            if (!painted && receiver == target && event->type() == QEvent::Paint && shown()) {
+                done = Clock::now();
+                painted = true;
+                loop.quit();
+            }
+        };
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        const Clock::time_point start = Clock::now();
+        QTest::mousePress(handle, Qt::LeftButton, {}, centre);
+        if (!painted)
+            loop.exec();
+        app->afterEvent = nullptr;
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(1, 1));
+        settle(3);
+        return painted ? msBetween(start, done) : NAN;
+    };
+    auto lightBlack = [&lightControl] { return lightControl.backColor() == platform::colors::Black; };
+    auto buttonDown = [button] { return button->isDown(); };
+
+    PressLatency result;
+    for (int i = 0; i < 10; ++i) {
+        measure(light, lightBlack);
+        measure(button, buttonDown);
+    }
+    for (int i = 0; i < trials; ++i) {
+        if (i % 2) {
+            result.lightMs.push_back(measure(light, lightBlack));
+            result.pushButtonMs.push_back(measure(button, buttonDown));
+        } else {
+            result.pushButtonMs.push_back(measure(button, buttonDown));
+            result.lightMs.push_back(measure(light, lightBlack));
+        }
+    }
+    return result;
+}
+
+Spot startCaptionSpot()
+{
+    GameInProcess game;
+    QWidget* caption = game.window->findChild<QWidget*>(QStringLiteral("lblStart"));
+    if (!caption)
+        throw std::runtime_error("no Start caption in the game window");
+    const QPoint centre = caption->mapTo(game.window, caption->rect().center());
+    return {centre.x(), centre.y(), game.window->width(), game.window->height()};
+}
+
+namespace {
+
+// Waits until one of the sound effects under `owner` reports that it plays.
+double untilPlaying(QObject* owner, Clock::time_point start)
+{
+    while (msBetween(start, Clock::now()) < 5000) {
+        for (QSoundEffect* effect : owner->findChildren<QSoundEffect*>())
+            if (effect->isPlaying())
+                return msBetween(start, Clock::now());
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return NAN;
+}
+
+} // namespace
+
+CueLatency cueLatency(const std::string& gameDir, int trials)
+{
+    CueLatency result;
+#ifndef BENCH_HAVE_CUES
+    (void)gameDir;
+    (void)trials;
+    result.skipped = "no audio output in this build";
+#else
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        result.skipped = "no audio device";
+        return result;
+    }
+    qtplatform::QtPlatform platform;
+    platform::Runtime runtime(platform);
+    TickWindow window(runtime);
+    platform::Browser player(window, "wbCue", platform::BrowserRole::MediaPlayer);
+    const std::string page = gameDir + "/Splash.htm";
+    const QString sound = QString::fromStdString(gameDir + "/sounds/splash.wav");
+    for (int i = 0; i < trials; ++i) {
+        {
+            auto output = std::make_unique<qtplatform::QtAudioOutput>();
+            QObject* owner = output.get();
+            sound::MediaPageBrowser browser(player, std::move(output));
+            const Clock::time_point start = Clock::now();
+            browser.navigate(page);
+            result.cueMs.push_back(untilPlaying(owner, start));
+        }
+        {
+            QObject owner;
+            const Clock::time_point start = Clock::now();
+            auto* effect = new QSoundEffect(&owner);
+            effect->setSource(QUrl::fromLocalFile(sound));
+            effect->play();
+            result.bareMs.push_back(untilPlaying(&owner, start));
+        }
+        settle(100);
+    }
+#endif
+    return result;
+}
+
+} // namespace bench
