@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "QtBlockedClose.h"
 #include "QtDocumentBrowser.h"
 #include "QtTimer.h"
 #include "QtWindow.h"
@@ -21,6 +22,10 @@
 #include <chrono>
 
 namespace qtplatform {
+
+QtPlatform::QtPlatform() : blockedClose_(std::make_unique<QtBlockedClose>()) {}
+
+QtPlatform::~QtPlatform() = default;
 
 std::string QtPlatform::appPath() const
 {

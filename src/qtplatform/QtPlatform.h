@@ -2,11 +2,18 @@
 
 #include "platform/Runtime.h"
 
+#include <memory>
+
 namespace qtplatform {
+
+class QtBlockedClose;
 
 // The platform layer on Qt Widgets. Needs a QApplication.
 class QtPlatform : public platform::Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
+
     std::string appPath() const override;
     void messageBox(const std::string& text, const std::string& title) override;
     std::unique_ptr<platform::WindowPeer> createWindow(platform::Form& form) override;
@@ -14,6 +21,9 @@ public:
     std::unique_ptr<platform::BrowserPeer> createBrowser(platform::Browser& browser) override;
     std::uint64_t clockSeed() override;
     void quit() override;
+
+private:
+    std::unique_ptr<QtBlockedClose> blockedClose_;
 };
 
 } // namespace qtplatform
