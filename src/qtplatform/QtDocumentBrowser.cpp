@@ -242,6 +242,48 @@ ContentKind classify(const QByteArray& data, const QString& fileName, const QStr
     return ContentKind::Other;
 }
 
+// Qt's HTML reader slows down sharply with the depth of nesting, so pages nested
+// deeper, or made of more elements, than any real page is are not shown.
+bool tooComplex(const QString& html)
+{
+    constexpr int MaxDepth = 1000;
+    constexpr int MaxElements = 30000;
+    // Elements that have no end tag, or whose end tag is often left out.
+    static const QStringList unclosed{
+        QStringLiteral("area"), QStringLiteral("base"), QStringLiteral("br"), QStringLiteral("col"),
+        QStringLiteral("dd"), QStringLiteral("dt"), QStringLiteral("embed"), QStringLiteral("hr"),
+        QStringLiteral("img"), QStringLiteral("input"), QStringLiteral("li"), QStringLiteral("link"),
+        QStringLiteral("meta"), QStringLiteral("option"), QStringLiteral("p"), QStringLiteral("param"),
+        QStringLiteral("source"), QStringLiteral("td"), QStringLiteral("th"), QStringLiteral("tr"),
+        QStringLiteral("track"), QStringLiteral("wbr")};
+    int depth = 0;
+    int elements = 0;
+    const qsizetype size = html.size();
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        if (html[i] != QLatin1Char('<'))
+            continue;
+        const bool closing = html[i + 1] == QLatin1Char('/');
+        qsizetype start = closing ? i + 2 : i + 1;
+        qsizetype end = start;
+        while (end < size && end - start < 16 && html[end].isLetterOrNumber())
+            ++end;
+        if (end == start || !html[start].isLetter())
+            continue;
+        const QString name = html.mid(start, end - start).toLower();
+        const bool counted = !unclosed.contains(name);
+        if (closing) {
+            if (counted && depth > 0)
+                --depth;
+            continue;
+        }
+        if (++elements > MaxElements)
+            return true;
+        if (counted && ++depth > MaxDepth)
+            return true;
+    }
+    return false;
+}
+
 // Text in the encoding its byte-order mark or its meta tag names, UTF-8 otherwise.
 QString decodeText(const QByteArray& data)
 {
@@ -365,6 +407,11 @@ QtDocumentBrowser::Rendered renderContent(const QByteArray& data, const QUrl& ur
     switch (classify(data, fileName, mimeType)) {
     case ContentKind::Html:
         page.html = decodeText(data);
+        if (tooComplex(page.html))
+            return errorPage(QStringLiteral("Page too complex"),
+                             QStringLiteral("This page is nested too deeply, or made of too many parts, to be shown "
+                                            "here."),
+                             asked, url);
         return page;
     case ContentKind::Text:
         page.plainText = true;
