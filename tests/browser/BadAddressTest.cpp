@@ -1,0 +1,176 @@
+// Addresses a player might type that cannot be opened: each ends its load with an
+// error page inside the view, within a bounded time, and leaves the view usable.
+#include "BrowserTestSupport.h"
+
+#include <QDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace browsertest;
+
+namespace {
+
+struct BadAddress {
+    const char* name;
+    // Builds the address in the test's directory; may return "" to skip the case.
+    std::function<std::string(const QTemporaryDir&)> address;
+    const char* title;
+};
+
+std::string inDir(const QTemporaryDir& dir, const char* name) { return dir.filePath(name).toStdString(); }
+
+std::string writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& content)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(content);
+    return inDir(dir, name);
+}
+
+const std::vector<BadAddress>& badAddresses()
+{
+    static const std::vector<BadAddress> cases{
+        {"Empty", [](const QTemporaryDir&) { return std::string(); }, "No address"},
+        {"OnlySpaces", [](const QTemporaryDir&) { return std::string("   "); }, "No address"},
+        {"MegabyteOfText", [](const QTemporaryDir&) { return std::string(1 << 20, 'w'); }, "Address too long"},
+        {"Directory", [](const QTemporaryDir& dir) { return dir.path().toStdString(); }, "This is a folder"},
+        {"DevZero", [](const QTemporaryDir&) { return std::string("/dev/zero"); }, "Not a page"},
+        {"DevUrandom", [](const QTemporaryDir&) { return std::string("/dev/urandom"); }, "Not a page"},
+        {"Fifo",
+         [](const QTemporaryDir& dir) {
+             return ::mkfifo(dir.filePath("pipe.htm").toLocal8Bit().constData(), 0600) == 0 ? inDir(dir, "pipe.htm")
+                                                                                             : std::string();
+         },
+         "Not a page"},
+        {"TwoHundredMegabyteFile",
+         [](const QTemporaryDir& dir) {
+             // Sparse: it takes no room on the disk, and is never read.
+             QFile file(dir.filePath("huge.htm"));
+             return file.open(QIODevice::WriteOnly) && file.resize(200LL * 1024 * 1024) ? inDir(dir, "huge.htm")
+                                                                                         : std::string();
+         },
+         "Page too large"},
+        {"BinaryFile",
+         [](const QTemporaryDir& dir) { return writeFile(dir, "data.bin", QByteArray("\x7f" "ELF\2\1\1\0\0\0", 10)); },
+         "Not a page"},
+        {"BinaryFileNamedAsPage",
+         [](const QTemporaryDir& dir) { return writeFile(dir, "fake.htm", QByteArray("<html>\0\0\0\x01\x02", 11)); },
+         "Not a page"},
+        {"DeeplyNestedPage",
+         [](const QTemporaryDir& dir) { return writeFile(dir, "deep.htm", QByteArray("<div>").repeated(200000)); },
+         "Page too complex"},
+        {"UnreadableFile",
+         [](const QTemporaryDir& dir) {
+             const std::string path = writeFile(dir, "secret.htm", "<title>Secret</title>");
+             // Permissions do not stop the superuser: the case means nothing then.
+             if (::geteuid() == 0 || ::chmod(path.c_str(), 0) != 0)
+                 return std::string();
+             return path;
+         },
+         "Page cannot be read"},
+        {"MissingFile", [](const QTemporaryDir& dir) { return inDir(dir, "missing.htm"); }, "Page not found"},
+        {"MissingWindowsPath", [](const QTemporaryDir&) { return std::string("C:\\Games\\missing.htm"); },
+         "Page not found"},
+        {"JavascriptScheme", [](const QTemporaryDir&) { return std::string("javascript:alert('hi')"); },
+         "Address not supported"},
+        {"DataScheme", [](const QTemporaryDir&) { return std::string("data:text/html,<title>Data</title>"); },
+         "Address not supported"},
+        {"FtpScheme", [](const QTemporaryDir&) { return std::string("ftp://ftp.example.org/file.htm"); },
+         "Address not supported"},
+        {"UnknownScheme", [](const QTemporaryDir&) { return std::string("glimmer-x:somewhere"); },
+         "Address not supported"},
+        {"FileOnAnotherComputer", [](const QTemporaryDir&) { return std::string("file://server/share/page.htm"); },
+         "Address not supported"},
+        {"SpaceInHost", [](const QTemporaryDir&) { return std::string("http://exa mple.org/"); }, "Address not valid"},
+        {"UnclosedBracket", [](const QTemporaryDir&) { return std::string("http://[::1/page.htm"); },
+         "Address not valid"},
+        {"SchemeWithoutHost", [](const QTemporaryDir&) { return std::string("http://"); }, "Address not valid"},
+        {"PortOutOfRange", [](const QTemporaryDir&) { return std::string("http://example.org:99999/"); },
+         "Address not valid"},
+        {"ControlCharacter", [](const QTemporaryDir&) { return std::string("page\x01.htm"); }, "Address not valid"},
+    };
+    return cases;
+}
+
+class BadAddressTest : public ViewFixture, public ::testing::WithParamInterface<std::size_t> {
+protected:
+    void TearDown() override
+    {
+        // Let the temporary directory be removed whatever the case did to it.
+        ::chmod(dir.filePath("secret.htm").toLocal8Bit().constData(), 0600);
+        ViewFixture::TearDown();
+    }
+};
+
+TEST_P(BadAddressTest, endsWithAnErrorPageAndLeavesTheViewUsable)
+{
+    const BadAddress& bad = badAddresses()[GetParam()];
+    const std::string address = bad.address(dir);
+    if (address.empty() && std::string(bad.name) != "Empty")
+        GTEST_SKIP() << "cannot set this case up here";
+
+    open(write("before.htm", page("Before")));
+    const int before = form->completions;
+    browser().navigate(address);
+    ASSERT_TRUE(loadEnds(before));
+    EXPECT_EQ(form->completions, before + 1);
+    EXPECT_EQ(browser().locationName(), bad.title);
+    EXPECT_LT(view().toPlainText().size(), 2000) << "a short notice, not the content";
+    EXPECT_TRUE(qtPlatform.boxes.empty()) << "no message box";
+
+    // Back leads to the page before; the view goes on working.
+    const int beforeBack = form->completions;
+    browser().goBack();
+    ASSERT_TRUE(loadEnds(beforeBack));
+    EXPECT_EQ(browser().locationName(), "Before");
+}
+
+std::string badAddressName(const ::testing::TestParamInfo<std::size_t>& info)
+{
+    return badAddresses()[info.param].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BadAddressTest, ::testing::Range<std::size_t>(0, badAddresses().size()),
+                         badAddressName);
+
+class UnresolvableHostTest : public ViewFixture {};
+
+TEST_F(UnresolvableHostTest, hostThatDoesNotResolveEndsWithAnErrorPage)
+{
+    // Whether the lookup fails at once or is given up, the load ends with an error page.
+    view().setNetworkTimeout(5000);
+    open("no-such-host.invalid");
+    const std::string title = browser().locationName();
+    EXPECT_TRUE(title == "Server not found" || title == "No answer") << title;
+    EXPECT_EQ(browser().locationUrl(), "http://no-such-host.invalid/");
+}
+
+TEST(AddressTest, addressesAreReadAsPathsWebAddressesOrProblems)
+{
+    using Kind = qtplatform::QtDocumentBrowser::Target::Kind;
+    struct Case {
+        const char* address;
+        Kind kind;
+        const char* url;
+    };
+    const Case cases[] = {
+        {"/opt/glimmerkin\\GameInstructions.htm", Kind::File, "file:///opt/glimmerkin/GameInstructions.htm"},
+        {"file:///tmp/a%20b.htm", Kind::File, "file:///tmp/a b.htm"},
+        {"file://localhost/tmp/a.htm", Kind::File, "file:///tmp/a.htm"},
+        {"www.tallowbrook.example", Kind::Web, "http://www.tallowbrook.example/"},
+        {"localhost:8080/x.htm", Kind::Web, "http://localhost:8080/x.htm"},
+        {"example.org:8080", Kind::Web, "http://example.org:8080/"},
+        {"HTTPS://Example.org/A", Kind::Web, "https://example.org/A"},
+        {"about:blank", Kind::Blank, "about:blank"},
+        {"mailto:someone@example.org", Kind::Problem, ""},
+    };
+    for (const Case& c : cases) {
+        const auto target = qtplatform::QtDocumentBrowser::resolveAddress(QString::fromUtf8(c.address));
+        EXPECT_EQ(target.kind, c.kind) << c.address;
+        EXPECT_EQ(target.url.toString().toStdString(), c.url) << c.address;
+    }
+}
+
+} // namespace
