@@ -19,9 +19,8 @@ extern char** environ;
 
 namespace bench {
 
-Child::Child(const std::string& program, const std::string& display)
+std::vector<std::string> displayEnvironment(const std::string& display)
 {
-    // The benchmark's own environment, pointed at the virtual display.
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
@@ -31,6 +30,12 @@ Child::Child(const std::string& program, const std::string& display)
         env.push_back(entry);
     }
     env.push_back("DISPLAY=" + display);
+    return env;
+}
+
+Child::Child(const std::string& program, const std::string& display)
+{
+    std::vector<std::string> env = displayEnvironment(display);
     std::vector<char*> envp;
     for (std::string& entry : env)
         envp.push_back(entry.data());

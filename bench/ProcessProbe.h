@@ -9,6 +9,9 @@
 
 namespace bench {
 
+// The benchmark's own environment pointed at an X display, for the programs it starts.
+std::vector<std::string> displayEnvironment(const std::string& display);
+
 // A program started by the benchmark on a given X display, ended when this goes.
 class Child {
 public:

@@ -12,14 +12,11 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <set>
 #include <sstream>
 #include <thread>
-
-extern char** environ;
 
 namespace bench {
 namespace {
@@ -69,11 +66,7 @@ void progress(const std::string& text) { std::cerr << "… " << text << std::end
 // Runs a command-line tool on the virtual display; true when it succeeded.
 bool runTool(const std::vector<std::string>& args, const std::string& display)
 {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, "DISPLAY=", 8) != 0)
-            env.emplace_back(*e);
-    env.push_back("DISPLAY=" + display);
+    std::vector<std::string> env = displayEnvironment(display);
     std::vector<char*> envp, argv;
     for (std::string& e : env)
         envp.push_back(e.data());
@@ -331,6 +324,12 @@ int main(int argc, char** argv)
     // The in-process parts need no screen; programs started for the measurements
     // get the virtual display instead.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's remarks on the offscreen platform and the missing sound server would
+    // only mix with the progress lines.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg)
+            std::cerr << text.toStdString() << std::endl;
+    });
     int qtArgc = 1;
     BenchApplication application(qtArgc, argv);
     // Windows of the measurements open and close; the benchmark ends by itself.
