@@ -83,27 +83,45 @@ void QtComboBox::propertyChanged(Property property)
     }
 }
 
+bool QtComboBox::enterPressed(const QKeyEvent* key)
+{
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    // Enter opens the text; the list is not changed by it.
+    syncText();
+    control_.raiseKeyPress(13);
+    return true;
+}
+
+void QtComboBox::typed(const QKeyEvent* key)
+{
+    const QString text = key->text();
+    if (text.size() == 1 && text.at(0).unicode() > 0 && text.at(0).unicode() < 128)
+        control_.raiseKeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
+}
+
+// The box has the focus and hands keys to its text itself, past any event filter of
+// the text; the filter sees keys only when the text has the focus of its own.
+void QtComboBox::keyPressEvent(QKeyEvent* event)
+{
+    if (enterPressed(event)) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+    typed(event);
+}
+
 bool QtComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        std::int16_t ascii = 0;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            ascii = 13;
-        else if (key->text().size() == 1 && key->text().at(0).unicode() < 128)
-            ascii = static_cast<std::int16_t>(key->text().at(0).unicode());
-        if (ascii == 13) {
-            // Enter opens the text; the list is not changed by it.
-            syncText();
-            control_.raiseKeyPress(ascii);
+        if (enterPressed(key))
             return true;
-        }
-        if (ascii != 0) {
-            // The key still goes into the text: the handler leaves it unchanged.
-            const bool handled = QComboBox::eventFilter(watched, event);
-            control_.raiseKeyPress(ascii);
-            return handled;
-        }
+        // The key goes into the text first; the handler leaves it unchanged.
+        static_cast<QObject*>(lineEdit())->event(event);
+        typed(key);
+        return true;
     }
     return QComboBox::eventFilter(watched, event);
 }

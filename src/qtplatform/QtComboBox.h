@@ -19,12 +19,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void reloadItems();
     // Hands the typed text to the control.
     void syncText();
+    // Raises KeyPress 13 for Enter and returns true; false for any other key.
+    bool enterPressed(const QKeyEvent* key);
+    // Raises KeyPress for a key with a 7-bit character.
+    void typed(const QKeyEvent* key);
     platform::ComboBox& control_;
     bool updating_ = false;
 };

@@ -139,18 +139,28 @@ TEST_F(BrowserWindowQtTest, altAMovesTheFocusToTheAddressBox)
 
 TEST_F(BrowserWindowQtTest, enterOpensExactlyTheTypedTextAndOtherKeysOpenNothing)
 {
+    // Keys go to the box, which has the focus, as the player's keys do.
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    addressBox().setFocus();
     const std::string other = write("other.htm", "Other page");
-    QLineEdit* edit = addressBox().lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, QString::fromStdString(other));
+    addressBox().lineEdit()->clear();
+    QTest::keyClicks(&addressBox(), QString::fromStdString(other));
     waitFor([] { return false; }, 100);
     EXPECT_EQ(window()->windowTitle(), "Glimmerkin - Game Instructions") << "typing opens nothing";
     EXPECT_EQ(help->cboAddress.text(), other);
 
-    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(&addressBox(), Qt::Key_Return);
     ASSERT_TRUE(pageShown("Other page"));
     EXPECT_EQ(addressBox().count(), 2) << "Enter adds nothing to the list";
-    EXPECT_EQ(edit->text().toStdString(), other);
+    EXPECT_EQ(addressBox().currentText().toStdString(), other);
+
+    // The same when the keys reach the text itself.
+    const std::string third = write("third.htm", "Third page");
+    addressBox().lineEdit()->clear();
+    QTest::keyClicks(addressBox().lineEdit(), QString::fromStdString(third));
+    QTest::keyClick(addressBox().lineEdit(), Qt::Key_Enter);
+    ASSERT_TRUE(pageShown("Third page"));
 }
 
 TEST_F(BrowserWindowQtTest, leavingTheAddressBoxOpensNothingEvenForAListedAddress)
