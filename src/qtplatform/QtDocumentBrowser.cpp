@@ -304,9 +304,11 @@ QImage decodePicture(const QByteArray& data, const QString& fileName, qreal devi
         QSize size = renderer.defaultSize();
         if (size.isEmpty())
             return {};
-        if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
-            size = size.scaled(MaxPictureSide, MaxPictureSide, Qt::KeepAspectRatio);
-        const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 4.0);
+        // Drawn at most MaxPictureSide device pixels wide and high.
+        const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 2.0);
+        const int side = int(MaxPictureSide / ratio);
+        if (size.width() > side || size.height() > side)
+            size = size.scaled(side, side, Qt::KeepAspectRatio);
         QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         image.setDevicePixelRatio(ratio);

@@ -155,6 +155,13 @@ TEST_F(BrowserViewTest, picturesBesideThePageAreShownAndOthersGetAPlaceholder)
     EXPECT_EQ(shown.size(), QSize(20, 10));
     EXPECT_EQ(shown.pixelColor(5, 5), QColor(Qt::red));
 
+    // A drawing that claims to be huge is drawn no larger than a bounded picture.
+    write("huge.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100000\" height=\"50000\">"
+                      "<rect width=\"100000\" height=\"50000\" fill=\"green\"/></svg>");
+    const QImage huge = view().loadResource(QTextDocument::ImageResource, QUrl("huge.svg")).value<QImage>();
+    EXPECT_LE(huge.width(), 4096);
+    EXPECT_EQ(huge.width(), 2 * huge.height());
+
     // A device, a pipe or a missing file as a picture: refused at once, never read.
     ASSERT_EQ(::mkfifo(dir.filePath("pipe.png").toLocal8Bit().constData(), 0600), 0);
     for (const char* name : {"/dev/zero", "pipe.png", "nothing.png"}) {
