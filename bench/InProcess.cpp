@@ -1,5 +1,7 @@
 #include "InProcess.h"
 
+#include "SoundListener.h"
+
 #include "app/Program.h"
 #include "game/FrmLand.h"
 #include "platform/Control.h"
@@ -236,13 +238,13 @@ Spot startCaptionSpot()
 
 namespace {
 
-// Waits until one of the sound effects under `owner` reports that it plays.
-double untilPlaying(QObject* owner, Clock::time_point start)
+// Waits, running the event loop, until the listener hears a sound begin after
+// `start`; the milliseconds since `start`.
+double untilHeard(SoundListener& listener, Clock::time_point start)
 {
     while (msBetween(start, Clock::now()) < 5000) {
-        for (QSoundEffect* effect : owner->findChildren<QSoundEffect*>())
-            if (effect->isPlaying())
-                return msBetween(start, Clock::now());
+        if (const auto onset = listener.onsetSince(start))
+            return msBetween(start, *onset);
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     }
     return NAN;
@@ -262,30 +264,35 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
         result.skipped = "no audio device";
         return result;
     }
+    SoundListener listener;
+    if (!listener.listening()) {
+        result.skipped = "parec (pulseaudio-utils) is needed to hear the output";
+        return result;
+    }
     qtplatform::QtPlatform platform;
     platform::Runtime runtime(platform);
     TickWindow window(runtime);
     platform::Browser player(window, "wbCue", platform::BrowserRole::MediaPlayer);
     const std::string page = gameDir + "/Splash.htm";
     const QString sound = QString::fromStdString(gameDir + "/sounds/splash.wav");
+    // Each trial starts from silence and from a fresh output, as the game's first cue does.
+    auto quiet = [&listener] { listener.waitForSilence(std::chrono::milliseconds(300), std::chrono::seconds(10)); };
     for (int i = 0; i < trials; ++i) {
+        quiet();
         {
-            auto output = std::make_unique<qtplatform::QtAudioOutput>();
-            QObject* owner = output.get();
-            sound::MediaPageBrowser browser(player, std::move(output));
+            sound::MediaPageBrowser browser(player, std::make_unique<qtplatform::QtAudioOutput>());
             const Clock::time_point start = Clock::now();
             browser.navigate(page);
-            result.cueMs.push_back(untilPlaying(owner, start));
+            result.cueMs.push_back(untilHeard(listener, start));
         }
+        quiet();
         {
-            QObject owner;
+            QSoundEffect effect;
             const Clock::time_point start = Clock::now();
-            auto* effect = new QSoundEffect(&owner);
-            effect->setSource(QUrl::fromLocalFile(sound));
-            effect->play();
-            result.bareMs.push_back(untilPlaying(&owner, start));
+            effect.setSource(QUrl::fromLocalFile(sound));
+            effect.play();
+            result.bareMs.push_back(untilHeard(listener, start));
         }
-        settle(100);
     }
 #endif
     return result;

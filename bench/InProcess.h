@@ -45,8 +45,9 @@ struct Spot {
 };
 Spot startCaptionSpot();
 
-// From a sound cue (a media page request) to its output stream running, against a
-// bare QSoundEffect of the same sound. Skipped without an audio device.
+// From a sound cue (a media page request) to the sound heard on the output's
+// monitor, against a bare QSoundEffect of the same sound. Skipped without an audio
+// device.
 struct CueLatency {
     std::string skipped; // why, when skipped
     std::vector<double> cueMs;

@@ -309,7 +309,7 @@ void audio(Table& table, const std::string& gameDir)
         table.add({"Sound: cue to first sound", "skipped: " + latency.skipped, "", "", "", Verdict::Skipped});
         return;
     }
-    table.add({"Sound: cue to the sound playing, median of 10 (ms)", fixed(median(latency.cueMs), 1),
+    table.add({"Sound: cue to its first sound on the output, median of 10 (ms)", fixed(median(latency.cueMs), 1),
                fixed(median(latency.bareMs), 1), fixed(median(latency.cueMs) / median(latency.bareMs), 2) + "×", "",
                Verdict::Info});
 }
