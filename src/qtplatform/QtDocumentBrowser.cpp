@@ -43,6 +43,9 @@ constexpr int MaxRedirects = 5;
 // The error the browser control raises when there is no page to go back or forward to.
 constexpr int NoPageError = -2147467259;
 
+QString tooLargeTitle() { return QStringLiteral("Page too large"); }
+QString tooLargeDetail() { return QStringLiteral("This page is larger than 2 MB, too large to be shown here."); }
+
 QString shorten(const QString& text, qsizetype length)
 {
     QString shown = text.left(length);
@@ -391,8 +394,7 @@ QtDocumentBrowser::Rendered fileErrorPage(FileRead result, const QString& asked,
         return errorPage(QStringLiteral("Page cannot be read"),
                          QStringLiteral("You are not allowed to read this file."), asked, url);
     case FileRead::TooLarge:
-        return errorPage(QStringLiteral("Page too large"),
-                         QStringLiteral("This file is larger than 2 MB, too large to be shown here."), asked, url);
+        return errorPage(tooLargeTitle(), tooLargeDetail(), asked, url);
     case FileRead::Ok:
         break;
     }
@@ -524,20 +526,20 @@ void QtDocumentBrowser::followLink(const QUrl& link)
     startLoad(targetForUrl(url.toString(), url), Commit::Push, -1);
 }
 
-void QtDocumentBrowser::goBack()
-{
-    const int from = pending_ && pending_->commit == Commit::MoveTo ? pending_->historyIndex : position_;
-    if (from <= 0)
-        throw platform::RuntimeError(NoPageError, "There is no page to go back to");
-    startLoad(history_[static_cast<std::size_t>(from - 1)], Commit::MoveTo, from - 1);
-}
+void QtDocumentBrowser::goBack() { moveInHistory(-1); }
 
-void QtDocumentBrowser::goForward()
+void QtDocumentBrowser::goForward() { moveInHistory(+1); }
+
+void QtDocumentBrowser::moveInHistory(int step)
 {
+    // From the entry a Back or Forward under way is heading for, so that two quick
+    // clicks move two entries.
     const int from = pending_ && pending_->commit == Commit::MoveTo ? pending_->historyIndex : position_;
-    if (from < 0 || from + 1 >= static_cast<int>(history_.size()))
-        throw platform::RuntimeError(NoPageError, "There is no page to go forward to");
-    startLoad(history_[static_cast<std::size_t>(from + 1)], Commit::MoveTo, from + 1);
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= static_cast<int>(history_.size()))
+        throw platform::RuntimeError(NoPageError, step < 0 ? "There is no page to go back to"
+                                                           : "There is no page to go forward to");
+    startLoad(history_[static_cast<std::size_t>(to)], Commit::MoveTo, to);
 }
 
 void QtDocumentBrowser::reloadPage()
@@ -660,8 +662,7 @@ void QtDocumentBrowser::startWebLoad()
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
         const QVariant length = reply_ ? reply_->header(QNetworkRequest::ContentLengthHeader) : QVariant();
         if (length.isValid() && length.toLongLong() > MaxPageBytes)
-            abortWeb(QStringLiteral("Page too large"),
-                     QStringLiteral("This page is larger than 2 MB, too large to be shown here."));
+            abortWeb(tooLargeTitle(), tooLargeDetail());
     });
     connect(reply_, &QNetworkReply::readyRead, this, [this] { readReply(); });
     connect(reply_, &QNetworkReply::finished, this, [this] { replyFinished(); });
@@ -674,8 +675,7 @@ void QtDocumentBrowser::readReply()
         return;
     received_ += reply_->read(MaxPageBytes + 1 - received_.size());
     if (received_.size() > MaxPageBytes)
-        abortWeb(QStringLiteral("Page too large"),
-                 QStringLiteral("This page is larger than 2 MB, too large to be shown here."));
+        abortWeb(tooLargeTitle(), tooLargeDetail());
 }
 
 void QtDocumentBrowser::abortWeb(const QString& problem, const QString& detail)
@@ -702,8 +702,8 @@ void QtDocumentBrowser::replyFinished()
     if (abortProblem_.isEmpty()) {
         received_ += reply->read(MaxPageBytes + 1 - received_.size());
         if (received_.size() > MaxPageBytes) {
-            abortProblem_ = QStringLiteral("Page too large");
-            abortDetail_ = QStringLiteral("This page is larger than 2 MB, too large to be shown here.");
+            abortProblem_ = tooLargeTitle();
+            abortDetail_ = tooLargeDetail();
         }
     }
     const QByteArray data = std::exchange(received_, {});

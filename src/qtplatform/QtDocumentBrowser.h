@@ -83,6 +83,7 @@ private:
         int historyIndex = -1;
     };
 
+    void moveInHistory(int step);
     void startLoad(const Target& target, Commit commit, int historyIndex);
     void cancelLoad();
     void loadLocal();
