@@ -87,28 +87,6 @@ TEST_F(BrowserViewTest, historyGoesBackAndForwardAndANewPageDropsWhatLayAhead)
     EXPECT_EQ(move(&platform::Browser::goBack), "B");
 }
 
-TEST_F(BrowserViewTest, openingThePageOnDisplayAgainAddsNoHistory)
-{
-    const std::string a = write("a.htm", page("A")), b = write("b.htm", page("B"));
-    open(a);
-    open(b);
-    open(b);
-    const int before = form->completions;
-    browser().goBack();
-    ASSERT_TRUE(loadEnds(before));
-    EXPECT_EQ(browser().locationName(), "A");
-}
-
-TEST_F(BrowserViewTest, backAndForwardWithNoPageAtAllRaiseErrors)
-{
-    EXPECT_THROW(browser().goBack(), platform::RuntimeError);
-    EXPECT_THROW(browser().goForward(), platform::RuntimeError);
-    browser().refresh();
-    browser().stop();
-    EXPECT_FALSE(browser().busy());
-    EXPECT_EQ(form->completions, 0) << "nothing was loading";
-}
-
 TEST_F(BrowserViewTest, followingARelativeLinkOpensItsPageAndBackReturns)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
@@ -266,14 +244,6 @@ TEST_F(BrowserViewTest, webPagesLargerThanTheLimitAreCutOffWithOrWithoutALength)
     EXPECT_EQ(browser().locationName(), "Page too large");
     open(server.url("/unsized.htm"));
     EXPECT_EQ(browser().locationName(), "Page too large");
-}
-
-TEST_F(BrowserViewTest, webAnswerThatIsNoPageGivesANotice)
-{
-    WebServer server;
-    server.serve("/program.bin", "application/octet-stream", QByteArray("\x7f" "ELF\0\0\1\2", 8));
-    open(server.url("/program.bin"));
-    EXPECT_EQ(browser().locationName(), "Not a page");
 }
 
 } // namespace

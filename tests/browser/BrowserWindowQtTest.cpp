@@ -211,26 +211,4 @@ TEST_F(BrowserWindowQtTest, toolbarButtonsMoveAboutAndErrorsStaySilent)
     EXPECT_TRUE(runtime->reportedErrors().empty());
 }
 
-TEST_F(BrowserWindowQtTest, aSecondShowKeepsThePageAndAReopenStartsAfresh)
-{
-    // Another open window keeps the program running while the help window is closed.
-    PageForm other(*runtime);
-    other.show();
-    help->cboAddress.setText(write("elsewhere.htm", "Elsewhere"));
-    help->cboAddress.raiseKeyPress(13);
-    ASSERT_TRUE(pageShown("Elsewhere"));
-    help->show();
-    waitFor([] { return false; }, 50);
-    EXPECT_EQ(window()->windowTitle(), "Elsewhere");
-    EXPECT_EQ(addressBox().count(), 2);
-
-    help->requestClose(platform::CloseReason::CloseBox);
-    EXPECT_FALSE(help->isLoaded());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    help->show();
-    ASSERT_TRUE(pageShown("Glimmerkin - Game Instructions"));
-    EXPECT_EQ(addressBox().count(), 2);
-    EXPECT_EQ(addressBox().currentText().toStdString(), help->StartingAddress);
-}
-
 } // namespace

@@ -103,24 +103,6 @@ TEST_F(BrowserWindowTest, stopEndsThePollAtOnceAndNamesThePageOnDisplay)
     EXPECT_EQ(help().caption(), "Game Instructions");
 }
 
-TEST_F(BrowserWindowTest, toolbarButtonsDriveTheControlAndEnterLoading)
-{
-    openHelp();
-    struct Case {
-        const char* key;
-        int FakeDocument::*counter;
-    };
-    for (const Case c : {Case{"Back", &FakeDocument::goBackCount}, Case{"Forward", &FakeDocument::goForwardCount},
-                         Case{"Refresh", &FakeDocument::refreshCount}}) {
-        const int before = document().*c.counter;
-        click(c.key);
-        EXPECT_EQ(document().*c.counter, before + 1) << c.key;
-        EXPECT_TRUE(polling()) << c.key;
-        platform->completeLoad(help().brwWebBrowser, "Game Instructions");
-        platform->advanceMs(5);
-    }
-}
-
 TEST_F(BrowserWindowTest, homeOpensTheHelpPageFromAnotherPage)
 {
     openHelp();
@@ -231,16 +213,6 @@ TEST_F(BrowserWindowTest, failingStepsOfTrappedHandlersAreSkippedSilently)
     EXPECT_TRUE(runtime().reportedErrors().empty());
     EXPECT_FALSE(runtime().ended());
     EXPECT_TRUE(polling());
-}
-
-TEST_F(BrowserWindowTest, keyOfNoKnownButtonOnlyStartsThePoll)
-{
-    openHelp();
-    help().tbToolBar_ButtonClick(platform::ToolbarButton{"back", "back", 1});
-    EXPECT_TRUE(polling());
-    EXPECT_EQ(document().goBackCount, 0) << "keys are compared exactly";
-    platform->advanceMs(5);
-    EXPECT_FALSE(polling());
 }
 
 TEST_F(BrowserWindowTest, secondHelpClickShowsTheSameWindowAndKeepsItsPage)
