@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define GLIMMERKIN_ASAN 1
@@ -19,7 +20,8 @@
 #endif
 
 #ifdef GLIMMERKIN_ASAN
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's allocator counts what is in use (gcc ships no header for it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif

@@ -125,8 +125,9 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 close_window() { "$xclose" "$1" || fail "could not send the close request"; }
 
+game_or_gone() { find_game || ! running; }
 wait_for_game() {
-    wait_for 120 find_game || fail "the game window did not open"
+    wait_for 120 game_or_gone || fail "the game window did not open"
     running || fail "the program ended by itself"
 }
 
@@ -137,7 +138,9 @@ game-window)
     close_window "$game"
     ;;
 splash)
-    wait_for 120 find_splash || fail "the splash did not open"
+    splash_or_gone() { find_splash || ! running; }
+    wait_for 120 splash_or_gone || fail "the splash did not open"
+    running || fail "the program ended by itself"
     close_window "$splash"
     # On a machine too slow to close it within its five seconds the game window
     # opens first; closing that ends the run just as well.
@@ -153,7 +156,9 @@ message-box | faulty-install)
     sleep 0.3
     click "$game" 520 56  # the Start caption
     # The quarry shows after about two seconds and gets away two seconds later.
-    wait_for 120 window_named '^Got Away' >/dev/null || fail "no \"Got Away\" box"
+    box_or_gone() { window_named '^Got Away' | grep -q . || ! running; }
+    wait_for 120 box_or_gone || fail "no \"Got Away\" box"
+    running || fail "the program ended by itself"
     box=$(window_named '^Got Away')
     for w in $(program_windows); do
         [[ "$w" == "$game" || "$w" == "$box" ]] && continue
