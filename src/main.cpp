@@ -13,7 +13,6 @@ int main(int, char** argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Glimmerkin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Glimmerkin"));
     QApplication::setDesktopFileName(QStringLiteral("glimmerkin"));
     QApplication::setQuitOnLastWindowClosed(false);
 

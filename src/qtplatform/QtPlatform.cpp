@@ -57,6 +57,17 @@ std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& f
         QWidget* parent = window->widget();
         auto* view = new QtDocumentBrowser(*browser, parent);
         view->setObjectName(toQString(browser->name()));
+        // Its place in the tab order: before the next tab stop of the window.
+        platform::Control* next = nullptr;
+        for (platform::Control* other : form.controls()) {
+            const int index = other->style().tabIndex;
+            const auto* widget = dynamic_cast<QWidget*>(other->peer());
+            if (widget && (widget->focusPolicy() & Qt::TabFocus) && index > browser->style().tabIndex &&
+                (!next || index < next->style().tabIndex))
+                next = other;
+        }
+        if (next)
+            QWidget::setTabOrder(view, dynamic_cast<QWidget*>(next->peer()));
     }
     return window;
 }
