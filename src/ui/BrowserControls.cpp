@@ -1,30 +1,11 @@
 #include "BrowserControls.h"
 
 #include "Artwork.h"
+#include "LayoutSupport.h"
 
 namespace ui {
 
 using namespace platform;
-
-namespace {
-
-void reset(Control& c, float left, float top, float width, float height, int zOrder, int tabIndex)
-{
-    c.setGeometry(left, top, width, height);
-    c.setCaption({});
-    c.setText({});
-    c.setPicture({});
-    c.setEnabled(true);
-    c.setVisible(true);
-    c.setFont(Font{});
-    c.setBackColor(colors::ButtonFace);
-    c.setForeColor(colors::ButtonText);
-    c.style() = ControlStyle{};
-    c.style().zOrder = zOrder;
-    c.style().tabIndex = tabIndex;
-}
-
-} // namespace
 
 BrowserControls::BrowserControls(Form& form)
     : tbToolBar(form, "tbToolBar"),
@@ -45,7 +26,7 @@ void BrowserControls::layoutBrowser(FormStyle& window)
     window.icon = artwork::windowIcon();
     window.crossCursor = true;
 
-    reset(tbToolBar, 0, 0, 6540, 540, 0, 3);
+    resetControl(tbToolBar, 0, 0, 6540, 540, 0, 3);
     tbToolBar.style().alignTop = true;
     tbToolBar.images().clear();
     for (int i = 1; i <= 6; ++i)
@@ -53,24 +34,24 @@ void BrowserControls::layoutBrowser(FormStyle& window)
     tbToolBar.buttons() = {{"Back", "Back", 1}, {"Forward", "Forward", 2}, {"Stop", "Stop", 3},
                            {"Refresh", "Refresh", 4}, {"Home", "Home", 5}};
 
-    reset(brwWebBrowser, 50, 1215, 5393, 3734, 1, 0);
+    resetControl(brwWebBrowser, 50, 1215, 5393, 3734, 1, 0);
 
-    reset(timTimer, 0, 0, 0, 0, 2, -1);
+    resetControl(timTimer, 0, 0, 0, 0, 2, -1);
     timTimer.setEnabled(false);
     timTimer.setInterval(5);
 
-    reset(picAddress, 0, 540, 6540, 675, 3, 4);
+    resetControl(picAddress, 0, 540, 6540, 675, 3, 4);
     picAddress.style().alignTop = true;
     picAddress.style().border = false;
     picAddress.style().tabStop = false;
 
-    reset(cboAddress, 45, 300, 3795, 315, 0, 2);
+    resetControl(cboAddress, 45, 300, 3795, 315, 0, 2);
     cboAddress.setContainer(&picAddress);
     cboAddress.setBackColor(colors::WindowBackground);
     cboAddress.setForeColor(colors::WindowText);
     cboAddress.clear();
 
-    reset(lblAddress, 45, 60, 3075, 255, 1, 1);
+    resetControl(lblAddress, 45, 60, 3075, 255, 1, 1);
     lblAddress.setContainer(&picAddress);
     lblAddress.setCaption("&Address:");
     lblAddress.style().tag = "&Address:";

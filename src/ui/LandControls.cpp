@@ -1,6 +1,7 @@
 #include "LandControls.h"
 
 #include "Artwork.h"
+#include "LayoutSupport.h"
 
 namespace ui {
 
@@ -10,21 +11,6 @@ namespace {
 
 const Font Bold12{"MS Sans Serif", 12.0f, true};
 
-void reset(Control& c, float left, float top, float width, float height, int zOrder, int tabIndex)
-{
-    c.setGeometry(left, top, width, height);
-    c.setCaption({});
-    c.setText({});
-    c.setPicture({});
-    c.setEnabled(true);
-    c.setVisible(true);
-    c.setFont(Font{});
-    c.setBackColor(colors::ButtonFace);
-    c.setForeColor(colors::ButtonText);
-    c.style() = ControlStyle{};
-    c.style().zOrder = zOrder;
-    c.style().tabIndex = tabIndex;
-}
 
 } // namespace
 
@@ -67,14 +53,14 @@ void LandControls::layoutLand(FormStyle& window)
     window.icon = artwork::windowIcon();
 
     // Window-level controls, top of the stacking order first.
-    reset(cmdHelp, 9775, 25, 375, 375, 0, 11);
+    resetControl(cmdHelp, 9775, 25, 375, 375, 0, 11);
     cmdHelp.setBackColor(0xFFFF00);
     cmdHelp.style().graphical = true;
     cmdHelp.style().flat = true;
     cmdHelp.style().tabStop = false;
     cmdHelp.setPicture(artwork::helpMark());
 
-    reset(txtScore, 1320, 360, 855, 375, 1, 8);
+    resetControl(txtScore, 1320, 360, 855, 375, 1, 8);
     txtScore.setForeColor(0x000080);
     txtScore.setBackColor(colors::WindowBackground);
     txtScore.setFont(Bold12);
@@ -83,17 +69,17 @@ void LandControls::layoutLand(FormStyle& window)
     txtScore.style().tabStop = false;
     txtScore.style().flat = true;
 
-    reset(cmdPic, 5160, 5760, 1455, 1455, 2, 7);
+    resetControl(cmdPic, 5160, 5760, 1455, 1455, 2, 7);
     cmdPic.setVisible(false);
     cmdPic.style().graphical = true;
     cmdPic.setPicture(artwork::quarry());
 
-    reset(cmdLight[0], 120, 1320, 1215, 495, 3, 5);
+    resetControl(cmdLight[0], 120, 1320, 1215, 495, 3, 5);
     cmdLight[0].setVisible(false);
     cmdLight[0].setBackColor(0xC0FFC0);
     cmdLight[0].style().graphical = true;
 
-    reset(cmdStart, 5400, 360, 735, 375, 4, 4);
+    resetControl(cmdStart, 5400, 360, 735, 375, 4, 4);
     cmdStart.setVisible(false);
     cmdStart.setCaption("Start");
     cmdStart.setBackColor(0xFFFFFF);
@@ -102,23 +88,23 @@ void LandControls::layoutLand(FormStyle& window)
     const float lightPos[5][2] = {{0, 0}, {3240, 5280}, {6240, 1440}, {3240, 240}, {7920, 5640}};
     for (int i = 4; i >= 1; --i) {
         Control& light = cmdLight[i];
-        reset(light, lightPos[i][0], lightPos[i][1], 1455, 1455, 5 + (4 - i), i - 1);
+        resetControl(light, lightPos[i][0], lightPos[i][1], 1455, 1455, 5 + (4 - i), i - 1);
         light.setBackColor(restColor(i));
         light.style().graphical = true;
         light.style().tabStop = false;
     }
 
-    reset(tmrLights, 0, 0, 0, 0, 9, -1);
+    resetControl(tmrLights, 0, 0, 0, 0, 9, -1);
     tmrLights.setInterval(0);
 
-    reset(picLand, 0, 0, 10170, 7260, 10, 9);
+    resetControl(picLand, 0, 0, 10170, 7260, 10, 9);
     picLand.setPicture(artwork::landscape());
     picLand.style().autoSize = true;
 
     // Captions and the shape are drawn on the landscape's surface.
     for (int i = 0; i < 2; ++i) {
         Control& label = lblGame[i];
-        reset(label, i == 0 ? 120 : 2000, i == 0 ? 5800 : 5760, 975, 375, i, i == 0 ? 15 : 13);
+        resetControl(label, i == 0 ? 120 : 2000, i == 0 ? 5800 : 5760, 975, 375, i, i == 0 ? 15 : 13);
         label.setContainer(&picLand);
         label.setCaption(i == 0 ? "Follow" : "Tag");
         label.setFont(Bold12);
@@ -126,7 +112,7 @@ void LandControls::layoutLand(FormStyle& window)
         label.style().alignment = Alignment::Center;
     }
 
-    reset(lblStart, 6360, 480, 2895, 735, 2, 12);
+    resetControl(lblStart, 6360, 480, 2895, 735, 2, 12);
     lblStart.setContainer(&picLand);
     lblStart.setCaption(std::string(40, ' ') + "Start");
     lblStart.setForeColor(0x808080);
@@ -135,23 +121,23 @@ void LandControls::layoutLand(FormStyle& window)
     lblStart.style().alignment = Alignment::Center;
     lblStart.style().wordWrap = true;
 
-    reset(lblSO, 1375, 5880, 375, 375, 3, 10);
+    resetControl(lblSO, 1375, 5880, 375, 375, 3, 10);
     lblSO.setContainer(&picLand);
     lblSO.setCaption("Start Over");
     lblSO.setBackColor(0x404040);
     lblSO.setForeColor(0xFFFFFF);
     lblSO.style().alignment = Alignment::Center;
 
-    reset(shpSO, 1320, 5760, 495, 615, 4, -1);
+    resetControl(shpSO, 1320, 5760, 495, 615, 4, -1);
     shpSO.setContainer(&picLand);
     shpSO.style().shape = ShapeKind::Circle;
     shpSO.style().fillStyle = 0;
     shpSO.style().fillColor = colors::Black;
     shpSO.setForeColor(colors::WindowText); // the outline colour
 
-    reset(wbSounds, 240, 2760, 375, 255, 11, 6);
+    resetControl(wbSounds, 240, 2760, 375, 255, 11, 6);
 
-    reset(Label2, 0, 0, 975, 375, 12, 14);
+    resetControl(Label2, 0, 0, 975, 375, 12, 14);
     Label2.setCaption("Tag");
     Label2.setFont(Bold12);
     Label2.style().transparent = true;

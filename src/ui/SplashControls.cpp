@@ -1,6 +1,7 @@
 #include "SplashControls.h"
 
 #include "Artwork.h"
+#include "LayoutSupport.h"
 #include "Maker.h"
 
 namespace ui {
@@ -8,22 +9,6 @@ namespace ui {
 using namespace platform;
 
 namespace {
-
-void reset(Control& c, float left, float top, float width, float height, int zOrder, int tabIndex)
-{
-    c.setGeometry(left, top, width, height);
-    c.setCaption({});
-    c.setText({});
-    c.setPicture({});
-    c.setEnabled(true);
-    c.setVisible(true);
-    c.setFont(Font{});
-    c.setBackColor(colors::ButtonFace);
-    c.setForeColor(colors::ButtonText);
-    c.style() = ControlStyle{};
-    c.style().zOrder = zOrder;
-    c.style().tabIndex = tabIndex;
-}
 
 void centredCaption(Control& label, std::string caption)
 {
@@ -55,32 +40,32 @@ void SplashControls::layoutSplash(FormStyle& window)
     window.clientHeight = 5640;
     window.icon = artwork::windowIcon();
 
-    reset(picLogo, 120, 2400, 5685, 2340, 0, 2);
+    resetControl(picLogo, 120, 2400, 5685, 2340, 0, 2);
     picLogo.setPicture(artwork::titleBanner());
     picLogo.setBackColor(colors::WindowBackground);
     picLogo.setForeColor(colors::WindowText);
     picLogo.style().flat = true;
     picLogo.style().autoSize = true;
 
-    reset(picQRV, 840, 120, 4350, 1380, 1, 0);
+    resetControl(picQRV, 840, 120, 4350, 1380, 1, 0);
     picQRV.setPicture(artwork::makerLogo());
     picQRV.setBackColor(colors::Highlight3D);
     picQRV.setForeColor(colors::WindowText);
     picQRV.style().flat = true;
     picQRV.style().autoSize = true;
 
-    reset(tmrSplash, 0, 0, 0, 0, 2, -1);
+    resetControl(tmrSplash, 0, 0, 0, 0, 2, -1);
     tmrSplash.setInterval(0);
 
-    reset(wbSplash, 1680, 480, 375, 255, 3, 3);
+    resetControl(wbSplash, 1680, 480, 375, 255, 3, 3);
 
-    reset(lblMsg, 240, 5280, 5535, 255, 4, 5);
+    resetControl(lblMsg, 240, 5280, 5535, 255, 4, 5);
     centredCaption(lblMsg, "Romans 10:17; Luke 13:3&&5; Matthew 10:32-33; Acts 8:35-39; Romans 6:3-5");
 
-    reset(lblCopyright, 240, 4920, 5415, 255, 5, 4);
+    resetControl(lblCopyright, 240, 4920, 5415, 255, 5, 4);
     centredCaption(lblCopyright, maker::Copyright);
 
-    reset(lblProud, 240, 1680, 5415, 495, 6, 1);
+    resetControl(lblProud, 240, 1680, 5415, 495, 6, 1);
     centredCaption(lblProud, "Proudly Presents");
     lblProud.setFont(Font{"Times New Roman", 21.75f, true});
 }
