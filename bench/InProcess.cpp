@@ -28,6 +28,7 @@
 #include <cmath>
 #include <ctime>
 #include <memory>
+#include <thread>
 
 namespace bench {
 
@@ -104,7 +105,7 @@ double lateness(Clock::time_point start, std::chrono::milliseconds interval, Clo
 
 } // namespace
 
-Ticks platformTimerTicks(int intervalMs, int count)
+Ticks platformTimerTicks(int intervalMs, int count, Clock::time_point start)
 {
     FlushDeletes flush;
     qtplatform::QtPlatform platform;
@@ -116,7 +117,6 @@ Ticks platformTimerTicks(int intervalMs, int count)
     Ticks result;
     QEventLoop loop;
     const auto interval = std::chrono::milliseconds(intervalMs);
-    Clock::time_point start;
     Clock::time_point last;
     int n = 0;
     long due = 0;
@@ -129,6 +129,8 @@ Ticks platformTimerTicks(int intervalMs, int count)
             loop.quit();
         }
     };
+    // The timer counts its first interval from the moment it is set.
+    std::this_thread::sleep_until(start);
     start = Clock::now();
     window.tmrTick.setInterval(intervalMs);
     loop.exec();
@@ -136,11 +138,10 @@ Ticks platformTimerTicks(int intervalMs, int count)
     return result;
 }
 
-Ticks absoluteSleepTicks(int intervalMs, int count)
+Ticks absoluteSleepTicks(int intervalMs, int count, Clock::time_point start)
 {
     Ticks result;
     const auto interval = std::chrono::milliseconds(intervalMs);
-    const Clock::time_point start = Clock::now();
     Clock::time_point last = start;
     long due = 0;
     for (int n = 1; n <= count; ++n) {

@@ -25,10 +25,11 @@ struct Ticks {
     std::vector<double> lateMs;
     double perSecond = 0;
 };
+// Both start their schedule at `start`, which lies a little ahead.
 // Through the platform layer: a timer control on a small window of the Qt adapter.
-Ticks platformTimerTicks(int intervalMs, int count);
+Ticks platformTimerTicks(int intervalMs, int count, Clock::time_point start);
 // The system's limit: a loop of sleeps to absolute deadlines (clock_nanosleep).
-Ticks absoluteSleepTicks(int intervalMs, int count);
+Ticks absoluteSleepTicks(int intervalMs, int count, Clock::time_point start);
 
 // From a mouse press to the end of the repaint that shows it, in milliseconds:
 // on a light of the game window (turning black) and on a bare QPushButton.
