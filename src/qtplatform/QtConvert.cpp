@@ -11,6 +11,7 @@
 #include <QSvgRenderer>
 
 #include <cmath>
+#include <memory>
 
 namespace qtplatform {
 
@@ -53,11 +54,39 @@ QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
     return renderPicture(picture, QSize(picture.widthPx(), picture.heightPx()), devicePixelRatio);
 }
 
+namespace {
+
+QCache<QString, QPixmap>& pictureCache()
+{
+    static QCache<QString, QPixmap> cache(64);
+    return cache;
+}
+
+// The last picture source parsed: a picture drawn at several sizes in a row (a window
+// icon) is parsed once, and at most one parsed source is kept.
+QSvgRenderer& rendererFor(const QString& resource)
+{
+    static QString lastResource;
+    static std::unique_ptr<QSvgRenderer> last;
+    if (!last || lastResource != resource) {
+        last = std::make_unique<QSvgRenderer>(resource);
+        lastResource = resource;
+    }
+    return *last;
+}
+
+} // namespace
+
+void releasePictures()
+{
+    pictureCache().clear();
+}
+
 QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio)
 {
     if (picture.isNull() || logicalSize.isEmpty())
         return {};
-    static QCache<QString, QPixmap> cache(64);
+    QCache<QString, QPixmap>& cache = pictureCache();
     const QString key = QStringLiteral("%1|%2x%3|%4|%5")
                             .arg(toQString(picture.resource()))
                             .arg(logicalSize.width())
@@ -70,7 +99,7 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
     const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio), qRound(logicalSize.height() * devicePixelRatio));
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(toQString(picture.resource()));
+    QSvgRenderer& renderer = rendererFor(toQString(picture.resource()));
     if (renderer.isValid()) {
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));

@@ -1,6 +1,6 @@
 #include "QtFonts.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,12 +16,20 @@ constexpr int SansStretch = 95;
 
 int registerEmbeddedFonts()
 {
+    // The embedded copies are read into memory and parsed only where the system has
+    // no copy of its own: that costs start-up time and memory for nothing otherwise.
     static const int registered = [] {
         int count = 0;
-        const QDir dir(QStringLiteral(":/fonts"));
-        for (const QString& file : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name))
-            if (QFontDatabase::addApplicationFont(dir.filePath(file)) >= 0)
+        for (const char* name : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
+                                 "LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf"}) {
+#ifdef GLIMMERKIN_SYSTEM_FONT_DIR
+            if (QFile::exists(QStringLiteral(GLIMMERKIN_SYSTEM_FONT_DIR "/") + QLatin1String(name)))
+                continue;
+#endif
+            const QString embedded = QStringLiteral(":/fonts/") + QLatin1String(name);
+            if (QFile::exists(embedded) && QFontDatabase::addApplicationFont(embedded) >= 0)
                 ++count;
+        }
         return count;
     }();
     return registered;

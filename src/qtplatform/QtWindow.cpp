@@ -181,6 +181,7 @@ QtWindow::~QtWindow()
         control->detach();
     widget_->hide();
     widget_->deleteLater();
+    releasePictures();
 }
 
 void QtWindow::createControls()
