@@ -113,11 +113,15 @@ bool Control::acceptsInput() const
     return true;
 }
 
+void Control::raiseInput(const std::function<void()>& handler)
+{
+    if (acceptsInput())
+        form_.runtime().dispatchInput(handler);
+}
+
 void Control::raiseClick()
 {
-    if (!acceptsInput())
-        return;
-    form_.runtime().dispatchInput([this] {
+    raiseInput([this] {
         if (onClick)
             onClick();
     });
@@ -125,9 +129,7 @@ void Control::raiseClick()
 
 void Control::raiseMouseDown(MouseButton button)
 {
-    if (!acceptsInput())
-        return;
-    form_.runtime().dispatchInput([this, button] {
+    raiseInput([this, button] {
         if (onMouseDown)
             onMouseDown(button);
     });
@@ -135,9 +137,7 @@ void Control::raiseMouseDown(MouseButton button)
 
 void Control::raiseMouseUp(MouseButton button)
 {
-    if (!acceptsInput())
-        return;
-    form_.runtime().dispatchInput([this, button] {
+    raiseInput([this, button] {
         if (onMouseUp)
             onMouseUp(button);
     });
@@ -145,9 +145,7 @@ void Control::raiseMouseUp(MouseButton button)
 
 void Control::raiseKeyPress(std::int16_t keyAscii)
 {
-    if (!acceptsInput())
-        return;
-    form_.runtime().dispatchInput([this, keyAscii] {
+    raiseInput([this, keyAscii] {
         std::int16_t key = keyAscii;
         if (onKeyPress)
             onKeyPress(key);

@@ -108,6 +108,8 @@ public:
 protected:
     void notify(Property property);
     bool acceptsInput() const;
+    // Runs an input handler through the dispatcher if the control takes input now.
+    void raiseInput(const std::function<void()>& handler);
 
 private:
     Form& form_;
