@@ -321,19 +321,26 @@ void GameModel::runTick(TimerId id)
     }
 }
 
+// The timer that ticks first at or before `until` (the earlier armed on a tie), or -1.
+int GameModel::nextDue(std::int64_t until) const
+{
+    int chosen = -1;
+    for (int i = 0; i < 3; ++i) {
+        const Timer& t = timers_[i];
+        if (t.dueUs < 0 || t.dueUs > until)
+            continue;
+        if (chosen < 0 || t.dueUs < timers_[chosen].dueUs ||
+            (t.dueUs == timers_[chosen].dueUs && t.seq < timers_[chosen].seq))
+            chosen = i;
+    }
+    return chosen;
+}
+
 void GameModel::fireDue(std::int64_t us)
 {
     now_ = us;
     while (!ended()) {
-        int chosen = -1;
-        for (int i = 0; i < 3; ++i) {
-            const Timer& t = timers_[i];
-            if (t.dueUs < 0 || t.dueUs > us)
-                continue;
-            if (chosen < 0 || t.dueUs < timers_[chosen].dueUs ||
-                (t.dueUs == timers_[chosen].dueUs && t.seq < timers_[chosen].seq))
-                chosen = i;
-        }
+        const int chosen = nextDue(us);
         if (chosen < 0)
             break;
         Timer& t = timers_[chosen];
@@ -349,15 +356,7 @@ void GameModel::waitInBox(std::int64_t us)
 {
     const std::int64_t target = now_ + us;
     while (true) {
-        int chosen = -1;
-        for (int i = 0; i < 3; ++i) {
-            const Timer& t = timers_[i];
-            if (t.dueUs < 0 || t.dueUs > target)
-                continue;
-            if (chosen < 0 || t.dueUs < timers_[chosen].dueUs ||
-                (t.dueUs == timers_[chosen].dueUs && t.seq < timers_[chosen].seq))
-                chosen = i;
-        }
+        const int chosen = nextDue(target);
         if (chosen < 0)
             break;
         Timer& t = timers_[chosen];

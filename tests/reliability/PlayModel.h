@@ -186,6 +186,7 @@ public:
     void forgetHelpHistory() { doc_ = {}; }
 
 private:
+    int nextDue(std::int64_t until) const;
     struct Ended {};
     struct Error {
         int number;
