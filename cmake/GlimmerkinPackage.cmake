@@ -25,10 +25,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from the binaries through dpkg-shlibdeps. What the program loads
-# without linking it is named here: Qt's X11 platform plugin, and the fonts the
-# layouts are measured in. Qt's SVG and multimedia plugins come with libqt6svg6 and
-# libqt6multimedia6, which the program links and dpkg-shlibdeps names.
+# without linking it is named here: Qt's X11 platform plugin, ALSA's library, which
+# plays the sounds (loaded when the first one plays), and the fonts the layouts are
+# measured in. Qt's SVG plugins come with libqt6svg6, which the program links and
+# dpkg-shlibdeps names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libasound2, fonts-liberation2")
 
 include(CPack)

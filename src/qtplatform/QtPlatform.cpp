@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "FirstFrame.h"
 #include "QtBlockedClose.h"
 #include "QtDocumentBrowser.h"
 #include "QtTimer.h"
@@ -7,7 +8,11 @@
 #include "QtConvert.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
+#ifdef GLIMMERKIN_AUDIO_ALSA
+#include "AlsaAudioOutput.h"
+#else
 #include "QtAudioOutput.h"
+#endif
 #include "sound/MediaPageBrowser.h"
 
 #include <QAbstractButton>
@@ -23,7 +28,11 @@
 
 namespace qtplatform {
 
-QtPlatform::QtPlatform() : blockedClose_(std::make_unique<QtBlockedClose>()) {}
+QtPlatform::QtPlatform() : blockedClose_(std::make_unique<QtBlockedClose>())
+{
+    // Sounds wait for the first window to be on screen before their library loads.
+    firstFrame::expect();
+}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -80,8 +89,17 @@ std::unique_ptr<platform::TimerPeer> QtPlatform::createTimer(platform::Timer& ti
 std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Browser& browser)
 {
     if (browser.role() == platform::BrowserRole::MediaPlayer)
-        return std::make_unique<sound::MediaPageBrowser>(browser, std::make_unique<QtAudioOutput>());
+        return std::make_unique<sound::MediaPageBrowser>(browser, createAudioOutput());
     return std::make_unique<QtDocumentBrowserPeer>(dynamic_cast<QtDocumentBrowser*>(browser.peer()));
+}
+
+std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput()
+{
+#ifdef GLIMMERKIN_AUDIO_ALSA
+    return std::make_unique<AlsaAudioOutput>();
+#else
+    return std::make_unique<QtAudioOutput>();
+#endif
 }
 
 std::uint64_t QtPlatform::clockSeed()

@@ -20,6 +20,9 @@ public:
     std::unique_ptr<platform::TimerPeer> createTimer(platform::Timer& timer) override;
     std::unique_ptr<platform::BrowserPeer> createBrowser(platform::Browser& browser) override;
     std::uint64_t clockSeed() override;
+
+    // The sound output a media player control plays through.
+    static std::unique_ptr<platform::AudioOutput> createAudioOutput();
     void quit() override;
 
 private:

@@ -1,5 +1,6 @@
 #include "QtWindow.h"
 
+#include "FirstFrame.h"
 #include "QtComboBox.h"
 #include "QtCommandButton.h"
 #include "QtConvert.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #if defined(GLIMMERKIN_HAVE_XCB) && QT_CONFIG(xcb)
 #include <QGuiApplication>
@@ -154,6 +156,12 @@ void QtFormWidget::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(form_->style().backColor, palette()));
+    // The controls paint after their window; once the whole frame is out, work
+    // held back for start-up may go ahead.
+    if (!firstFramePosted_) {
+        firstFramePosted_ = true;
+        QTimer::singleShot(0, [] { firstFrame::drawn(); });
+    }
 }
 
 QtWindow::QtWindow(Form& form) : form_(form), widget_(new QtFormWidget(form))

@@ -47,6 +47,7 @@ protected:
 
 private:
     platform::Form* form_;
+    bool firstFramePosted_ = false;
 };
 
 } // namespace qtplatform

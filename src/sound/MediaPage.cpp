@@ -1,25 +1,16 @@
 #include "MediaPage.h"
 
-#include <cstdint>
+#include "RegularFile.h"
+#include "Wave.h"
+
 #include <filesystem>
 #include <utility>
 #include <vector>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#define GLIMMERKIN_POSIX_FILES 1
-#else
-#include <fstream>
-#endif
 
 namespace sound {
 
 namespace {
 
-constexpr std::uintmax_t maxSoundBytes = 64u * 1024 * 1024;
 constexpr std::size_t soundHeadBytes = 64 * 1024;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
@@ -53,98 +44,6 @@ std::size_t findNoCase(std::string_view text, std::string_view needle, std::size
     return std::string_view::npos;
 }
 
-// The bytes of a regular file, or of its first `limit` bytes when `head` is set;
-// nothing if it is no regular file, or larger than `limit` when the whole file
-// is wanted, or larger than maxSoundBytes.
-std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, bool head)
-{
-    std::string bytes;
-#ifdef GLIMMERKIN_POSIX_FILES
-    // Look before opening, so that opening a FIFO or device is never even tried;
-    // O_NONBLOCK covers a file swapped in between.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || static_cast<std::uintmax_t>(info.st_size) > maxSoundBytes)
-        return std::nullopt;
-    const std::size_t wanted = head ? limit : limit + 1;
-    bytes.resize(wanted);
-    std::size_t got = 0;
-    while (got < wanted) {
-        const ssize_t n = ::read(fd, bytes.data() + got, wanted - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-#else
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)
-        || std::filesystem::file_size(path, error) > maxSoundBytes || error)
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    const std::size_t wanted = head ? limit : limit + 1;
-    bytes.resize(wanted);
-    file.read(bytes.data(), static_cast<std::streamsize>(wanted));
-    if (file.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-#endif
-    if (!head && bytes.size() > limit)
-        return std::nullopt;
-    return bytes;
-}
-
-std::uint32_t littleEndian(std::string_view bytes, std::size_t at, std::size_t width)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = width; i-- > 0;)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-}
-
-// A RIFF WAVE file whose format chunk describes data a sound player can decode and
-// whose data chunk holds something.
-bool isPlayableWave(std::string_view bytes)
-{
-    if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
-        return false;
-    bool formatOk = false;
-    std::size_t at = 12;
-    while (at + 8 <= bytes.size()) {
-        const std::string_view id = bytes.substr(at, 4);
-        const std::uint32_t size = littleEndian(bytes, at + 4, 4);
-        if (id == "fmt ") {
-            if (size < 16 || at + 8 + 16 > bytes.size())
-                return false;
-            const std::uint32_t format = littleEndian(bytes, at + 8, 2);
-            const std::uint32_t channels = littleEndian(bytes, at + 10, 2);
-            const std::uint32_t rate = littleEndian(bytes, at + 12, 4);
-            const std::uint32_t bits = littleEndian(bytes, at + 22, 2);
-            const bool pcm = (format == 1 || format == 0xFFFE) && bits % 8 == 0 && bits >= 8 && bits <= 32;
-            const bool floating = format == 3 && bits == 32;
-            formatOk = (pcm || floating) && channels >= 1 && channels <= 8 && rate >= 1000 && rate <= 384000;
-        } else if (id == "data") {
-            return formatOk && size > 0;
-        }
-        at += 8 + std::size_t{size} + (size & 1);
-    }
-    return false;
-}
 
 std::string percentDecoded(std::string_view text)
 {
@@ -382,7 +281,7 @@ std::optional<MediaPage> MediaPage::load(const std::string& pagePath)
     if (!page)
         return std::nullopt;
     const auto sound = readRegularFile(page->soundFile(), soundHeadBytes, true);
-    if (!sound || !isPlayableWave(*sound))
+    if (!sound || !Wave::parse(*sound))
         return std::nullopt;
     return page;
 }
