@@ -2,6 +2,7 @@
 
 #include "QtConvert.h"
 #include "QtPeerSupport.h"
+#include "WebAccess.h"
 #include "platform/Basics.h"
 #include "platform/Control.h"
 
@@ -10,9 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -603,12 +601,7 @@ void QtDocumentBrowser::cancelLoad()
     pending_.reset();
     if (deadline_)
         deadline_->stop();
-    if (QNetworkReply* reply = reply_) {
-        reply_ = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    reply_.reset();
     received_.clear();
 }
 
@@ -642,30 +635,39 @@ void QtDocumentBrowser::loadLocal()
 
 void QtDocumentBrowser::startWebLoad()
 {
-    if (!network_) {
-        network_ = new QNetworkAccessManager(this);
-        network_->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    const Target& target = pending_->target;
+    if (!web_) {
+        QString whyNot;
+        web_ = WebAccess::create(this, &whyNot);
+        if (!web_) {
+            finish(errorPage(QStringLiteral("Page cannot be shown"),
+                             QStringLiteral("Web pages cannot be opened here: %1.")
+                                 .arg(shorten(whyNot, ShownAddressLength)),
+                             target.asked, target.url));
+            return;
+        }
         deadline_ = new QTimer(this);
         deadline_->setSingleShot(true);
         connect(deadline_, &QTimer::timeout, this, [this] {
             abortWeb(QStringLiteral("No answer"), QStringLiteral("The server did not answer in time."));
         });
     }
-    QNetworkRequest request(pending_->target.url);
-    request.setMaximumRedirectsAllowed(MaxRedirects);
-    request.setTransferTimeout(networkTimeoutMs_);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Glimmerkin help browser"));
+    WebRequest request;
+    request.url = target.url;
+    request.maxRedirects = MaxRedirects;
+    request.transferTimeoutMs = networkTimeoutMs_;
+    request.userAgent = QStringLiteral("Glimmerkin help browser");
     abortProblem_.clear();
     abortDetail_.clear();
     received_.clear();
-    reply_ = network_->get(request);
-    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
-        const QVariant length = reply_ ? reply_->header(QNetworkRequest::ContentLengthHeader) : QVariant();
-        if (length.isValid() && length.toLongLong() > MaxPageBytes)
+    WebCallbacks callbacks;
+    callbacks.metaDataChanged = [this] {
+        if (reply_ && reply_->contentLength() > MaxPageBytes)
             abortWeb(tooLargeTitle(), tooLargeDetail());
-    });
-    connect(reply_, &QNetworkReply::readyRead, this, [this] { readReply(); });
-    connect(reply_, &QNetworkReply::finished, this, [this] { replyFinished(); });
+    };
+    callbacks.readyRead = [this] { readReply(); };
+    callbacks.finished = [this] { replyFinished(); };
+    reply_ = web_->get(request, std::move(callbacks));
     deadline_->start(networkTimeoutMs_);
 }
 
@@ -684,19 +686,16 @@ void QtDocumentBrowser::abortWeb(const QString& problem, const QString& detail)
         return;
     abortProblem_ = problem;
     abortDetail_ = detail;
-    reply_->disconnect(this);
     reply_->abort();
     replyFinished();
 }
 
 void QtDocumentBrowser::replyFinished()
 {
-    QNetworkReply* reply = reply_;
-    if (!reply || !pending_)
+    if (!reply_ || !pending_)
         return;
-    reply_ = nullptr;
-    reply->disconnect(this);
-    reply->deleteLater();
+    // Destroyed on leaving, which ends its callbacks.
+    const std::unique_ptr<WebReply> reply = std::move(reply_);
     deadline_->stop();
     const Target& target = pending_->target;
     if (abortProblem_.isEmpty()) {
@@ -711,18 +710,17 @@ void QtDocumentBrowser::replyFinished()
         finish(errorPage(abortProblem_, abortDetail_, target.asked, target.url));
         return;
     }
-    const bool httpAnswer = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (reply->error() != QNetworkReply::NoError && !(httpAnswer && !data.isEmpty())) {
-        switch (reply->error()) {
-        case QNetworkReply::HostNotFoundError:
+    const WebReply::Failure failure = reply->failure();
+    if (failure != WebReply::Failure::None && !(reply->isHttpAnswer() && !data.isEmpty())) {
+        switch (failure) {
+        case WebReply::Failure::HostNotFound:
             finish(errorPage(QStringLiteral("Server not found"),
                              QStringLiteral("The server %1 cannot be found. Check the address, and your connection "
                                             "to the Internet.")
                                  .arg(shorten(target.url.host(), 100)),
                              target.asked, target.url));
             return;
-        case QNetworkReply::TimeoutError:
-        case QNetworkReply::OperationCanceledError:
+        case WebReply::Failure::NoAnswer:
             finish(errorPage(QStringLiteral("No answer"), QStringLiteral("The server did not answer in time."),
                              target.asked, target.url));
             return;
@@ -742,8 +740,7 @@ void QtDocumentBrowser::replyFinished()
                          target.url));
         return;
     }
-    finish(renderContent(data, url, reply->header(QNetworkRequest::ContentTypeHeader).toString(), target.asked,
-                         devicePixelRatioF()));
+    finish(renderContent(data, url, reply->contentType(), target.asked, devicePixelRatioF()));
 }
 
 void QtDocumentBrowser::finish(const Rendered& page)

@@ -8,11 +8,10 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTimer;
 
 namespace platform {
@@ -20,6 +19,9 @@ class Browser;
 }
 
 namespace qtplatform {
+
+class WebAccess;
+class WebReply;
 
 // The help browser's view, a small browser of its own. It opens pages on this computer
 // (a backslash counts as a separator) with their links and pictures, and web pages
@@ -109,8 +111,8 @@ private:
     std::optional<Pending> pending_;
     quint64 generation_ = 0;
 
-    QNetworkAccessManager* network_ = nullptr;
-    QPointer<QNetworkReply> reply_;
+    WebAccess* web_ = nullptr; // a child of the view, made on the first web page
+    std::unique_ptr<WebReply> reply_;
     QByteArray received_;
     QTimer* deadline_ = nullptr;
     QString abortProblem_;
