@@ -6,8 +6,11 @@
 
 #include <alsa/asoundlib.h>
 #include <dlfcn.h>
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -17,6 +20,7 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace qtplatform {
 
@@ -24,10 +28,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// How much sound the device holds ahead of what is heard.
-constexpr unsigned bufferMicroseconds = 50'000;
-// The longest the player waits on the device before it looks for a new request.
-constexpr int pollMilliseconds = 10;
+// How much sound the device holds ahead of what is heard. A new sound or a stop
+// drops what it holds at once, so a long buffer costs no delay; it lets the player
+// sleep longer between refills while a long sound plays.
+constexpr unsigned bufferMicroseconds = 1'000'000;
+// The longest the player sleeps on a device that neither takes data nor fails.
+constexpr int stallMilliseconds = 1000;
+// Failed waits in a row after which a device is given up.
+constexpr int maxFailedWaits = 100;
 // After the last sample is sent: the most the device can sensibly still hold, and
 // a little more before the stream is stopped.
 constexpr long long maxTailMilliseconds = 2000;
@@ -77,7 +85,9 @@ public:
         const bool all = resolve(open_, "snd_pcm_open") && resolve(setParams_, "snd_pcm_set_params")
             && resolve(close_, "snd_pcm_close") && resolve(prepare_, "snd_pcm_prepare")
             && resolve(start_, "snd_pcm_start") && resolve(drop_, "snd_pcm_drop")
-            && resolve(writei_, "snd_pcm_writei") && resolve(wait_, "snd_pcm_wait")
+            && resolve(writei_, "snd_pcm_writei") && resolve(pollCount_, "snd_pcm_poll_descriptors_count")
+            && resolve(pollDescriptors_, "snd_pcm_poll_descriptors")
+            && resolve(pollRevents_, "snd_pcm_poll_descriptors_revents")
             && resolve(recover_, "snd_pcm_recover") && resolve(delay_, "snd_pcm_delay")
             && resolve(state_, "snd_pcm_state") && resolve(setErrorHandler_, "snd_lib_error_set_handler")
             && resolve(freeConfig_, "snd_config_update_free_global");
@@ -143,25 +153,32 @@ public:
 
     // Sends `wave` from its start, from the start again at its end while `loop`
     // is set, and returns once it has been heard or once `interrupted` says so.
-    // `pause(ms)` waits up to that long, returning early on an interruption.
+    // Between refills it sleeps until the device has room or `wakeFd` becomes
+    // readable (a new request); `pause(ms)` waits up to that long, returning early
+    // on an interruption.
     template <typename Interrupted, typename Pause>
-    void play(const sound::Wave& wave, bool loop, Interrupted interrupted, Pause pause)
+    void play(const sound::Wave& wave, bool loop, int wakeFd, Interrupted interrupted, Pause pause)
     {
         const std::size_t frameBytes = wave.format.frameBytes();
         const std::size_t frames = wave.frames();
         std::size_t at = 0;
         bool sent = false;
+        int failedWaits = 0;
         while (!sent) {
             if (interrupted())
                 return cut();
             const snd_pcm_sframes_t written =
                 writei_(pcm_, wave.samples.data() + at * frameBytes, static_cast<snd_pcm_uframes_t>(frames - at));
             if (written == -EAGAIN) {
-                const int ready = wait_(pcm_, pollMilliseconds);
-                if (ready < 0 && !recovered(ready))
+                // A device that keeps waking the player without taking anything is
+                // given up rather than spun on.
+                if (!waitForRoom(wakeFd) && ++failedWaits > maxFailedWaits) {
+                    close();
                     return;
+                }
                 continue;
             }
+            failedWaits = 0;
             if (written < 0) {
                 if (!recovered(static_cast<int>(written)))
                     return;
@@ -192,6 +209,27 @@ public:
     }
 
 private:
+    // Sleeps until the device has room or `wakeFd` is readable. False if the wait
+    // ended for neither (an error reported by the device, or a stall).
+    bool waitForRoom(int wakeFd)
+    {
+        const int count = pollCount_(pcm_);
+        if (count <= 0)
+            return false;
+        std::vector<pollfd> fds(static_cast<std::size_t>(count) + 1);
+        if (pollDescriptors_(pcm_, fds.data(), static_cast<unsigned>(count)) != count)
+            return false;
+        fds.back() = {wakeFd, POLLIN, 0};
+        if (::poll(fds.data(), fds.size(), stallMilliseconds) <= 0)
+            return false;
+        if (fds.back().revents)
+            return true;
+        unsigned short events = 0;
+        if (pollRevents_(pcm_, fds.data(), static_cast<unsigned>(count), &events) < 0)
+            return false;
+        return (events & POLLOUT) && !(events & (POLLERR | POLLNVAL));
+    }
+
     // Lets go of the configuration ALSA parsed, the plugins it loaded for it, and
     // the library itself. Only with no stream open. (A sound server's client
     // library that a plugin brought in may stay: some are built never to unload.)
@@ -253,7 +291,9 @@ private:
     decltype(&::snd_pcm_start) start_ = nullptr;
     decltype(&::snd_pcm_drop) drop_ = nullptr;
     decltype(&::snd_pcm_writei) writei_ = nullptr;
-    decltype(&::snd_pcm_wait) wait_ = nullptr;
+    decltype(&::snd_pcm_poll_descriptors_count) pollCount_ = nullptr;
+    decltype(&::snd_pcm_poll_descriptors) pollDescriptors_ = nullptr;
+    decltype(&::snd_pcm_poll_descriptors_revents) pollRevents_ = nullptr;
     decltype(&::snd_pcm_recover) recover_ = nullptr;
     decltype(&::snd_pcm_delay) delay_ = nullptr;
     decltype(&::snd_pcm_state) state_ = nullptr;
@@ -265,9 +305,22 @@ private:
 
 // What play() and stop() leave for the player's thread, and the thread's loop.
 struct AlsaAudioOutput::Worker {
-    explicit Worker(std::string pcmDevice) : device(std::move(pcmDevice)) {}
+    explicit Worker(std::string pcmDevice)
+        : device(std::move(pcmDevice)), wakeFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+    {
+    }
+    ~Worker()
+    {
+        if (wakeFd >= 0)
+            ::close(wakeFd);
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
 
     const std::string device;
+    // Readable once a request has come since it was last read: wakes the player
+    // from its wait on the device.
+    const int wakeFd;
 
     std::mutex mutex;
     std::condition_variable wake; // a new request, or quit
@@ -283,6 +336,23 @@ struct AlsaAudioOutput::Worker {
     std::atomic<std::uint64_t> latest{0};
 
     bool pending() const { return quit || requested != taken; }
+
+    void signal()
+    {
+        wake.notify_all();
+        const std::uint64_t one = 1;
+        if (wakeFd >= 0) {
+            [[maybe_unused]] const auto written = ::write(wakeFd, &one, sizeof one);
+        }
+    }
+
+    void clearSignal()
+    {
+        std::uint64_t count = 0;
+        if (wakeFd >= 0) {
+            [[maybe_unused]] const auto read = ::read(wakeFd, &count, sizeof count);
+        }
+    }
 
     void run()
     {
@@ -344,7 +414,11 @@ struct AlsaAudioOutput::Worker {
         }
         if (interrupted() || !alsa.load() || !alsa.openFor(device, wave->format))
             return;
-        alsa.play(*wave, repeat, interrupted, pause);
+        // Requests before this one have been seen; only a later one should wake it.
+        clearSignal();
+        if (interrupted())
+            return;
+        alsa.play(*wave, repeat, wakeFd, interrupted, pause);
     }
 };
 
@@ -357,7 +431,7 @@ AlsaAudioOutput::~AlsaAudioOutput()
         worker_->quit = true;
         worker_->latest.fetch_add(1, std::memory_order_release);
     }
-    worker_->wake.notify_all();
+    worker_->signal();
     if (thread_.joinable())
         thread_.join();
 }
@@ -384,7 +458,7 @@ void AlsaAudioOutput::post(std::string soundFile, bool loop, bool play)
         worker_->requested += 1;
         worker_->latest.store(worker_->requested, std::memory_order_release);
     }
-    worker_->wake.notify_all();
+    worker_->signal();
     if (!thread_.joinable())
         thread_ = std::thread([worker = worker_] { worker->run(); });
 }

@@ -14,13 +14,14 @@ namespace qtplatform {
 // so a program that has played nothing holds none of it, and play() and stop()
 // only leave a request and return, so the game never waits on the sound.
 //
-// Each play reads its file afresh and keeps the device's 50 ms buffer filled,
-// waiting on the device at most 10 ms at a time, so stop() or a new play() cuts a
-// sound within about that. The first sound of a program that shows a window waits
-// until the window has been drawn (see FirstFrame.h). The device stays open between
-// cues; after two seconds of silence it is closed and the library let go, and the
-// next cue loads it again. Without a device, or with a file that is no playable
-// WAV, a cue is silence; without a device the library is let go at once.
+// Each play reads its file afresh and keeps the device's buffer of half a second
+// filled, sleeping until the device has room or a new request comes; stop() or a
+// new play() drops what the device holds at once. The first sound of a program that
+// shows a window waits until the window has been drawn (see FirstFrame.h). The
+// device stays open between cues; after two seconds of silence it is closed and the
+// library let go, and the next cue loads it again. Without a device, or with a file
+// that is no playable WAV, a cue is silence; without a device the library is let go
+// at once.
 class AlsaAudioOutput : public platform::AudioOutput {
 public:
     // `device` is an ALSA PCM name; the game plays through "default".
