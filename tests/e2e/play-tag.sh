@@ -36,17 +36,10 @@ fail() {
   exit 1
 }
 
-# --- a private X server on a free display number --------------------------------------
-Xvfb -displayfd 3 -screen 0 $((1280 * scale))x$((1024 * scale))x24 -nolisten tcp \
-  3>"$work/display" >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 300); do
-  [[ -s "$work/display" ]] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start (see xvfb.log)"
-  sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
+# --- a private X server on a display number of its own --------------------------------------
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$((1280 * scale))x$((1024 * scale))x24" "$out/xvfb.log" || fail "Xvfb did not start (see xvfb.log)"
+xvfb_pid=$XVFB_PID
 echo "virtual display $DISPLAY, scale $scale"
 
 # --- helpers ------------------------------------------------------------------------

@@ -63,10 +63,9 @@ wait_for() {
 }
 
 # --- the virtual X server -------------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 60 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb 1280x1024x24 "$work/xvfb.log" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+xvfb_pid=$XVFB_PID
 
 # --- the program's own directory ------------------------------------------------
 app=$program
@@ -126,9 +125,19 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 close_window() { "$xclose" "$1" || fail "could not send the close request"; }
 
 game_or_gone() { find_game || ! running; }
+# Says how the program ended when it ended too soon.
+ended_by_itself() {
+    wait "$app_pid"
+    local status=$?
+    app_pid=""
+    if ((status > 128)); then
+        fail "the program ended by itself, killed by signal $((status - 128))"
+    fi
+    fail "the program ended by itself with exit status $status"
+}
 wait_for_game() {
     wait_for 120 game_or_gone || fail "the game window did not open"
-    running || fail "the program ended by itself"
+    running || ended_by_itself
 }
 
 # --- the scenario ----------------------------------------------------------------------
@@ -140,7 +149,7 @@ game-window)
 splash)
     splash_or_gone() { find_splash || ! running; }
     wait_for 120 splash_or_gone || fail "the splash did not open"
-    running || fail "the program ended by itself"
+    running || ended_by_itself
     close_window "$splash"
     # On a machine too slow to close it within its five seconds the game window
     # opens first; closing that ends the run just as well.
@@ -158,7 +167,7 @@ message-box | faulty-install)
     # The quarry shows after about two seconds and gets away two seconds later.
     box_or_gone() { window_named '^Got Away' | grep -q . || ! running; }
     wait_for 120 box_or_gone || fail "no \"Got Away\" box"
-    running || fail "the program ended by itself"
+    running || ended_by_itself
     box=$(window_named '^Got Away')
     for w in $(program_windows); do
         [[ "$w" == "$game" || "$w" == "$box" ]] && continue
