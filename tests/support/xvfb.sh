@@ -13,7 +13,9 @@ start_xvfb() {
     for attempt in $(seq 1 20); do
         number=$(((RANDOM * 32768 + RANDOM) % 50000 + 1000))
         [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-        Xvfb ":$number" -screen 0 "$geometry" -nolisten tcp >>"$log" 2>&1 &
+        # -noreset: the server would otherwise reset when its last client leaves,
+        # the readiness check below among them, and turn away whoever connects then.
+        Xvfb ":$number" -screen 0 "$geometry" -nolisten tcp -noreset >>"$log" 2>&1 &
         XVFB_PID=$!
         for waited in $(seq 1 600); do
             # A server that ended lost the number to another one: draw again.
