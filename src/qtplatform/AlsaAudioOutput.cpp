@@ -113,7 +113,7 @@ public:
         if (!sampleFormat)
             return false;
         // Non-blocking, so that neither a busy device nor a stalled server ever
-        // holds the thread: waits go through snd_pcm_wait with a timeout instead.
+        // holds the thread: it waits in poll() on the device and its wake-up event.
         if (open_(&pcm_, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
             pcm_ = nullptr;
             // Nothing to play on: a program without sound holds none of the sound
