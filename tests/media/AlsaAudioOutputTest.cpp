@@ -1,6 +1,7 @@
 // The ALSA sound output, played into ALSA's own file device: what reaches the device
 // is written to a file, so each test can compare it with the samples it sent.
 
+#include "WaveBytes.h"
 #include "qtplatform/AlsaAudioOutput.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,6 @@ namespace {
 
 constexpr int patienceMs = 20'000;
 
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string s;
-    for (int i = 0; i < bytes; ++i)
-        s.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-    return s;
-}
-
 // `frames` frames of a ramp, recognisable wherever it ends up.
 std::string samples(unsigned frames, unsigned frameBytes, unsigned seed)
 {
@@ -43,10 +36,7 @@ std::string samples(unsigned frames, unsigned frameBytes, unsigned seed)
 
 std::string wave(const std::string& data, unsigned channels, unsigned bits, unsigned rate = 8000)
 {
-    const unsigned align = channels * bits / 8;
-    std::string w = "RIFF" + le(36 + static_cast<std::uint32_t>(data.size()), 4) + "WAVE";
-    w += "fmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2);
-    return w + "data" + le(static_cast<std::uint32_t>(data.size()), 4) + data;
+    return wavebytes::pcm(data, channels, bits, rate);
 }
 
 std::string readAll(const fs::path& path)

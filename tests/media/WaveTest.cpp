@@ -1,3 +1,4 @@
+#include "WaveBytes.h"
 #include "sound/Wave.h"
 
 #include <gtest/gtest.h>
@@ -8,28 +9,7 @@
 
 namespace {
 
-std::string le(std::uint32_t value, int bytes)
-{
-    std::string s;
-    for (int i = 0; i < bytes; ++i)
-        s.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-    return s;
-}
-
-std::string chunk(const std::string& id, const std::string& body, std::optional<std::uint32_t> claimed = {})
-{
-    std::string c = id + le(claimed.value_or(static_cast<std::uint32_t>(body.size())), 4) + body;
-    if (body.size() % 2)
-        c.push_back('\0');
-    return c;
-}
-
-std::string fmt(std::uint32_t tag, std::uint32_t channels, std::uint32_t rate, std::uint32_t bits,
-                std::optional<std::uint32_t> blockAlign = {})
-{
-    const std::uint32_t align = blockAlign.value_or(channels * bits / 8);
-    return chunk("fmt ", le(tag, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2));
-}
+using namespace wavebytes;
 
 std::string extensible(std::uint32_t subTag, std::uint32_t channels, std::uint32_t bits)
 {
@@ -38,8 +18,6 @@ std::string extensible(std::uint32_t subTag, std::uint32_t channels, std::uint32
     body += le(22, 2) + le(bits, 2) + le(0, 4) + le(subTag, 2) + std::string(14, '\x01');
     return chunk("fmt ", body);
 }
-
-std::string riff(const std::string& chunks) { return "RIFF" + le(4 + static_cast<std::uint32_t>(chunks.size()), 4) + "WAVE" + chunks; }
 
 using Encoding = sound::WaveFormat::Encoding;
 

@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "GameFixture.h"
 #include "PlayDriver.h"
+#include "media/WaveBytes.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <gtest/gtest.h>
@@ -121,19 +122,10 @@ std::string soundOf(const std::string& page) { return page.substr(0, page.find('
 
 std::string wave(int samples = 800)
 {
-    auto le = [](std::uint32_t v, int bytes) {
-        std::string s;
-        for (int i = 0; i < bytes; ++i)
-            s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-        return s;
-    };
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples) * 2;
-    std::string w = "RIFF" + le(36 + dataBytes, 4) + "WAVE";
-    w += "fmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4) + le(16000, 4) + le(2, 2) + le(16, 2);
-    w += "data" + le(dataBytes, 4);
+    std::string data;
     for (int i = 0; i < samples; ++i)
-        w += le(static_cast<std::uint32_t>((i % 40) * 400), 2);
-    return w;
+        data += wavebytes::le(static_cast<std::uint32_t>((i % 40) * 400), 2);
+    return wavebytes::pcm(data, 1, 16, 8000);
 }
 
 void write(const fs::path& path, const std::string& bytes)
