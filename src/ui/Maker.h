@@ -4,5 +4,7 @@
 namespace ui::maker {
 inline constexpr const char* Name = "Tallowbrook Studio";
 inline constexpr const char* WebAddress = "www.tallowbrook.example";
-inline constexpr const char* Copyright = "Copyright \u00A9 2026 Tallowbrook Studio. All rights reserved.";
+// The splash's copyright line: holder and years. The game is free software, so the
+// line reserves no rights; the licences are in the package's copyright file.
+inline constexpr const char* Copyright = "Copyright \u00A9 2026 Tallowbrook Studio";
 } // namespace ui::maker
