@@ -31,5 +31,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # dpkg-shlibdeps names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libasound2, fonts-liberation2")
+# Qt's Wayland platform plugin, so that a Wayland desktop runs the game natively rather
+# than through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

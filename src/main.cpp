@@ -13,7 +13,9 @@ int main(int, char** argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Glimmerkin"));
-    QApplication::setDesktopFileName(QStringLiteral("glimmerkin"));
+    // The application id (GLIMMERKIN_APP_ID of the build), the name of the desktop
+    // entry, by which the desktop finds the game's entry and icon for its windows.
+    QApplication::setDesktopFileName(QStringLiteral(GLIMMERKIN_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     qtplatform::QtPlatform platform;
