@@ -4,7 +4,7 @@
 
 #include <QSocketNotifier>
 
-#ifdef __linux__
+#ifdef GLIMMERKIN_HAVE_TIMERFD
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -15,7 +15,7 @@ namespace qtplatform {
 
 QtTimer::QtTimer(platform::Timer& timer) : timer_(timer)
 {
-#ifdef __linux__
+#ifdef GLIMMERKIN_HAVE_TIMERFD
     fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (fd_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd_), QSocketNotifier::Read);
@@ -30,7 +30,7 @@ QtTimer::QtTimer(platform::Timer& timer) : timer_(timer)
 QtTimer::~QtTimer()
 {
     notifier_.reset();
-#ifdef __linux__
+#ifdef GLIMMERKIN_HAVE_TIMERFD
     if (fd_ >= 0)
         close(fd_);
 #endif
@@ -38,7 +38,7 @@ QtTimer::~QtTimer()
 
 void QtTimer::arm(int intervalMs)
 {
-#ifdef __linux__
+#ifdef GLIMMERKIN_HAVE_TIMERFD
     if (fd_ >= 0) {
         // Relative to now: the first tick comes one full interval from here. Setting
         // the timer also forgets expirations not yet read.
@@ -55,7 +55,7 @@ void QtTimer::arm(int intervalMs)
 
 void QtTimer::disarm()
 {
-#ifdef __linux__
+#ifdef GLIMMERKIN_HAVE_TIMERFD
     if (fd_ >= 0) {
         const itimerspec stopped{};
         timerfd_settime(fd_, 0, &stopped, nullptr);
@@ -67,7 +67,7 @@ void QtTimer::disarm()
 
 void QtTimer::expired()
 {
-#ifdef __linux__
+#ifdef GLIMMERKIN_HAVE_TIMERFD
     // The count of expirations since the last read; none when the timer was reset
     // or stopped after the event loop saw it ready.
     std::uint64_t expirations = 0;

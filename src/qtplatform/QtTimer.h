@@ -21,7 +21,8 @@ namespace qtplatform {
 // the microsecond, where Qt's own timers wake the loop through poll(), whose
 // timeout is rounded up to the millisecond and may be late by a further 0.1 %
 // of the wait (1.5 ms at 1500 ms). Ticks missed while the loop was busy come
-// as one. Elsewhere, or if no kernel timer can be had, it is a precise QTimer.
+// as one. In a portable build, elsewhere, or if no kernel timer can be had, it is
+// a precise QTimer.
 class QtTimer : public platform::TimerPeer {
 public:
     explicit QtTimer(platform::Timer& timer);
