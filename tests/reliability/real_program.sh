@@ -32,9 +32,11 @@ command -v xdotool >/dev/null 2>&1 || { echo "xdotool is not installed"; exit 1;
 work=$(mktemp -d "${TMPDIR:-/tmp}/glimmerkin-real.XXXXXX")
 xvfb_pid=""
 app_pid=""
+bus_pid=""
 
 cleanup() {
     [[ -n "$app_pid" ]] && kill -KILL "$app_pid" 2>/dev/null
+    [[ -n "$bus_pid" ]] && kill "$bus_pid" 2>/dev/null && wait "$bus_pid" 2>/dev/null
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     chmod -R u+rwX "$work" 2>/dev/null
     [[ -n "${KEEP_WORK:-}" ]] && { echo "kept $work"; return; }
@@ -91,6 +93,17 @@ passthrough=()
 for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
     [[ -n "${!name:-}" ]] && passthrough+=("$name=${!name}")
 done
+
+# --- a session bus, as every desktop session has --------------------------------------
+# The sound server's client library (PulseAudio's, through ALSA's default device or Qt
+# Multimedia) looks for its server on the session bus; with no bus, libdbus would start
+# one of its own through the X server and leave it running, with files in the home
+# directory. The bus runs outside the program's session.
+command -v dbus-daemon >/dev/null 2>&1 || fail "dbus-daemon is not installed"
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" >"$work/bus.log" 2>&1 &
+bus_pid=$!
+wait_for 30 test -S "$work/bus" || fail "the session bus did not start: $(cat "$work/bus.log")"
+passthrough+=("DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus")
 
 # Its own session, so that anything it leaves behind can be found afterwards.
 env -i PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" HOME="$home" \
