@@ -31,6 +31,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # dpkg-shlibdeps names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libasound2, fonts-liberation2")
+if(GLIMMERKIN_PORTABLE)
+  # A portable build plays its sounds through Qt Multimedia, which the program links.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+endif()
 # Qt's Wayland platform plugin, so that a Wayland desktop runs the game natively rather
 # than through Xwayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
