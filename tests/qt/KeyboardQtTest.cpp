@@ -97,6 +97,15 @@ TEST_F(LandKeysTest, KeysOfTheWindowReachTheGame)
     EXPECT_EQ(land.txtScore.text(), "1");
 }
 
+TEST_F(LandKeysTest, LightHeldByAKeyIsPressedForAssistiveTools)
+{
+    QAccessibleInterface* light = QAccessible::queryAccessibleInterface(widgetOf(land.cmdLight[1]));
+    QTest::keyPress(window->windowHandle(), Qt::Key_1);
+    EXPECT_TRUE(light->state().pressed);
+    QTest::keyRelease(window->windowHandle(), Qt::Key_1);
+    EXPECT_FALSE(light->state().pressed);
+}
+
 TEST_F(LandKeysTest, ScoreBoxWithTheFocusTypesTheKeys)
 {
     auto* score = qobject_cast<QLineEdit*>(widgetOf(land.txtScore));
