@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "Accessibility.h"
 #include "FirstFrame.h"
 #include "QtBlockedClose.h"
 #include "QtDocumentBrowser.h"
@@ -32,6 +33,7 @@ QtPlatform::QtPlatform() : blockedClose_(std::make_unique<QtBlockedClose>())
 {
     // Sounds wait for the first window to be on screen before their library loads.
     firstFrame::expect();
+    installAccessibility();
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -52,6 +54,8 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title)
     // Some styles decorate dialog buttons with icons; this box shows none at all.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setIcon(QIcon());
+    // Enter and Space press OK; Esc too, as on any box with one button.
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
 
