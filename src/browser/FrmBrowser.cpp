@@ -96,6 +96,31 @@ void frmBrowser::tbToolBar_ButtonClick(const ToolbarButton& button)
     }
 }
 
+bool frmBrowser::Form_KeyDown(const KeyEvent& key, const Control*)
+{
+    struct BrowserKey {
+        std::int16_t keyCode;
+        std::int16_t shift;
+        const char* button;
+    };
+    static constexpr BrowserKey browserKeys[] = {
+        {keys::Left, keys::AltMask, "Back"},   {keys::Right, keys::AltMask, "Forward"}, {keys::F5, 0, "Refresh"},
+        {keys::Escape, 0, "Stop"},             {keys::Home, keys::AltMask, "Home"},
+    };
+    for (const BrowserKey& k : browserKeys) {
+        if (k.keyCode != key.keyCode || k.shift != key.shift)
+            continue;
+        if (key.autoRepeat)
+            return true;
+        const auto& buttons = tbToolBar.buttons();
+        for (std::size_t position = 0; position < buttons.size(); ++position)
+            if (buttons[position].key == k.button)
+                tbToolBar.raiseButtonClick(static_cast<int>(position));
+        return true;
+    }
+    return false;
+}
+
 void frmBrowser::UpdateAddressList(const std::string&)
 {
     setCaption(brwWebBrowser.locationName());

@@ -14,6 +14,8 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    // The usual browser keys: each runs the toolbar handler as its button does.
+    bool Form_KeyDown(const platform::KeyEvent& key, const platform::Control* focus) override;
     void brwWebBrowser_DownloadComplete();
     void cboAddress_Click();
     void cboAddress_KeyPress(std::int16_t& keyAscii);

@@ -37,7 +37,25 @@ frmLand::frmLand(Runtime& runtime, modGlobals& globals, std::function<Form&()> h
         cmdLight[i].onMouseDown = [this, i](MouseButton) { cmdLight_MouseDown(i); };
         cmdLight[i].onMouseUp = [this, i](MouseButton) { cmdLight_MouseUp(i); };
     }
+
+    // Keyboard play: each key clicks its control as the mouse does.
+    for (int n = 1; n <= 4; ++n) {
+        keys_.bind(static_cast<std::int16_t>(keys::Digit0 + n), cmdLight[n]);
+        keys_.bind(static_cast<std::int16_t>(keys::Numpad0 + n), cmdLight[n]);
+    }
+    keys_.bind(keys::letter('F'), lblGame[0]);
+    keys_.bind(keys::letter('T'), lblGame[1]);
+    for (std::int16_t start : {keys::letter('S'), keys::Return, keys::Space})
+        keys_.bind(start, lblStart);
+    keys_.bind(keys::letter('O'), lblSO);
+    keys_.bind(keys::F1, cmdHelp);
 }
+
+bool frmLand::Form_KeyDown(const KeyEvent& key, const Control* focus) { return keys_.keyDown(key, focus); }
+
+bool frmLand::Form_KeyUp(const KeyEvent& key, const Control* focus) { return keys_.keyUp(key, focus); }
+
+void frmLand::Form_KeyboardLost() { keys_.keyboardLost(); }
 
 void frmLand::layout() { layoutLand(style()); setCaption("Glimmerkin"); }
 
@@ -51,6 +69,8 @@ void frmLand::Form_Load()
     blnLocked = True;
     globals_.intGameMode = 0;
     lblGame[0].setForeColor(colors::Red);
+    lblGame[0].setChecked(true);
+    lblGame[1].setChecked(false);
 }
 
 void frmLand::Form_QueryUnload(int&, int)
@@ -66,6 +86,8 @@ void frmLand::lblGame_Click(int index)
     globals_.intGameMode = index;
     lblGame[index].setForeColor(colors::Red);
     lblGame[1 - index].setForeColor(colors::ButtonText);
+    lblGame[index].setChecked(true);
+    lblGame[1 - index].setChecked(false);
     intLevel = 1;
     txtScore.setText("");
     playCue(index == 0 ? "\\follow.htm" : "\\tag.htm");

@@ -17,6 +17,9 @@ public:
 
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
+    bool Form_KeyDown(const platform::KeyEvent& key, const platform::Control* focus) override;
+    bool Form_KeyUp(const platform::KeyEvent& key, const platform::Control* focus) override;
+    void Form_KeyboardLost() override;
 
     void lblGame_Click(int index);
     void lblStart_Click();
@@ -55,6 +58,7 @@ private:
 
     modGlobals& globals_;
     std::function<platform::Form&()> helpWindow_;
+    platform::KeyClicks keys_;
 };
 
 } // namespace game

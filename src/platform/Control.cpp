@@ -99,6 +99,39 @@ void Control::setFont(Font font)
 
 void Control::setFocus() { notify(Property::Focus); }
 
+void Control::setPressed(bool pressed)
+{
+    if (pressed_ == pressed)
+        return;
+    pressed_ = pressed;
+    notify(Property::Pressed);
+}
+
+void Control::setChecked(bool checked)
+{
+    if (checked_ == checked)
+        return;
+    checked_ = checked;
+    notify(Property::Checked);
+}
+
+std::string Control::accessibleName() const
+{
+    if (!style_.accessibleName.empty())
+        return style_.accessibleName;
+    std::string words;
+    for (std::size_t i = 0; i < caption_.size(); ++i) {
+        if (caption_[i] == '&' && i + 1 < caption_.size())
+            ++i; // "&x" marks x as the access key, "&&" is one "&"
+        words += caption_[i];
+    }
+    const auto first = words.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    const auto last = words.find_last_not_of(" \t\r\n");
+    return words.substr(first, last - first + 1);
+}
+
 void Control::attach(ControlPeer* peer) { peer_ = peer; }
 
 void Control::detach() { peer_ = nullptr; }
@@ -150,6 +183,13 @@ void Control::raiseKeyPress(std::int16_t keyAscii)
         if (onKeyPress)
             onKeyPress(key);
     });
+}
+
+void Control::raiseFullClick()
+{
+    raiseMouseDown(MouseButton::Left);
+    raiseClick();
+    raiseMouseUp(MouseButton::Left);
 }
 
 // ---------------------------------------------------------------------------

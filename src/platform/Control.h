@@ -18,6 +18,11 @@ enum class ControlKind { CommandButton, Label, TextBox, PictureBox, Shape, Timer
 enum class Alignment { Left, Right, Center };
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
+// What a control is to assistive tools. Automatic follows its kind: a button is a
+// button, a caption is text, a picture box a picture (or a pane when it holds
+// controls). None keeps a control out of their view altogether.
+enum class AccessibleRole { Automatic, Button, Text, Picture, None };
+
 // Settings fixed by a window's layout; they do not change at run time.
 struct ControlStyle {
     Alignment alignment = Alignment::Left;
@@ -36,6 +41,9 @@ struct ControlStyle {
     bool alignTop = false;      // kept at the top edge, spanning the container's width
     int zOrder = 0;             // place in the stacking order of its container, 0 on top
     std::string tag;
+    AccessibleRole accessibleRole = AccessibleRole::Automatic;
+    std::string accessibleName; // empty: the caption's words
+    bool checkable = false;     // a caption that shows a choice by its checked state
 };
 
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
@@ -82,6 +90,18 @@ public:
     void setFont(Font font);
     void setFocus();
 
+    // Held down by a key (see KeyClicks); a mouse button's hold is the peer's own.
+    bool pressed() const { return pressed_; }
+    void setPressed(bool pressed);
+    // The choice a checkable control shows; only assistive tools are told of it.
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+    // What assistive tools call the control: the layout's name for it, or else its
+    // caption's words without access-key marks and surrounding spaces.
+    std::string accessibleName() const;
+    // What they say of it: the description of the picture it shows.
+    const std::string& accessibleDescription() const { return picture_.description(); }
+
     ControlStyle& style() { return style_; }
     const ControlStyle& style() const { return style_; }
     void setContainer(Control* container) { container_ = container; }
@@ -99,6 +119,11 @@ public:
     void raiseMouseDown(MouseButton button = MouseButton::Left);
     void raiseMouseUp(MouseButton button = MouseButton::Left);
     void raiseKeyPress(std::int16_t keyAscii);
+    // A whole click as the mouse gives it, for keys and assistive tools: the press,
+    // the click, then the release once the click's handler has finished.
+    void raiseFullClick();
+    // Whether input reaches the control's handlers now.
+    bool acceptsInput() const;
 
     // Called by the form when it loads and unloads.
     virtual void attach(ControlPeer* peer);
@@ -107,7 +132,6 @@ public:
 
 protected:
     void notify(Property property);
-    bool acceptsInput() const;
     // Runs an input handler through the dispatcher if the control takes input now.
     void raiseInput(const std::function<void()>& handler);
 
@@ -125,6 +149,8 @@ private:
     Picture picture_;
     bool enabled_ = true;
     bool visible_ = true;
+    bool pressed_ = false;
+    bool checked_ = false;
     Font font_;
     ControlStyle style_;
     ControlPeer* peer_ = nullptr;

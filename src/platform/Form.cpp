@@ -108,4 +108,24 @@ void Form::raiseResize()
     });
 }
 
+bool Form::raiseKeyDown(const KeyEvent& key, const Control* focus)
+{
+    return loaded_ && !runtime_.ended() && Form_KeyDown(key, focus);
+}
+
+bool Form::raiseKeyUp(const KeyEvent& key, const Control* focus)
+{
+    return loaded_ && !runtime_.ended() && Form_KeyUp(key, focus);
+}
+
+void Form::raiseKeyboardLost()
+{
+    if (loaded_ && !runtime_.ended())
+        Form_KeyboardLost();
+}
+
+bool Form::Form_KeyDown(const KeyEvent&, const Control*) { return false; }
+
+bool Form::Form_KeyUp(const KeyEvent&, const Control*) { return false; }
+
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Control.h"
+#include "Keyboard.h"
 #include "Peers.h"
 
 #include <memory>
@@ -66,6 +67,15 @@ public:
     void requestClose(CloseReason reason);
     // Raised by the window peer when the inner size has changed.
     void raiseResize();
+    // Raised by the window peer for the keys pressed and released while the window
+    // has the keyboard, whichever of its controls has the focus (`focus`, or null
+    // for the window itself). True if the window used the key, which then goes no
+    // further.
+    bool raiseKeyDown(const KeyEvent& key, const Control* focus);
+    bool raiseKeyUp(const KeyEvent& key, const Control* focus);
+    // Raised when the window has lost the keyboard: keys held down will not report
+    // their release to it.
+    void raiseKeyboardLost();
 
     // Window events. Form_Load runs at every load.
     virtual void Form_Load() {}
@@ -75,6 +85,10 @@ public:
         (void)cancel;
         (void)unloadMode;
     }
+    // Keyboard events of the whole window; by default the window uses no key.
+    virtual bool Form_KeyDown(const KeyEvent& key, const Control* focus);
+    virtual bool Form_KeyUp(const KeyEvent& key, const Control* focus);
+    virtual void Form_KeyboardLost() {}
 
     // Used by the Control constructor.
     void registerControl(Control& control);

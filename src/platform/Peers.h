@@ -23,6 +23,8 @@ enum class Property {
     Font,
     ListItems,
     Focus,
+    Pressed,
+    Checked,
 };
 
 class ControlPeer {

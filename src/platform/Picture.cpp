@@ -10,13 +10,15 @@ struct Picture::Object {
     int widthPx;
     int heightPx;
     std::uint32_t maskColor;
+    std::string description;
 };
 
-Picture Picture::create(std::string resource, int widthPx, int heightPx, std::uint32_t maskColor)
+Picture Picture::create(std::string resource, int widthPx, int heightPx, std::uint32_t maskColor,
+                        std::string description)
 {
     static std::atomic<std::uint64_t> nextHandle{1};
     Picture p;
-    p.object_ = std::make_shared<const Object>(Object{nextHandle++, std::move(resource), widthPx, heightPx, maskColor});
+    p.object_ = std::make_shared<const Object>(Object{nextHandle++, std::move(resource), widthPx, heightPx, maskColor, std::move(description)});
     return p;
 }
 
@@ -26,6 +28,12 @@ const std::string& Picture::resource() const
 {
     static const std::string none;
     return object_ ? object_->resource : none;
+}
+
+const std::string& Picture::description() const
+{
+    static const std::string none;
+    return object_ ? object_->description : none;
 }
 
 int Picture::widthPx() const { return object_ ? object_->widthPx : 0; }

@@ -13,7 +13,9 @@ public:
     Picture() = default;
 
     // resource names a vector picture compiled into the program; the size is in pixels at 96 dpi.
-    static Picture create(std::string resource, int widthPx, int heightPx, std::uint32_t maskColor = 0xFFFFFFFFu);
+    // description is what assistive tools say of a control that shows the picture.
+    static Picture create(std::string resource, int widthPx, int heightPx, std::uint32_t maskColor = 0xFFFFFFFFu,
+                          std::string description = {});
 
     std::uint64_t handle() const;
     bool isNull() const { return !object_; }
@@ -22,6 +24,7 @@ public:
     int heightPx() const;
     // 0xBBGGRR colour drawn transparent, or 0xFFFFFFFF for none.
     std::uint32_t maskColor() const;
+    const std::string& description() const;
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.handle() == b.handle(); }
 

@@ -1,5 +1,6 @@
 #include "QtCommandButton.h"
 
+#include "Accessibility.h"
 #include "QtConvert.h"
 #include "QtPeerSupport.h"
 #include "platform/Control.h"
@@ -26,6 +27,7 @@ QtCommandButton::QtCommandButton(platform::Control& control, QWidget* parent)
 
 void QtCommandButton::propertyChanged(Property property)
 {
+    accessibleChanged(this, control_, property);
     if (!applyCommon(this, control_, property))
         update();
 }
@@ -146,6 +148,7 @@ void QtCommandButton::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         sunken_ = true;
         update();
+        accessibleChanged(this, control_, Property::Pressed);
     }
     control_.raiseMouseDown(toMouseButton(event->button()));
 }
@@ -169,6 +172,7 @@ void QtCommandButton::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         sunken_ = false;
         update();
+        accessibleChanged(this, control_, Property::Pressed);
     }
     QPointer<QtCommandButton> self(this);
     platform::Control& control = control_;

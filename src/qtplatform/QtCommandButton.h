@@ -21,6 +21,8 @@ public:
     QtCommandButton(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;
     QSize sizeHint() const override;
+    // Drawn pressed, while the mouse holds it.
+    bool sunken() const { return sunken_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

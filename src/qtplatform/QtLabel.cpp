@@ -1,5 +1,6 @@
 #include "QtLabel.h"
 
+#include "Accessibility.h"
 #include "QtConvert.h"
 #include "QtPeerSupport.h"
 #include "platform/Control.h"
@@ -137,6 +138,7 @@ QtLabel::QtLabel(platform::Control& control, QWidget* parent) : QWidget(parent),
 
 void QtLabel::propertyChanged(Property property)
 {
+    accessibleChanged(this, control_, property);
     if (applyCommon(this, control_, property))
         return;
     if (property == Property::Caption)

@@ -64,6 +64,7 @@ void applyAll(QWidget* widget, const Control& control)
     applyCommon(widget, control, Property::Enabled);
     widget->setFont(toQFont(control.font()));
     widget->setVisible(control.visible());
+    widget->setAccessibleName(toQString(control.accessibleName()));
 }
 
 platform::MouseButton toMouseButton(int qtButton)

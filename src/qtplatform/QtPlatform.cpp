@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "Accessibility.h"
 #include "FirstFrame.h"
 #include "QtBlockedClose.h"
 #include "QtDocumentBrowser.h"
@@ -32,6 +33,7 @@ QtPlatform::QtPlatform() : blockedClose_(std::make_unique<QtBlockedClose>())
 {
     // Sounds wait for the first window to be on screen before their library loads.
     firstFrame::expect();
+    installAccessibility();
 }
 
 QtPlatform::~QtPlatform() = default;

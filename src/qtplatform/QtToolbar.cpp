@@ -44,8 +44,10 @@ void QtToolbar::rebuild()
         action->setToolTip(toQString(button.toolTip));
         action->setObjectName(toQString(button.key));
         connect(action, &QAction::triggered, this, [this, position] { control_.raiseButtonClick(position); });
-        if (auto* toolButton = qobject_cast<QToolButton*>(widgetForAction(action)))
+        if (auto* toolButton = qobject_cast<QToolButton*>(widgetForAction(action))) {
             toolButton->setFixedSize(31, 30);
+            toolButton->setAccessibleName(toQString(button.key));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "QtComboBox.h"
 #include "QtCommandButton.h"
 #include "QtConvert.h"
+#include "QtKeyboard.h"
 #include "QtLabel.h"
 #include "QtPictureBox.h"
 #include "QtShape.h"
@@ -161,6 +162,28 @@ void QtFormWidget::paintEvent(QPaintEvent*)
     if (!firstFramePosted_) {
         firstFramePosted_ = true;
         QTimer::singleShot(0, [] { firstFrame::drawn(); });
+    }
+}
+
+platform::Control* QtFormWidget::controlOf(const QWidget* widget)
+{
+    const auto* peer = dynamic_cast<const platform::ControlPeer*>(widget);
+    const auto* window = widget ? dynamic_cast<const QtFormWidget*>(widget->window()) : nullptr;
+    if (!peer || !window || !window->form_)
+        return nullptr;
+    for (Control* control : window->form_->controls())
+        if (control->peer() == peer)
+            return control;
+    return nullptr;
+}
+
+void QtFormWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The native window exists from the first show on.
+    if (!keysForwarded_ && windowHandle()) {
+        keysForwarded_ = true;
+        forwardKeys(this);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 namespace platform {
+class Control;
 class Form;
 }
 
@@ -39,14 +40,19 @@ class QtFormWidget : public QWidget {
 public:
     explicit QtFormWidget(platform::Form& form);
     void detachForm() { form_ = nullptr; }
+    platform::Form* form() const { return form_; }
+    // The control that a widget of a loaded window shows, or null.
+    static platform::Control* controlOf(const QWidget* widget);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     platform::Form* form_;
+    bool keysForwarded_ = false;
     bool firstFramePosted_ = false;
 };
 

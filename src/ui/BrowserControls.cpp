@@ -50,6 +50,7 @@ void BrowserControls::layoutBrowser(FormStyle& window)
     cboAddress.setBackColor(colors::WindowBackground);
     cboAddress.setForeColor(colors::WindowText);
     cboAddress.clear();
+    cboAddress.style().accessibleName = "Address";
 
     resetControl(lblAddress, 45, 60, 3075, 255, 1, 1);
     lblAddress.setContainer(&picAddress);

@@ -59,6 +59,7 @@ void LandControls::layoutLand(FormStyle& window)
     cmdHelp.style().flat = true;
     cmdHelp.style().tabStop = false;
     cmdHelp.setPicture(artwork::helpMark());
+    cmdHelp.style().accessibleName = "Help";
 
     resetControl(txtScore, 1320, 360, 855, 375, 1, 8);
     txtScore.setForeColor(0x000080);
@@ -68,6 +69,7 @@ void LandControls::layoutLand(FormStyle& window)
     txtScore.style().alignment = Alignment::Center;
     txtScore.style().tabStop = false;
     txtScore.style().flat = true;
+    txtScore.style().accessibleName = "Score";
 
     resetControl(cmdPic, 5160, 5760, 1455, 1455, 2, 7);
     cmdPic.setVisible(false);
@@ -86,12 +88,14 @@ void LandControls::layoutLand(FormStyle& window)
     cmdStart.style().graphical = true;
 
     const float lightPos[5][2] = {{0, 0}, {3240, 5280}, {6240, 1440}, {3240, 240}, {7920, 5640}};
+    const char* const lightNames[5] = {"", "Light 1, grass", "Light 2, sky", "Light 3, snow", "Light 4, river"};
     for (int i = 4; i >= 1; --i) {
         Control& light = cmdLight[i];
         resetControl(light, lightPos[i][0], lightPos[i][1], 1455, 1455, 5 + (4 - i), i - 1);
         light.setBackColor(restColor(i));
         light.style().graphical = true;
         light.style().tabStop = false;
+        light.style().accessibleName = lightNames[i];
     }
 
     resetControl(tmrLights, 0, 0, 0, 0, 9, -1);
@@ -110,6 +114,8 @@ void LandControls::layoutLand(FormStyle& window)
         label.setFont(Bold12);
         label.style().transparent = true;
         label.style().alignment = Alignment::Center;
+        label.style().accessibleRole = AccessibleRole::Button;
+        label.style().checkable = true;
     }
 
     resetControl(lblStart, 6360, 480, 2895, 735, 2, 12);
@@ -120,6 +126,7 @@ void LandControls::layoutLand(FormStyle& window)
     lblStart.style().transparent = true;
     lblStart.style().alignment = Alignment::Center;
     lblStart.style().wordWrap = true;
+    lblStart.style().accessibleRole = AccessibleRole::Button;
 
     resetControl(lblSO, 1375, 5880, 375, 375, 3, 10);
     lblSO.setContainer(&picLand);
@@ -127,6 +134,7 @@ void LandControls::layoutLand(FormStyle& window)
     lblSO.setBackColor(0x404040);
     lblSO.setForeColor(0xFFFFFF);
     lblSO.style().alignment = Alignment::Center;
+    lblSO.style().accessibleRole = AccessibleRole::Button;
 
     resetControl(shpSO, 1320, 5760, 495, 615, 4, -1);
     shpSO.setContainer(&picLand);
@@ -142,6 +150,7 @@ void LandControls::layoutLand(FormStyle& window)
     Label2.setFont(Bold12);
     Label2.style().transparent = true;
     Label2.style().alignment = Alignment::Center;
+    Label2.style().accessibleRole = AccessibleRole::None; // never seen, so never read
 }
 
 } // namespace ui

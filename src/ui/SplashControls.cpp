@@ -46,6 +46,7 @@ void SplashControls::layoutSplash(FormStyle& window)
     picLogo.setForeColor(colors::WindowText);
     picLogo.style().flat = true;
     picLogo.style().autoSize = true;
+    picLogo.style().accessibleName = "Glimmerkin";
 
     resetControl(picQRV, 840, 120, 4350, 1380, 1, 0);
     picQRV.setPicture(artwork::makerLogo());
@@ -53,6 +54,7 @@ void SplashControls::layoutSplash(FormStyle& window)
     picQRV.setForeColor(colors::WindowText);
     picQRV.style().flat = true;
     picQRV.style().autoSize = true;
+    picQRV.style().accessibleName = maker::Name;
 
     resetControl(tmrSplash, 0, 0, 0, 0, 2, -1);
     tmrSplash.setInterval(0);
