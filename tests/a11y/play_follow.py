@@ -188,6 +188,8 @@ def play(pid):
     press(captions["Help"])
     help_window = wait_for("the help window", lambda: len(windows(app)) > before and
                            next((w for w in windows(app) if find(w, "Address") is not None), None), APPEAR)
+    if "Game Instructions" not in help_window.name:
+        raise Failure("the help window shows %r, not the game instructions" % help_window.name)
     print("help window %r open" % help_window.name)
 
     press(captions["Follow"])
@@ -201,6 +203,8 @@ def play(pid):
     if len(shown) != 1:
         raise Failure("the quarry is on several lights at once: %r" % shown)
     target = shown[0]
+    if has(captions["Start"], pyatspi.STATE_ENABLED):
+        raise Failure("Start reports itself enabled during the playback")
     print("the quarry shows itself on light %d: %r" % (target, lights[target - 1].description))
     wait_for("the end of the playback",
              lambda: not quarry_lights(lights) and has(captions["Start"], pyatspi.STATE_ENABLED), PLAYBACK)
