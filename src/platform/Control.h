@@ -119,8 +119,8 @@ public:
     void raiseMouseDown(MouseButton button = MouseButton::Left);
     void raiseMouseUp(MouseButton button = MouseButton::Left);
     void raiseKeyPress(std::int16_t keyAscii);
-    // A whole click as the mouse gives it, for keys and assistive tools: the press,
-    // the click, then the release once the click's handler has finished.
+    // A whole click as the mouse gives it, for assistive tools: the press, the
+    // click, then the release once the click's handler has finished.
     void raiseFullClick();
     // Whether input reaches the control's handlers now.
     bool acceptsInput() const;

@@ -11,7 +11,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QPointer>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>

@@ -3,7 +3,6 @@
 #include "QtWindow.h"
 #include "platform/Form.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWindow>
@@ -70,7 +69,7 @@ protected:
             if (!key)
                 return false;
             const platform::Control* focus = nullptr;
-            for (QWidget* w = QApplication::focusWidget(); w && w != window_ && !focus; w = w->parentWidget())
+            for (QWidget* w = window_->focusWidget(); w && w != window_ && !focus; w = w->parentWidget())
                 focus = QtFormWidget::controlOf(w);
             return event->type() == QEvent::KeyPress ? form->raiseKeyDown(*key, focus) : form->raiseKeyUp(*key, focus);
         }

@@ -64,7 +64,9 @@ void applyAll(QWidget* widget, const Control& control)
     applyCommon(widget, control, Property::Enabled);
     widget->setFont(toQFont(control.font()));
     widget->setVisible(control.visible());
-    widget->setAccessibleName(toQString(control.accessibleName()));
+    // Only where there is a name: setting one makes Qt build the widget's interface.
+    if (const std::string name = control.accessibleName(); !name.empty())
+        widget->setAccessibleName(toQString(name));
 }
 
 platform::MouseButton toMouseButton(int qtButton)

@@ -54,6 +54,8 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title)
     // Some styles decorate dialog buttons with icons; this box shows none at all.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setIcon(QIcon());
+    // Enter and Space press OK; Esc too, as on any box with one button.
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
 

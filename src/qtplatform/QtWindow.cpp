@@ -181,8 +181,8 @@ void QtFormWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The native window exists from the first show on.
-    if (!keysForwarded_ && windowHandle()) {
-        keysForwarded_ = true;
+    if (windowHandle() && keyWindow_ != windowHandle()) {
+        keyWindow_ = windowHandle();
         forwardKeys(this);
     }
 }

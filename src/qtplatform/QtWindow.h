@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 class Control;
@@ -52,7 +53,7 @@ protected:
 
 private:
     platform::Form* form_;
-    bool keysForwarded_ = false;
+    QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
     bool firstFramePosted_ = false;
 };
 

@@ -208,4 +208,20 @@ void mouseClick(Control& control, MouseButton button)
     control.raiseMouseUp(button);
 }
 
+bool pressKey(Form& form, std::int16_t keyCode, KeyOptions options)
+{
+    return form.raiseKeyDown(KeyEvent{keyCode, options.shift, options.autoRepeat}, options.focus);
+}
+
+bool releaseKey(Form& form, std::int16_t keyCode, KeyOptions options)
+{
+    return form.raiseKeyUp(KeyEvent{keyCode, options.shift, options.autoRepeat}, options.focus);
+}
+
+void tapKey(Form& form, std::int16_t keyCode, KeyOptions options)
+{
+    pressKey(form, keyCode, options);
+    releaseKey(form, keyCode, options);
+}
+
 } // namespace doubles

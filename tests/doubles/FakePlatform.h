@@ -136,4 +136,16 @@ private:
 // Clicks a control as the mouse does: press, click, release.
 void mouseClick(platform::Control& control, platform::MouseButton button = platform::MouseButton::Left);
 
+// Keys as a window peer hands them to its form, with the control that has the focus
+// (null: the window itself). Each returns whether the window used the key.
+struct KeyOptions {
+    std::int16_t shift = 0;
+    const platform::Control* focus = nullptr;
+    bool autoRepeat = false;
+};
+bool pressKey(platform::Form& form, std::int16_t keyCode, KeyOptions options = {});
+bool releaseKey(platform::Form& form, std::int16_t keyCode, KeyOptions options = {});
+// A press and its release.
+void tapKey(platform::Form& form, std::int16_t keyCode, KeyOptions options = {});
+
 } // namespace doubles

@@ -1,0 +1,202 @@
+// Keys on real windows, offscreen: the native window hands every key to its form
+// before the widget with the focus sees it, Qt's key events in the platform layer's
+// codes, and message boxes that close from the keyboard.
+#include "QtTestSupport.h"
+
+#include "browser/FrmBrowser.h"
+#include "game/FrmLand.h"
+#include "qtplatform/QtKeyboard.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace platform;
+using qttest::widgetOf;
+
+namespace {
+
+TEST(KeyCodeTest, QtKeysBecomeThePlatformsCodesWithTheirShiftState)
+{
+    struct Case {
+        int qtKey;
+        Qt::KeyboardModifiers modifiers;
+        std::int16_t code;
+        std::int16_t shift;
+    };
+    const Case cases[] = {
+        {Qt::Key_3, Qt::NoModifier, keys::Digit0 + 3, 0},
+        {Qt::Key_3, Qt::KeypadModifier, keys::Numpad0 + 3, 0},
+        {Qt::Key_S, Qt::ShiftModifier, keys::letter('S'), keys::ShiftMask},
+        {Qt::Key_F1, Qt::NoModifier, keys::F1, 0},
+        {Qt::Key_F5, Qt::ControlModifier, keys::F5, keys::CtrlMask},
+        {Qt::Key_Enter, Qt::KeypadModifier, keys::Return, 0},
+        {Qt::Key_Return, Qt::NoModifier, keys::Return, 0},
+        {Qt::Key_Left, Qt::AltModifier, keys::Left, keys::AltMask},
+        {Qt::Key_Home, Qt::AltModifier | Qt::ShiftModifier, keys::Home, keys::AltMask | keys::ShiftMask},
+    };
+    for (const Case& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers);
+        const auto key = qtplatform::toKeyEvent(event);
+        ASSERT_TRUE(key.has_value()) << c.qtKey;
+        EXPECT_EQ(key->keyCode, c.code) << c.qtKey;
+        EXPECT_EQ(key->shift, c.shift) << c.qtKey;
+        EXPECT_FALSE(key->autoRepeat);
+    }
+    const QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
+    EXPECT_TRUE(qtplatform::toKeyEvent(repeat)->autoRepeat);
+    EXPECT_FALSE(qtplatform::toKeyEvent(QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier)).has_value());
+}
+
+class LandKeysTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        land.show();
+        window = widgetOf(land.picLand)->window();
+        ASSERT_NE(window->windowHandle(), nullptr);
+    }
+    void TearDown() override
+    {
+        land.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), k, modifiers);
+    }
+
+    qttest::TestPlatform platform;
+    Runtime runtime{platform};
+    game::modGlobals globals;
+    game::frmLand land{runtime, globals, nullptr};
+    QWidget* window = nullptr;
+};
+
+TEST_F(LandKeysTest, KeysOfTheWindowReachTheGame)
+{
+    key(Qt::Key_T);
+    EXPECT_EQ(globals.intGameMode, 1);
+    key(Qt::Key_F);
+    EXPECT_EQ(globals.intGameMode, 0);
+    // Follow at level 1 with a known light, played to the answer.
+    key(Qt::Key_Return);
+    EXPECT_FALSE(land.lblStart.enabled());
+    land.aintPattern(1) = 2;
+    land.tmrLights_Timer();
+    land.tmrLights_Timer();
+    ASSERT_EQ(land.blnLocked, False);
+    key(Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_EQ(platform.boxes, std::vector<std::string>{"Great Job!: You Caught Me!  Click OK to Go to the Next Level."});
+    EXPECT_EQ(land.txtScore.text(), "1");
+}
+
+TEST_F(LandKeysTest, LightHeldByAKeyIsPressedForAssistiveTools)
+{
+    QAccessibleInterface* light = QAccessible::queryAccessibleInterface(widgetOf(land.cmdLight[1]));
+    QTest::keyPress(window->windowHandle(), Qt::Key_1);
+    EXPECT_TRUE(light->state().pressed);
+    QTest::keyRelease(window->windowHandle(), Qt::Key_1);
+    EXPECT_FALSE(light->state().pressed);
+}
+
+TEST_F(LandKeysTest, ScoreBoxWithTheFocusTypesTheKeys)
+{
+    auto* score = qobject_cast<QLineEdit*>(widgetOf(land.txtScore));
+    ASSERT_NE(score, nullptr);
+    score->setFocus();
+    ASSERT_EQ(window->focusWidget(), score);
+    key(Qt::Key_T);
+    key(Qt::Key_4);
+    EXPECT_EQ(globals.intGameMode, 0);
+    EXPECT_EQ(land.txtScore.text(), "t4");
+    // Enter in the score box starts nothing either.
+    key(Qt::Key_Return);
+    EXPECT_TRUE(land.lblStart.enabled());
+}
+
+// The help window's browser control, counting what it is asked to do.
+struct CountingBrowser : qttest::SilentBrowser {
+    std::vector<std::string>* calls;
+    explicit CountingBrowser(std::vector<std::string>* log) : calls(log) {}
+    void goBack() override { calls->push_back("back"); }
+    void goForward() override { calls->push_back("forward"); }
+    void refresh() override { calls->push_back("refresh"); }
+    void stop() override { calls->push_back("stop"); }
+    void navigate(const std::string&) override { calls->push_back("navigate"); }
+};
+
+struct CountingPlatform : qttest::TestPlatform {
+    std::vector<std::string> calls;
+    std::unique_ptr<BrowserPeer> createBrowser(Browser&) override { return std::make_unique<CountingBrowser>(&calls); }
+};
+
+TEST(BrowserKeysQtTest, BrowserKeysWorkWhereverTheFocusIs)
+{
+    CountingPlatform platform;
+    Runtime runtime{platform};
+    browser::frmBrowser help{runtime};
+    help.show();
+    QWindow* native = widgetOf(help.tbToolBar)->window()->windowHandle();
+    ASSERT_NE(native, nullptr);
+    widgetOf(help.cboAddress)->setFocus();
+    platform.calls.clear();
+    QTest::keyClick(native, Qt::Key_F5);
+    QTest::keyClick(native, Qt::Key_Escape);
+    QTest::keyClick(native, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(native, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(native, Qt::Key_Home, Qt::AltModifier);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"refresh", "stop", "back", "forward", "navigate"}));
+    help.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A real message box, closed with one key once it is up.
+class MessageBoxKeysTest : public testing::TestWithParam<Qt::Key> {};
+
+TEST_P(MessageBoxKeysTest, BoxClosesWithTheKey)
+{
+    qttest::TestPlatform platform;
+    platform.realBoxes = true;
+    bool sawBox = false;
+    QString title;
+    QString text;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || sawBox)
+            return;
+        sawBox = true;
+        // Read as assistive tools read it: the title names the box, a child holds the text.
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(box);
+        title = dialog->text(QAccessible::Name);
+        for (int i = 0; i < dialog->childCount(); ++i)
+            if (dialog->child(i)->role() == QAccessible::StaticText && !dialog->child(i)->text(QAccessible::Name).isEmpty())
+                text = dialog->child(i)->text(QAccessible::Name);
+        QWidget* target = box->focusWidget() ? box->focusWidget() : box;
+        QTest::keyClick(target, GetParam());
+    });
+    closer.start(10);
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close(); // keeps a failing case from hanging the run
+    });
+    giveUp.start(60000);
+    platform.messageBox("You Caught Me!  Click OK to Go to the Next Level.", "Great Job!");
+    EXPECT_TRUE(sawBox);
+    EXPECT_TRUE(giveUp.isActive()) << "the key closed the box";
+    EXPECT_EQ(title, "Great Job!");
+    EXPECT_EQ(text, "You Caught Me!  Click OK to Go to the Next Level.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MessageBoxKeysTest, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape));
+
+} // namespace
