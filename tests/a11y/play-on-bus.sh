@@ -111,7 +111,10 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesk
 game_pid=$!
 echo "program $game_pid on $QT_QPA_PLATFORM"
 
-/usr/bin/python3 "$here/play_follow.py" "$game_pid" || fail "the play-through over the bus failed"
+if ! /usr/bin/python3 "$here/play_follow.py" "$game_pid"; then
+  kill -0 "$game_pid" 2>/dev/null || head -n 60 "$out/glimmerkin.log"
+  fail "the play-through over the bus failed"
+fi
 screenshot after-play
 kill -0 "$game_pid" 2>/dev/null || fail "the program ended during the game"
 
@@ -129,7 +132,10 @@ done
 game_pid_left=$game_pid
 game_pid=""
 [[ -n "$status" ]] || { kill -KILL "$game_pid_left"; fail "the program did not end on the session's end"; }
-[[ "$status" == 0 ]] || fail "the program ended with status $status"
+if [[ "$status" != 0 ]]; then
+  head -n 60 "$out/glimmerkin.log"
+  fail "the program ended with status $status"
+fi
 
 # --- nothing printed: what the platform does not allow degrades quietly ----------------------
 if [[ -s "$out/glimmerkin.log" ]]; then
