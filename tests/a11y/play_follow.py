@@ -179,6 +179,10 @@ def play(pid):
         captions[name] = find(land, name)
         if captions[name] is None:
             raise Failure("no control named %r" % name)
+    unnamed = [n.getRoleName() for n in walk(land)
+               if n.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON) and not n.name]
+    if unnamed:
+        raise Failure("the game window shows %d buttons without a name" % len(unnamed))
     print("found the four lights and the steering controls")
     if quarry_lights(lights):
         raise Failure("a light holds the quarry before any game: %r" % quarry_lights(lights))
@@ -242,6 +246,9 @@ def play(pid):
     press(ok)
     wait_for("the box to close", lambda: great_job() is None, 30)
     print("closed the box")
+    # The press ended with its release: the light is no longer pressed.
+    if has(lights[target - 1], pyatspi.STATE_PRESSED):
+        raise Failure("light %d still reports itself pressed" % target)
 
     # The next level starts at once: its pattern is two lights long.
     wait_for("the next level's first light", lambda: quarry_lights(lights), PLAYBACK)
