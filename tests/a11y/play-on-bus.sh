@@ -3,7 +3,9 @@
 # mouse, no key. Everything runs privately: a session bus (dbus-run-session), the
 # accessibility bus (at-spi2-core's launcher) and the display, either a virtual X server
 # or weston's headless compositor with the program on Qt's Wayland plugin.
-#   play-on-bus.sh <glimmerkin executable> <artifact directory> x11|wayland <desktop entry>
+#   play-on-bus.sh <glimmerkin executable> <artifact directory> x11|wayland <packaging directory>
+# On Wayland the program's application id must be the name of the one desktop entry
+# in the packaging directory.
 # Exits 0 when every check passes, 1 otherwise.
 set -u
 
@@ -11,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [[ "${1:-}" != --on-bus ]]; then
   platform=${3:-}
-  [[ "$platform" == x11 || "$platform" == wayland ]] || { echo "usage: $0 EXE OUT x11|wayland DESKTOP"; exit 2; }
+  [[ "$platform" == x11 || "$platform" == wayland ]] || { echo "usage: $0 EXE OUT x11|wayland PACKAGING"; exit 2; }
   # Debian's python, whichever python comes first on the path: pyatspi lives there.
   needed=(dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher /usr/bin/python3)
   [[ "$platform" == x11 ]] && needed+=(Xvfb xdpyinfo import) || needed+=(weston)
@@ -30,8 +32,7 @@ shift
 exe=$1
 out=$2
 platform=$3
-desktop_entry=$4
-app_id=$(basename "$desktop_entry" .desktop)
+packaging=$4
 
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.log "$out"/*.log.out
@@ -145,6 +146,9 @@ fi
 
 if [[ "$platform" == wayland ]]; then
   # The compositor knows the program by its desktop entry's name, from its first window on.
+  entries=("$packaging"/*.desktop)
+  ((${#entries[@]} == 1)) && [[ -e "${entries[0]}" ]] || fail "not one desktop entry in $packaging: ${entries[*]}"
+  app_id=$(basename "${entries[0]}" .desktop)
   ids=$(grep -o 'xdg_toplevel@[0-9]*\.set_app_id("[^"]*")' "$out/weston.log" | sed 's/.*set_app_id("\(.*\)")/\1/' | sort -u)
   [[ -n "$ids" ]] || fail "the program gave the compositor no application id"
   [[ "$ids" == "$app_id" ]] || fail "application ids given: $(echo $ids), not $app_id alone"
