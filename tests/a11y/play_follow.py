@@ -175,9 +175,9 @@ def play(pid):
         lights.append(light)
     captions = {}
     for name in ("Follow", "Tag", "Start", "Start Over", "Help"):
-        captions[name] = find(land, name)
+        captions[name] = find(land, name, pyatspi.ROLE_PUSH_BUTTON)
         if captions[name] is None:
-            raise Failure("no control named %r" % name)
+            raise Failure("no button named %r" % name)
     unnamed = [n.getRoleName() for n in walk(land)
                if n.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON) and not n.name]
     if unnamed:
