@@ -57,9 +57,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!window_ || watched != parent())
+        // Null once the window is being destroyed, while its native window still
+        // delivers the focus change: the form must not be reached then.
+        auto* window = dynamic_cast<QtFormWidget*>(window_.data());
+        if (!window || watched != parent())
             return false;
-        platform::Form* form = window_->form();
+        platform::Form* form = window->form();
         if (!form)
             return false;
         switch (event->type()) {
@@ -69,7 +72,7 @@ protected:
             if (!key)
                 return false;
             const platform::Control* focus = nullptr;
-            for (QWidget* w = window_->focusWidget(); w && w != window_ && !focus; w = w->parentWidget())
+            for (QWidget* w = window->focusWidget(); w && w != window && !focus; w = w->parentWidget())
                 focus = QtFormWidget::controlOf(w);
             return event->type() == QEvent::KeyPress ? form->raiseKeyDown(*key, focus) : form->raiseKeyUp(*key, focus);
         }
@@ -79,7 +82,7 @@ protected:
     }
 
 private:
-    QPointer<QtFormWidget> window_;
+    QPointer<QWidget> window_;
 };
 
 } // namespace
