@@ -82,8 +82,10 @@ void QtCommandButton::paintEvent(QPaintEvent*)
     // The face is exactly the back colour; the desktop's style never paints a button.
     p.fillRect(r, graphical ? toQColor(control_.backColor(), pal) : toQColor(platform::colors::ButtonFace, pal));
 
-    // Picture and caption, centred, one pixel down and right while pressed.
-    const int shift = sunken_ ? 1 : 0;
+    // Picture and caption, centred, one pixel down and right while pressed, by the
+    // mouse or by the key that stands for the button.
+    const bool down = sunken_ || control_.pressed();
+    const int shift = down ? 1 : 0;
     const bool hasPicture = graphical && !control_.picture().isNull();
     const bool hasCaption = !control_.caption().empty();
     QFontMetrics metrics(font());
@@ -123,11 +125,11 @@ void QtCommandButton::paintEvent(QPaintEvent*)
     };
     if (flat) {
         // A flat button has a one-pixel frame that turns inward while pressed.
-        if (sunken_)
+        if (down)
             edge(shadow, highlight, 0);
         else
             edge(highlight, shadow, 0);
-    } else if (sunken_) {
+    } else if (down) {
         edge(darkShadow, highlight, 0);
         edge(shadow, light, 1);
     } else {

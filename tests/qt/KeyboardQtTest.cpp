@@ -106,6 +106,24 @@ TEST_F(LandKeysTest, LightHeldByAKeyIsPressedForAssistiveTools)
     EXPECT_FALSE(light->state().pressed);
 }
 
+TEST_F(LandKeysTest, LightHeldByAKeyIsDrawnAsUnderTheMouse)
+{
+    QWidget* light = widgetOf(land.cmdLight[1]);
+    const QImage atRest = light->grab().toImage();
+    land.blnLocked = False;
+    QTest::keyPress(window->windowHandle(), Qt::Key_1);
+    const QImage byKey = light->grab().toImage();
+    QTest::keyRelease(window->windowHandle(), Qt::Key_1);
+    EXPECT_EQ(light->grab().toImage(), atRest);
+
+    land.blnLocked = False;
+    QTest::mousePress(light, Qt::LeftButton);
+    const QImage byMouse = light->grab().toImage();
+    QTest::mouseRelease(light, Qt::LeftButton);
+    EXPECT_NE(byKey, atRest);
+    EXPECT_EQ(byKey, byMouse);
+}
+
 TEST_F(LandKeysTest, ScoreBoxWithTheFocusTypesTheKeys)
 {
     auto* score = qobject_cast<QLineEdit*>(widgetOf(land.txtScore));
