@@ -3,6 +3,7 @@
 #include "FirstFrame.h"
 #include "QtBlockedClose.h"
 #include "QtDocumentBrowser.h"
+#include "QtDocumentBrowserPeer.h"
 #include "QtTimer.h"
 #include "QtWindow.h"
 #include "QtConvert.h"
