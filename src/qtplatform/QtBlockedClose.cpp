@@ -47,7 +47,7 @@ bool QtBlockedClose::nativeEventFilter(const QByteArray& eventType, void* messag
     if (!modal)
         return false;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* form = dynamic_cast<QtFormWidget*>(widget);
+        auto* form = qobject_cast<QtFormWidget*>(widget);
         if (!form || !form->windowHandle() || form->windowHandle() == modal ||
             static_cast<xcb_window_t>(form->internalWinId()) != client->window)
             continue;

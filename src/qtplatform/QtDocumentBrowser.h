@@ -33,6 +33,7 @@ struct RenderedPage;
 // (PageFile.h).
 // The view runs no scripts and writes no file.
 class QtDocumentBrowser : public QTextBrowser, public platform::ControlPeer {
+    Q_OBJECT
 public:
     static constexpr int DefaultNetworkTimeoutMs = 20000;
 
