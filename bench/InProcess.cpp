@@ -279,6 +279,22 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     const QString sound = QString::fromStdString(gameDir + "/sounds/splash.wav");
     // Each trial starts from silence and from a fresh output, as the game's first cue does.
     auto quiet = [&listener] { listener.waitForSilence(std::chrono::milliseconds(300), std::chrono::seconds(10)); };
+    // Then an output that stays, after a silence longer than the two seconds after
+    // which the game's output lets its library go.
+    result.silenceMs = 2500;
+    sound::MediaPageBrowser kept(player, qtplatform::QtPlatform::createAudioOutput());
+    QSoundEffect keptEffect;
+    keptEffect.setSource(QUrl::fromLocalFile(sound));
+    auto afterSilence = [&](auto&& cue, std::vector<double>& into) {
+        quiet();
+        settle(int(result.silenceMs));
+        const Clock::time_point start = Clock::now();
+        cue();
+        into.push_back(untilHeard(listener, start));
+    };
+    // Both stay ready for the measured cues.
+    kept.navigate(page);
+    keptEffect.play();
     for (int i = 0; i < trials; ++i) {
         quiet();
         {
@@ -295,6 +311,8 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
             effect.play();
             result.bareMs.push_back(untilHeard(listener, start));
         }
+        afterSilence([&] { kept.navigate(page); }, result.afterSilenceMs);
+        afterSilence([&] { keptEffect.play(); }, result.bareAfterSilenceMs);
     }
 #endif
     return result;
