@@ -22,10 +22,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Silence after which the device is closed and the library let go, so that a
-// program that plays nothing holds no stream open (a bare hardware device would be
-// kept from other programs) and none of the sound system's memory.
-constexpr auto closeAfterSilence = 2s;
 // The longest the first sound waits for the program's first window.
 constexpr auto firstFrameCap = 1000ms;
 constexpr auto firstFramePoll = 5ms;
@@ -97,8 +93,15 @@ struct AlsaAudioOutput::Worker {
                 busy = false;
                 done.notify_all();
                 if (alsa.isOpen()) {
-                    if (!wake.wait_for(lock, closeAfterSilence, [this] { return pending(); }))
-                        alsa.release();
+                    // A sound has ended with nothing after it: the device is closed
+                    // and the library let go at once, so that a program that plays
+                    // nothing holds no stream open (a bare hardware device would be
+                    // kept from other programs) and none of the sound system's
+                    // memory, and so that this, the player's costliest moment, falls
+                    // right after a sound and not in the quiet that follows. The
+                    // game's cues come seconds apart; keeping the library for a
+                    // while would spare them little.
+                    alsa.release();
                     continue;
                 }
                 wake.wait(lock, [this] { return pending(); });
