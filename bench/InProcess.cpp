@@ -285,16 +285,22 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     sound::MediaPageBrowser kept(player, qtplatform::QtPlatform::createAudioOutput());
     QSoundEffect keptEffect;
     keptEffect.setSource(QUrl::fromLocalFile(sound));
-    auto afterSilence = [&](auto&& cue, std::vector<double>& into) {
+    auto afterSilence = [&](auto&& cue, auto&& stop, std::vector<double>& into) {
         quiet();
         settle(int(result.silenceMs));
         const Clock::time_point start = Clock::now();
         cue();
         into.push_back(untilHeard(listener, start));
+        // Cut short, as the fresh ones are when they go: a pause inside the rest of
+        // the sound would pass for the silence before the next cue.
+        stop();
     };
-    // Both stay ready for the measured cues.
+    // Both ready for the measured cues.
     kept.navigate(page);
     keptEffect.play();
+    settle(200);
+    kept.navigate(""); // no page: a stop
+    keptEffect.stop();
     for (int i = 0; i < trials; ++i) {
         quiet();
         {
@@ -311,8 +317,8 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
             effect.play();
             result.bareMs.push_back(untilHeard(listener, start));
         }
-        afterSilence([&] { kept.navigate(page); }, result.afterSilenceMs);
-        afterSilence([&] { keptEffect.play(); }, result.bareAfterSilenceMs);
+        afterSilence([&] { kept.navigate(page); }, [&] { kept.navigate(""); }, result.afterSilenceMs);
+        afterSilence([&] { keptEffect.play(); }, [&] { keptEffect.stop(); }, result.bareAfterSilenceMs);
     }
 #endif
     return result;

@@ -121,7 +121,12 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
         problem_ = name() + " did not answer";
         return;
     }
-    if (!run({"pactl", "load-module", "module-null-sink", "sink_name=bench", "rate=48000"})
+    // Never suspended when idle, so that a cue after a silence is heard as soon as
+    // it is played, on either server.
+    std::vector<std::string> load{"pactl", "load-module", "module-null-sink", "sink_name=bench", "rate=48000"};
+    if (kind_ == Kind::PipeWire)
+        load.push_back("sink_properties=session.suspend-timeout-seconds=0");
+    if (!run(load)
         || !run({"pactl", "set-default-sink", "bench"})) {
         problem_ = "no null sink on " + name();
         return;

@@ -259,7 +259,7 @@ void memoryAndIdle(Table& table, VirtualDisplay& display, const std::string& gam
     if (idle) {
         idleRows(table, "Ready", played.ready, base.ready);
         if (played.answerSkipped.empty())
-            idleRows(table, withSound ? "Follow answer, its music playing" : "Follow answer", played.answer,
+            idleRows(table, withSound ? "Follow answer, after its music and cue" : "Follow answer", played.answer,
                      base.ready);
         else
             table.add({"Idle, Follow answer", "skipped: " + played.answerSkipped, "", "", "", Verdict::Skipped});
