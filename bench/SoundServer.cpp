@@ -98,11 +98,8 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
         std::this_thread::sleep_for(20ms);
 
     if (kind == Kind::PulseAudio) {
-        // ALSA's default device to PulseAudio, over whatever default another sound
-        // server's plugin has installed.
-        const std::string alsa = dir_ + "/asound.conf";
-        std::ofstream(alsa) << "</usr/share/alsa/alsa.conf>\npcm.!default { type pulse }\nctl.!default { type pulse }\n";
-        setenv("ALSA_CONFIG_PATH", alsa.c_str(), 1);
+        // ALSA's default device reaches it through libasound2-plugins; pipewire-alsa,
+        // which would lead it elsewhere, is never installed beside pulseaudio.
         const std::string config = dir_ + "/default.pa";
         std::ofstream(config) << "load-module module-native-protocol-unix auth-anonymous=1 socket=" << dir_
                               << "/pulse/native\n";
