@@ -1,8 +1,8 @@
 #include "PagePicture.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -12,8 +12,8 @@ namespace qtplatform {
 
 QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qreal devicePixelRatio)
 {
-    const bool svg = QFileInfo(fileName).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0 ||
-                     data.left(1024).contains("<svg");
+    const bool svg =
+        QMimeDatabase().mimeTypeForFileNameAndData(fileName, data).inherits(QStringLiteral("image/svg+xml"));
     if (svg) {
         QSvgRenderer renderer(data);
         if (!renderer.isValid())

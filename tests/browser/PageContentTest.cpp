@@ -1,6 +1,7 @@
 // What the help browser's view makes of a page's bytes, its name and the server's
 // content type, before any of it reaches Qt's HTML reader.
 #include "qtplatform/PageContent.h"
+#include "qtplatform/PagePicture.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,22 @@ TEST(PageContentTest, nestingScanCountsOpenElementsButNotOnesWithoutEndTags)
     EXPECT_FALSE(PageContent::tooComplex(QString("<p>").repeated(5000)));
     EXPECT_TRUE(PageContent::tooComplex(QString("<br>").repeated(30001)));
     EXPECT_FALSE(PageContent::tooComplex(QString("< div>").repeated(5000)));
+}
+
+TEST(PagePictureTest, drawingsAreKnownByNameOrBytesAndKeptWithinTheLargestSide)
+{
+    using qtplatform::PagePicture;
+    const QByteArray drawing("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"20\">"
+                             "<rect width=\"40\" height=\"20\" fill=\"red\"/></svg>");
+    EXPECT_EQ(PagePicture::decode(drawing, "a.svg", 1.0).size(), QSize(40, 20));
+    EXPECT_EQ(PagePicture::decode(drawing, "drawing", 2.0).size(), QSize(80, 40)) << "drawn, known by its bytes";
+    EXPECT_EQ(PagePicture::decode(drawing, "a.svg", 2.0).size(), QSize(80, 40));
+
+    const QByteArray huge("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100000\" height=\"50000\"/>");
+    const QImage scaled = PagePicture::decode(huge, "huge.svg", 1.0);
+    EXPECT_EQ(scaled.size(), QSize(PagePicture::MaxSide, PagePicture::MaxSide / 2));
+
+    EXPECT_TRUE(PagePicture::decode(QByteArray("\x89PNG\r\n\x1a\n broken", 16), "red.png", 1.0).isNull());
 }
 
 } // namespace
