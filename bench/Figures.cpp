@@ -11,8 +11,20 @@ double msBetween(Clock::time_point from, Clock::time_point to)
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
+namespace {
+
+// A figure that was not taken (a sound never heard, say) is left out.
+std::vector<double> taken(std::vector<double> values)
+{
+    values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return std::isnan(v); }), values.end());
+    return values;
+}
+
+} // namespace
+
 double median(std::vector<double> values)
 {
+    values = taken(std::move(values));
     if (values.empty())
         return NAN;
     std::sort(values.begin(), values.end());
@@ -22,6 +34,7 @@ double median(std::vector<double> values)
 
 double percentile(std::vector<double> values, double p)
 {
+    values = taken(std::move(values));
     if (values.empty())
         return NAN;
     std::sort(values.begin(), values.end());

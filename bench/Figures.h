@@ -10,6 +10,7 @@ namespace bench {
 using Clock = std::chrono::steady_clock;
 
 double msBetween(Clock::time_point from, Clock::time_point to);
+// Both leave out figures that were not taken (NaN).
 double median(std::vector<double> values);
 // Nearest-rank percentile, p in 0..100.
 double percentile(std::vector<double> values, double p);

@@ -279,6 +279,28 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     const QString sound = QString::fromStdString(gameDir + "/sounds/splash.wav");
     // Each trial starts from silence and from a fresh output, as the game's first cue does.
     auto quiet = [&listener] { listener.waitForSilence(std::chrono::milliseconds(300), std::chrono::seconds(10)); };
+    // Then an output that stays, after a silence longer than the two seconds after
+    // which the game's output lets its library go.
+    result.silenceMs = 2500;
+    sound::MediaPageBrowser kept(player, qtplatform::QtPlatform::createAudioOutput());
+    QSoundEffect keptEffect;
+    keptEffect.setSource(QUrl::fromLocalFile(sound));
+    auto afterSilence = [&](auto&& cue, auto&& stop, std::vector<double>& into) {
+        quiet();
+        settle(int(result.silenceMs));
+        const Clock::time_point start = Clock::now();
+        cue();
+        into.push_back(untilHeard(listener, start));
+        // Cut short, as the fresh ones are when they go: a pause inside the rest of
+        // the sound would pass for the silence before the next cue.
+        stop();
+    };
+    // Both ready for the measured cues.
+    kept.navigate(page);
+    keptEffect.play();
+    settle(200);
+    kept.navigate(""); // no page: a stop
+    keptEffect.stop();
     for (int i = 0; i < trials; ++i) {
         quiet();
         {
@@ -295,6 +317,8 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
             effect.play();
             result.bareMs.push_back(untilHeard(listener, start));
         }
+        afterSilence([&] { kept.navigate(page); }, [&] { kept.navigate(""); }, result.afterSilenceMs);
+        afterSilence([&] { keptEffect.play(); }, [&] { keptEffect.stop(); }, result.bareAfterSilenceMs);
     }
 #endif
     return result;

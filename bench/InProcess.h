@@ -13,6 +13,7 @@ namespace bench {
 // The benchmark's own application object: it can watch each event after it has
 // been handled, which is when a paint is done.
 class BenchApplication : public QApplication {
+    Q_OBJECT
 public:
     BenchApplication(int& argc, char** argv) : QApplication(argc, argv) {}
     bool notify(QObject* receiver, QEvent* event) override;
@@ -47,12 +48,17 @@ struct Spot {
 Spot startCaptionSpot();
 
 // From a sound cue (a media page request) to the sound heard on the output's
-// monitor, against a bare QSoundEffect of the same sound. Skipped without an audio
-// device.
+// monitor, against a bare QSoundEffect of the same sound: the first cue of a fresh
+// output, and a cue of an output that has been silent for silenceMs, after which the
+// game's has let its sound library go (the usual case in play), against the same
+// QSoundEffect played again after as long. Skipped without an audio device.
 struct CueLatency {
     std::string skipped; // why, when skipped
     std::vector<double> cueMs;
     std::vector<double> bareMs;
+    int silenceMs = 0;
+    std::vector<double> afterSilenceMs;
+    std::vector<double> bareAfterSilenceMs;
 };
 CueLatency cueLatency(const std::string& gameDir, int trials);
 

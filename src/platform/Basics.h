@@ -17,9 +17,15 @@ inline constexpr Color White = 0xFFFFFF;
 inline constexpr Color Red = 0x0000FF;
 inline constexpr Color WindowBackground = 0x80000005;
 inline constexpr Color WindowText = 0x80000008;
+inline constexpr Color Selection = 0x8000000D;
+inline constexpr Color SelectedText = 0x8000000E;
 inline constexpr Color ButtonFace = 0x8000000F;
+inline constexpr Color ButtonShadow = 0x80000010;
+inline constexpr Color GrayText = 0x80000011;
 inline constexpr Color ButtonText = 0x80000012;
 inline constexpr Color Highlight3D = 0x80000014;
+inline constexpr Color DarkShadow3D = 0x80000015;
+inline constexpr Color Light3D = 0x80000016;
 } // namespace colors
 
 constexpr bool isSystemColor(Color c) { return (c & 0x80000000u) != 0; }

@@ -14,12 +14,12 @@ namespace qtplatform {
 // so a program that has played nothing holds none of it, and play() and stop()
 // only leave a request and return, so the game never waits on the sound.
 //
-// Each play reads its file afresh and keeps the device's buffer of half a second
-// filled, sleeping until the device has room or a new request comes; stop() or a
-// new play() drops what the device holds at once. The first sound of a program that
-// shows a window waits until the window has been drawn (see FirstFrame.h). The
-// device stays open between cues; after two seconds of silence it is closed and the
-// library let go, and the next cue loads it again. Without a device, or with a file
+// Each play reads its file afresh and keeps the device's buffer of one second
+// filled (see AlsaPcm.h), sleeping until the device has room or a new request
+// comes; stop() or a new play() drops what the device holds at once. The first sound of a program that
+// shows a window waits until the window has been drawn (see FirstFrame.h). When a
+// sound has ended and no other is asked for, the device is closed and the library
+// let go, and the next cue loads it again; one sound that cuts another keeps it. Without a device, or with a file
 // that is no playable WAV, a cue is silence; without a device the library is let go
 // at once.
 class AlsaAudioOutput : public platform::AudioOutput {

@@ -18,6 +18,7 @@ namespace qtplatform {
 // Qt's loader thread and starts when it is ready. Without an audio device, or with
 // a file Qt cannot decode, playback is silent. Never waits on the sound.
 class QtAudioOutput : public QObject, public platform::AudioOutput {
+    Q_OBJECT
 public:
     explicit QtAudioOutput(QObject* parent = nullptr);
     ~QtAudioOutput() override;

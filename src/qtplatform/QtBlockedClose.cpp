@@ -6,40 +6,21 @@
 #include <QWidget>
 #include <QWindow>
 
-#if defined(GLIMMERKIN_HAVE_XCB) && QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include "XcbAtom.h"
+#ifdef GLIMMERKIN_XCB
 #define GLIMMERKIN_BLOCKED_CLOSE 1
 #endif
 
 namespace qtplatform {
 
-#ifdef GLIMMERKIN_BLOCKED_CLOSE
-namespace {
-
-unsigned atom(xcb_connection_t* connection, const char* name)
-{
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const unsigned value = reply ? reply->atom : 0;
-    std::free(reply);
-    return value;
-}
-
-} // namespace
-#endif
-
 QtBlockedClose::QtBlockedClose()
 {
 #ifdef GLIMMERKIN_BLOCKED_CLOSE
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
         return;
-    protocolsAtom_ = atom(x11->connection(), "WM_PROTOCOLS");
-    deleteWindowAtom_ = atom(x11->connection(), "WM_DELETE_WINDOW");
+    protocolsAtom_ = internAtom(connection, "WM_PROTOCOLS");
+    deleteWindowAtom_ = internAtom(connection, "WM_DELETE_WINDOW");
     if (protocolsAtom_ && deleteWindowAtom_)
         QCoreApplication::instance()->installNativeEventFilter(this);
 #endif
@@ -66,7 +47,7 @@ bool QtBlockedClose::nativeEventFilter(const QByteArray& eventType, void* messag
     if (!modal)
         return false;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* form = dynamic_cast<QtFormWidget*>(widget);
+        auto* form = qobject_cast<QtFormWidget*>(widget);
         if (!form || !form->windowHandle() || form->windowHandle() == modal ||
             static_cast<xcb_window_t>(form->internalWinId()) != client->window)
             continue;

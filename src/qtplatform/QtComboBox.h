@@ -13,6 +13,7 @@ namespace qtplatform {
 // An editable text with a drop-down list. Choosing an entry raises Click; every key
 // typed into the text raises KeyPress, Enter as 13.
 class QtComboBox : public QComboBox, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtComboBox(platform::ComboBox& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

@@ -63,8 +63,8 @@ QPixmap embossed(const QPixmap& picture, const QPalette& palette)
             return copy;
         };
         const int offset = qRound(ratio);
-        p.drawImage(QPoint(offset, offset), tinted(toQColor(0x80000014, palette)));
-        p.drawImage(QPoint(0, 0), tinted(toQColor(0x80000010, palette)));
+        p.drawImage(QPoint(offset, offset), tinted(toQColor(platform::colors::Highlight3D, palette)));
+        p.drawImage(QPoint(0, 0), tinted(toQColor(platform::colors::ButtonShadow, palette)));
     }
     result.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(result);
@@ -108,18 +108,18 @@ void QtCommandButton::paintEvent(QPaintEvent*)
             p.setPen(toQColor(control_.foreColor(), pal));
             p.drawText(box, flags, caption);
         } else {
-            p.setPen(toQColor(0x80000014, pal));
+            p.setPen(toQColor(platform::colors::Highlight3D, pal));
             p.drawText(box.translated(1, 1), flags, caption);
-            p.setPen(toQColor(0x80000010, pal));
+            p.setPen(toQColor(platform::colors::ButtonShadow, pal));
             p.drawText(box, flags, caption);
         }
     }
 
     // The edge, in the system's 3-D colours.
-    const QColor highlight = toQColor(0x80000014, pal);
-    const QColor light = toQColor(0x80000016, pal);
-    const QColor shadow = toQColor(0x80000010, pal);
-    const QColor darkShadow = toQColor(0x80000015, pal);
+    const QColor highlight = toQColor(platform::colors::Highlight3D, pal);
+    const QColor light = toQColor(platform::colors::Light3D, pal);
+    const QColor shadow = toQColor(platform::colors::ButtonShadow, pal);
+    const QColor darkShadow = toQColor(platform::colors::DarkShadow3D, pal);
     auto edge = [&](const QColor& topLeft, const QColor& bottomRight, int inset) {
         drawEdgeRing(p, r, inset, topLeft, bottomRight);
     };

@@ -17,6 +17,7 @@ namespace qtplatform {
 // report the release before the click, so the release is held back until the
 // click's handler (message box included) has finished.
 class QtCommandButton : public QAbstractButton, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtCommandButton(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

@@ -23,18 +23,20 @@ QColor toQColor(platform::Color color, const QPalette& palette)
 {
     if (platform::isSystemColor(color)) {
         // The entries of the system colour table that the layouts use, from the palette.
+        namespace colors = platform::colors;
+        constexpr auto entry = platform::systemColorIndex;
         switch (platform::systemColorIndex(color)) {
-        case 5: return palette.color(QPalette::Active, QPalette::Base);               // window background
-        case 8: return palette.color(QPalette::Active, QPalette::Text);               // window text
-        case 13: return palette.color(QPalette::Active, QPalette::Highlight);         // selection
-        case 14: return palette.color(QPalette::Active, QPalette::HighlightedText);   // selected text
-        case 15: return palette.color(QPalette::Active, QPalette::Button);            // button face
-        case 16: return palette.color(QPalette::Active, QPalette::Dark);              // button shadow
-        case 17: return palette.color(QPalette::Disabled, QPalette::ButtonText);      // grey text
-        case 18: return palette.color(QPalette::Active, QPalette::ButtonText);        // button text
-        case 20: return palette.color(QPalette::Active, QPalette::Light);             // 3-D highlight
-        case 21: return palette.color(QPalette::Active, QPalette::Shadow);            // 3-D dark shadow
-        case 22: return palette.color(QPalette::Active, QPalette::Midlight);          // 3-D light
+        case entry(colors::WindowBackground): return palette.color(QPalette::Active, QPalette::Base);
+        case entry(colors::WindowText): return palette.color(QPalette::Active, QPalette::Text);
+        case entry(colors::Selection): return palette.color(QPalette::Active, QPalette::Highlight);
+        case entry(colors::SelectedText): return palette.color(QPalette::Active, QPalette::HighlightedText);
+        case entry(colors::ButtonFace): return palette.color(QPalette::Active, QPalette::Button);
+        case entry(colors::ButtonShadow): return palette.color(QPalette::Active, QPalette::Dark);
+        case entry(colors::GrayText): return palette.color(QPalette::Disabled, QPalette::ButtonText);
+        case entry(colors::ButtonText): return palette.color(QPalette::Active, QPalette::ButtonText);
+        case entry(colors::Highlight3D): return palette.color(QPalette::Active, QPalette::Light);
+        case entry(colors::DarkShadow3D): return palette.color(QPalette::Active, QPalette::Shadow);
+        case entry(colors::Light3D): return palette.color(QPalette::Active, QPalette::Midlight);
         default: return palette.color(QPalette::Active, QPalette::Window);
         }
     }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "PageTarget.h"
 #include "platform/Peers.h"
 
 #include <QByteArray>
 #include <QImage>
-#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -22,17 +22,19 @@ namespace qtplatform {
 
 class WebAccess;
 class WebReply;
+struct RenderedPage;
 
 // The help browser's view, a small browser of its own. It opens pages on this computer
 // (a backslash counts as a separator) with their links and pictures, and web pages
 // over http and https, read in the background. Every load ends, is stopped or fails
 // with DownloadComplete; until then the view is busy and keeps showing the page it
 // had. An address that cannot be opened gives an error page inside the view, never a
-// message box. Only regular files are read, and no page is read beyond MaxPageBytes.
+// message box. Only regular files are read, and no page is read beyond MaxPageBytes
+// (PageFile.h).
 // The view runs no scripts and writes no file.
 class QtDocumentBrowser : public QTextBrowser, public platform::ControlPeer {
+    Q_OBJECT
 public:
-    static constexpr qint64 MaxPageBytes = 2 * 1024 * 1024;
     static constexpr int DefaultNetworkTimeoutMs = 20000;
 
     QtDocumentBrowser(platform::Browser& control, QWidget* parent);
@@ -64,18 +66,8 @@ public:
     void reload() override;
 
     // What an address stands for.
-    struct Target {
-        enum class Kind { Blank, File, Web, Problem };
-        Kind kind = Kind::Problem;
-        QUrl url;          // file: or http(s): address of the page
-        QString problem;   // for Problem: the title of its error page
-        QString detail;    // for Problem: what went wrong, in a sentence
-        QString asked;     // the address as asked for, shortened for display
-    };
+    using Target = PageTarget;
     static Target resolveAddress(const QString& address);
-
-    // A page ready to be shown.
-    struct Rendered;
 
 private:
     enum class Commit { Push, MoveTo, Stay };
@@ -93,8 +85,8 @@ private:
     void readReply();
     void replyFinished();
     void abortWeb(const QString& problem, const QString& detail);
-    void finish(const Rendered& page);
-    void display(const Rendered& page);
+    void finish(const RenderedPage& page);
+    void display(const RenderedPage& page);
     void reportComplete();
     void followLink(const QUrl& link);
 
@@ -118,24 +110,6 @@ private:
     QString abortProblem_;
     QString abortDetail_;
     int networkTimeoutMs_ = DefaultNetworkTimeoutMs;
-};
-
-// The browser peer of a document browser control, forwarding to its view.
-class QtDocumentBrowserPeer : public platform::BrowserPeer {
-public:
-    explicit QtDocumentBrowserPeer(QtDocumentBrowser* view) : view_(view) {}
-    ~QtDocumentBrowserPeer() override;
-    void navigate(const std::string& address) override;
-    void goBack() override;
-    void goForward() override;
-    void refresh() override;
-    void stop() override;
-    bool busy() const override;
-    std::string locationName() const override;
-    std::string locationUrl() const override;
-
-private:
-    QPointer<QtDocumentBrowser> view_;
 };
 
 } // namespace qtplatform

@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "QtConvert.h"
 #include "QtPeerSupport.h"
+#include "TabOrder.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 
@@ -13,7 +14,6 @@
 #include <QShortcut>
 #include <QTextLayout>
 
-#include <climits>
 #include <cmath>
 
 namespace qtplatform {
@@ -188,8 +188,8 @@ void QtLabel::paintEvent(QPaintEvent*)
         drawLines(toQColor(control_.foreColor(), pal), 0);
     } else {
         // The classic greyed caption: engraved in the 3-D highlight and shadow colours.
-        drawLines(toQColor(0x80000014, pal), 1);
-        drawLines(toQColor(0x80000010, pal), 0);
+        drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
+        drawLines(toQColor(platform::colors::ButtonShadow, pal), 0);
     }
 }
 
@@ -240,20 +240,11 @@ void QtLabel::updateAccessKey()
 // control in tab order.
 void QtLabel::focusNextInTabOrder()
 {
-    const int mine = control_.style().tabIndex;
-    platform::Control* next = nullptr;
-    int best = INT_MAX;
-    for (platform::Control* other : control_.form().controls()) {
-        const int index = other->style().tabIndex;
-        if (other == &control_ || index <= mine || index >= best || !other->style().tabStop)
-            continue;
-        if (other->kind() == platform::ControlKind::Label || other->kind() == platform::ControlKind::Shape)
-            continue;
-        if (!dynamic_cast<QWidget*>(other->peer()))
-            continue;
-        next = other;
-        best = index;
-    }
+    platform::Control* next =
+        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [this](const platform::Control& other) {
+            return &other != &control_ && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
+                   other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
+        });
     if (next)
         dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
 }

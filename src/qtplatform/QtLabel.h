@@ -35,6 +35,7 @@ CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal wid
 // A caption drawn on its container's surface: wrapped to its box, aligned, with an
 // access key marked by "&" ("&&" is a literal ampersand), greyed when disabled.
 class QtLabel : public QWidget, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtLabel(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

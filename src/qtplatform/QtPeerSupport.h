@@ -29,6 +29,7 @@ platform::MouseButton toMouseButton(int qtButton);
 // One ring of a 3-D edge, `inset` pixels inside `box`: the top and left sides in one
 // colour, the bottom and right in the other. Drawn as whole logical pixels, so that it
 // covers exactly its own device pixels at any pixel ratio.
+// Our own, not qDrawWinPanel: its one-device-pixel lines leave half of a ring unlit at ratio 2.
 void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& topLeft, const QColor& bottomRight);
 
 } // namespace qtplatform

@@ -34,8 +34,9 @@ void QtPictureBox::paintEvent(QPaintEvent*)
         drawEdgeRing(p, rect(), 0, pal.color(QPalette::WindowText), pal.color(QPalette::WindowText));
     } else if (border == 2) {
         // Sunken 3-D edge.
-        drawEdgeRing(p, rect(), 0, toQColor(0x80000010, pal), toQColor(0x80000014, pal));
-        drawEdgeRing(p, rect(), 1, toQColor(0x80000015, pal), toQColor(0x80000016, pal));
+        using namespace platform::colors;
+        drawEdgeRing(p, rect(), 0, toQColor(ButtonShadow, pal), toQColor(Highlight3D, pal));
+        drawEdgeRing(p, rect(), 1, toQColor(DarkShadow3D, pal), toQColor(Light3D, pal));
     }
 }
 

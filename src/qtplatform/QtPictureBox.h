@@ -13,6 +13,7 @@ namespace qtplatform {
 // A picture box: back colour, its picture at the top left of the inner area, and a
 // 3-D or flat border. Controls it contains are its child widgets.
 class QtPictureBox : public QWidget, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtPictureBox(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

@@ -4,8 +4,10 @@
 #include "FirstFrame.h"
 #include "QtBlockedClose.h"
 #include "QtDocumentBrowser.h"
+#include "QtDocumentBrowserPeer.h"
 #include "QtTimer.h"
 #include "QtWindow.h"
+#include "TabOrder.h"
 #include "QtConvert.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
@@ -71,14 +73,11 @@ std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& f
         auto* view = new QtDocumentBrowser(*browser, parent);
         view->setObjectName(toQString(browser->name()));
         // Its place in the tab order: before the next tab stop of the window.
-        platform::Control* next = nullptr;
-        for (platform::Control* other : form.controls()) {
-            const int index = other->style().tabIndex;
-            const auto* widget = dynamic_cast<QWidget*>(other->peer());
-            if (widget && (widget->focusPolicy() & Qt::TabFocus) && index > browser->style().tabIndex &&
-                (!next || index < next->style().tabIndex))
-                next = other;
-        }
+        platform::Control* next =
+            nextInTabOrder(form.controls(), browser->style().tabIndex, [](const platform::Control& other) {
+                const auto* widget = dynamic_cast<const QWidget*>(other.peer());
+                return widget && (widget->focusPolicy() & Qt::TabFocus);
+            });
         if (next)
             QWidget::setTabOrder(view, dynamic_cast<QWidget*>(next->peer()));
     }

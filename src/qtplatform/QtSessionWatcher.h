@@ -12,6 +12,7 @@ namespace qtplatform {
 // SIGINT, SIGHUP) into one call on the UI thread, so that the program closes its
 // windows the same way as when the user closes them.
 class QtSessionWatcher : public QObject {
+    Q_OBJECT
 public:
     explicit QtSessionWatcher(std::function<void()> onSessionEnd, QObject* parent = nullptr);
     ~QtSessionWatcher() override;

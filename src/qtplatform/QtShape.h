@@ -12,6 +12,7 @@ namespace qtplatform {
 
 // A shape drawn on its container's surface. It takes no input: clicks reach the container.
 class QtShape : public QWidget, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtShape(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

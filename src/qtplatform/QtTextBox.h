@@ -12,6 +12,7 @@ namespace qtplatform {
 
 // A one-line text box; what the user types goes back into the control's Text.
 class QtTextBox : public QLineEdit, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtTextBox(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

@@ -14,6 +14,7 @@ namespace qtplatform {
 
 // A toolbar of picture buttons, each with its key as tooltip.
 class QtToolbar : public QToolBar, public platform::ControlPeer {
+    Q_OBJECT
 public:
     QtToolbar(platform::Toolbar& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;

@@ -10,6 +10,7 @@
 #include "QtShape.h"
 #include "QtTextBox.h"
 #include "QtToolbar.h"
+#include "TabOrder.h"
 #include "platform/Form.h"
 
 #include <QApplication>
@@ -18,13 +19,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#if defined(GLIMMERKIN_HAVE_XCB) && QT_CONFIG(xcb)
-#include <QGuiApplication>
-#include <xcb/xcb.h>
-
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include "XcbAtom.h"
+#ifdef GLIMMERKIN_XCB
 #define GLIMMERKIN_X11_PROPERTIES 1
 #endif
 
@@ -68,23 +64,6 @@ bool windowless(const Control& control)
 {
     return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
 }
-
-#ifdef GLIMMERKIN_X11_PROPERTIES
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
-{
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-#endif
 
 // Qt never leaves a title bar empty: it falls back to the program's name. On X11 an
 // empty caption is written to the window's name properties directly.
@@ -257,12 +236,9 @@ void QtWindow::createControls()
         if (auto it = widgets.find(control); it != widgets.end())
             it->second->raise();
     // Tab order follows the tab indexes.
-    std::vector<Control*> byTab;
-    for (Control* control : form_.controls())
-        if (widgets.count(control) && control->style().tabStop)
-            byTab.push_back(control);
-    std::stable_sort(byTab.begin(), byTab.end(),
-                     [](Control* a, Control* b) { return a->style().tabIndex < b->style().tabIndex; });
+    const std::vector<Control*> byTab = inTabOrder(form_.controls(), [&widgets](const Control& control) {
+        return widgets.count(&control) && control.style().tabStop;
+    });
     for (std::size_t i = 1; i < byTab.size(); ++i)
         QWidget::setTabOrder(widgets[byTab[i - 1]], widgets[byTab[i]]);
 }

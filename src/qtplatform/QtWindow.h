@@ -38,6 +38,7 @@ private:
 
 // The top-level widget: passes close requests and resizes to the form.
 class QtFormWidget : public QWidget {
+    Q_OBJECT
 public:
     explicit QtFormWidget(platform::Form& form);
     void detachForm() { form_ = nullptr; }

@@ -2,12 +2,17 @@
 
 #include "RegularFile.h"
 #include "Wave.h"
+#include "platform/FileAddress.h"
 
 #include <filesystem>
 #include <utility>
 #include <vector>
 
 namespace sound {
+
+using platform::fileUrlPath;
+using platform::percentDecoded;
+using platform::schemeOf;
 
 namespace {
 
@@ -45,26 +50,6 @@ std::size_t findNoCase(std::string_view text, std::string_view needle, std::size
 }
 
 
-std::string percentDecoded(std::string_view text)
-{
-    auto hex = [](char c) {
-        if (isAsciiDigit(c))
-            return c - '0';
-        c = toLower(c);
-        return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
-            out.push_back(static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2])));
-            i += 2;
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
-
 std::string entitiesDecoded(std::string_view text)
 {
     static const std::pair<std::string_view, char> named[] = {
@@ -87,37 +72,6 @@ std::string entitiesDecoded(std::string_view text)
             out.push_back(text[i++]);
     }
     return out;
-}
-
-// The path of a file: URL with its scheme taken off: "file:///a/b" and
-// "file://localhost/a/b" give "/a/b". Nothing for another host.
-std::optional<std::string> fileUrlPath(std::string_view url)
-{
-    std::string_view rest = url.substr(5); // after "file:"
-    if (rest.substr(0, 2) == "//") {
-        rest.remove_prefix(2);
-        const auto slash = rest.find('/');
-        const std::string host = lowered(rest.substr(0, slash));
-        if (!host.empty() && host != "localhost")
-            return std::nullopt;
-        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash);
-    }
-    return percentDecoded(rest.substr(0, rest.find_first_of("?#")));
-}
-
-// The scheme of a URL such as "http:", lower-cased; empty for a plain path or a
-// drive letter.
-std::string schemeOf(std::string_view url)
-{
-    const auto colon = url.find(':');
-    if (colon == std::string_view::npos || colon < 2 || !isAsciiAlpha(url[0]))
-        return {};
-    for (std::size_t i = 1; i < colon; ++i) {
-        const char c = url[i];
-        if (!isAsciiAlpha(c) && !isAsciiDigit(c) && c != '+' && c != '-' && c != '.')
-            return {};
-    }
-    return lowered(url.substr(0, colon));
 }
 
 struct Tag {
@@ -259,17 +213,6 @@ std::optional<MediaPage> MediaPage::parse(std::string_view html, const std::stri
         }
     }
     return std::nullopt;
-}
-
-std::string MediaPage::pathFromTarget(const std::string& target)
-{
-    std::string path = target;
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    if (schemeOf(path) == "file")
-        return fileUrlPath(path).value_or(std::string{});
-    return path;
 }
 
 std::optional<MediaPage> MediaPage::load(const std::string& pagePath)

@@ -23,10 +23,6 @@ public:
     // with a scheme other than file: names no sound.
     static std::optional<MediaPage> parse(std::string_view html, const std::string& directory);
 
-    // Turns a navigation target into a file path: backslashes become slashes and
-    // a file: URL loses its scheme and percent escapes.
-    static std::string pathFromTarget(const std::string& target);
-
     const std::string& soundFile() const { return soundFile_; }
     bool loop() const { return loop_; }
 

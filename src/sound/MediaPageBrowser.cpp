@@ -1,6 +1,7 @@
 #include "MediaPageBrowser.h"
 
 #include "MediaPage.h"
+#include "platform/FileAddress.h"
 
 namespace sound {
 
@@ -24,7 +25,7 @@ void MediaPageBrowser::navigate(const std::string& address)
         return;
     try {
         audio_->stop();
-        location_ = MediaPage::pathFromTarget(address);
+        location_ = platform::pathFromAddress(address);
         if (const auto page = MediaPage::load(location_))
             audio_->play(page->soundFile(), page->loop());
     } catch (...) {

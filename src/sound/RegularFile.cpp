@@ -15,25 +15,34 @@
 
 namespace sound {
 
-std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, bool head)
+namespace {
+
+FileProblem readInto(const std::string& path, std::size_t limit, bool head, std::string& bytes)
 {
-    std::string bytes;
+    const std::uintmax_t largest = head ? maxSoundBytes : std::min<std::uintmax_t>(limit, maxSoundBytes);
 #ifdef GLIMMERKIN_POSIX_FILES
     // Look before opening, so that opening a FIFO or device is never even tried;
     // O_NONBLOCK covers a file swapped in between.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == EACCES ? FileProblem::Unreadable : FileProblem::NotFound;
+    if (S_ISDIR(info.st_mode))
+        return FileProblem::Folder;
+    if (!S_ISREG(info.st_mode))
+        return FileProblem::NotAFile;
+    if (static_cast<std::uintmax_t>(info.st_size) > largest)
+        return FileProblem::TooLarge;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return errno == ENOENT ? FileProblem::NotFound : FileProblem::Unreadable;
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || static_cast<std::uintmax_t>(info.st_size) > maxSoundBytes)
-        return std::nullopt;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return FileProblem::NotAFile;
+    if (static_cast<std::uintmax_t>(info.st_size) > largest)
+        return FileProblem::TooLarge;
     // The buffer is sized by the file as it was when opened, not by the limit. The
     // one byte more shows a whole-file read that the file went past the limit.
     const std::size_t wanted = std::min(head ? limit : limit + 1, static_cast<std::size_t>(info.st_size) + 1);
@@ -44,7 +53,7 @@ std::optional<std::string> readRegularFile(const std::string& path, std::size_t 
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return std::nullopt;
+            return errno == EISDIR ? FileProblem::Folder : FileProblem::Unreadable;
         if (n == 0)
             break;
         got += static_cast<std::size_t>(n);
@@ -52,21 +61,48 @@ std::optional<std::string> readRegularFile(const std::string& path, std::size_t 
     bytes.resize(got);
 #else
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)
-        || std::filesystem::file_size(path, error) > maxSoundBytes || error)
-        return std::nullopt;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status))
+        return error == std::errc::permission_denied ? FileProblem::Unreadable : FileProblem::NotFound;
+    if (std::filesystem::is_directory(status))
+        return FileProblem::Folder;
+    if (!std::filesystem::is_regular_file(status))
+        return FileProblem::NotAFile;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return FileProblem::Unreadable;
+    if (size > largest)
+        return FileProblem::TooLarge;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return std::nullopt;
-    const std::size_t wanted =
-        std::min(head ? limit : limit + 1, static_cast<std::size_t>(std::filesystem::file_size(path, error)) + 1);
+        return FileProblem::Unreadable;
+    const std::size_t wanted = std::min(head ? limit : limit + 1, static_cast<std::size_t>(size) + 1);
     bytes.resize(wanted);
     file.read(bytes.data(), static_cast<std::streamsize>(wanted));
     if (file.bad())
-        return std::nullopt;
+        return FileProblem::Unreadable;
     bytes.resize(static_cast<std::size_t>(file.gcount()));
 #endif
     if (!head && bytes.size() > limit)
+        return FileProblem::TooLarge;
+    return FileProblem::None;
+}
+
+} // namespace
+
+FileProblem readRegularFile(const std::string& path, std::size_t limit, bool head, std::string& bytes)
+{
+    bytes.clear();
+    const FileProblem problem = readInto(path, limit, head, bytes);
+    if (problem != FileProblem::None)
+        bytes.clear();
+    return problem;
+}
+
+std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, bool head)
+{
+    std::string bytes;
+    if (readRegularFile(path, limit, head, bytes) != FileProblem::None)
         return std::nullopt;
     return bytes;
 }

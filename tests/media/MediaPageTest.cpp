@@ -61,18 +61,4 @@ const ParseCase parseCases[] = {
 INSTANTIATE_TEST_SUITE_P(Pages, MediaPageParse, testing::ValuesIn(parseCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MediaPage, pathFromTargetTurnsBackslashesAndFileUrlsIntoPaths)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"/opt/glimmerkin\\Splash.htm", "/opt/glimmerkin/Splash.htm"},
-        {"\\\\share\\game\\Try.htm", "//share/game/Try.htm"},
-        {"/plain/path/Away.htm", "/plain/path/Away.htm"},
-        {"file:///opt/my%20game/tag.htm", "/opt/my game/tag.htm"},
-        {"FILE:///opt/a.htm", "/opt/a.htm"},
-        {"file://server/opt/a.htm", ""},
-    };
-    for (const auto& [target, path] : cases)
-        EXPECT_EQ(sound::MediaPage::pathFromTarget(target), path) << target;
-}
-
 } // namespace

@@ -1,6 +1,7 @@
 // A painted button and caption under the mouse: the order of the press, click and
 // release events, where a release counts as a click, and how the button looks.
 #include "QtTestSupport.h"
+#include "qtplatform/QtConvert.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,36 @@ TEST_F(CommandButtonTest, HeldButtonLooksSunkenUntilReleased)
     const QImage held = rendered(button());
     EXPECT_LT(colorAt(held, {48, 0}).lightness(), colorAt(held, {48, 96}).lightness());
     QTest::mouseRelease(button(), Qt::LeftButton, {}, centre());
+}
+
+// Device pixels of the ring `inset` logical pixels inside a 97-pixel square that are
+// not its colours: `topLeft` on the top and left sides, `bottomRight` on the others.
+int offRing(const QImage& image, int inset, const QColor& topLeft, const QColor& bottomRight)
+{
+    const int far = 96 - inset, side = 97 - 2 * inset;
+    return qttest::countOther(image, QRect(inset, inset, side - 1, 1), topLeft) +
+           qttest::countOther(image, QRect(inset, inset, 1, side - 1), topLeft) +
+           qttest::countOther(image, QRect(inset, far, side, 1), bottomRight) +
+           qttest::countOther(image, QRect(far, inset, 1, side), bottomRight);
+}
+
+TEST_F(CommandButtonTest, BevelIsTwoWholePixelRingsOfTheSystems3DColours)
+{
+    const QPalette& pal = button()->palette();
+    const QColor highlight = qtplatform::toQColor(colors::Highlight3D, pal);
+    const QColor light = qtplatform::toQColor(colors::Light3D, pal);
+    const QColor shadow = qtplatform::toQColor(colors::ButtonShadow, pal);
+    const QColor darkShadow = qtplatform::toQColor(colors::DarkShadow3D, pal);
+
+    const QImage raised = rendered(button());
+    EXPECT_EQ(offRing(raised, 0, highlight, darkShadow), 0);
+    EXPECT_EQ(offRing(raised, 1, light, shadow), 0);
+
+    QTest::mousePress(button(), Qt::LeftButton, {}, centre());
+    const QImage held = rendered(button());
+    QTest::mouseRelease(button(), Qt::LeftButton, {}, centre());
+    EXPECT_EQ(offRing(held, 0, darkShadow, highlight), 0);
+    EXPECT_EQ(offRing(held, 1, shadow, light), 0);
 }
 
 } // namespace

@@ -82,6 +82,7 @@ private:
 };
 
 class QtWebAccess : public QObject, public WebAccess {
+    Q_OBJECT
 public:
     explicit QtWebAccess(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this))
     {
@@ -109,3 +110,5 @@ extern "C" Q_DECL_EXPORT qtplatform::WebAccess* glimmerkin_web_access_create(QOb
 {
     return new qtplatform::QtWebAccess(parent);
 }
+
+#include "QtWebAccess.moc"

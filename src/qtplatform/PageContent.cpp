@@ -1,0 +1,105 @@
+#include "PageContent.h"
+
+#include <QMimeDatabase>
+#include <QStringDecoder>
+#include <QStringList>
+#include <QMimeType>
+
+namespace qtplatform {
+
+namespace {
+
+bool isUtf16(const QByteArray& data)
+{
+    return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
+}
+
+} // namespace
+
+PageContent::Kind PageContent::classify(const QByteArray& data, const QString& fileName, const QString& mimeType)
+{
+    const QMimeDatabase database;
+    const QString given = mimeType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
+    const QMimeType named = given.isEmpty() ? database.mimeTypeForFileNameAndData(fileName, data)
+                                            : database.mimeTypeForName(given);
+    // A type the database does not know, or its catch-all one: the bytes decide.
+    const QMimeType type = !named.isValid() || named.isDefault() ? database.mimeTypeForData(data) : named;
+    if (given.startsWith(QLatin1String("image/")) || type.name().startsWith(QLatin1String("image/")))
+        return Kind::Picture;
+    // Kept beside the database, which believes a file's name: a binary file named as
+    // a page would pass it.
+    if (looksBinary(data))
+        return Kind::Other;
+    if (type.inherits(QStringLiteral("text/html")) || type.inherits(QStringLiteral("application/xhtml+xml")))
+        return Kind::Html;
+    // A file on this computer that is no binary is at least text.
+    if (given.isEmpty() || given.startsWith(QLatin1String("text/")) || type.inherits(QStringLiteral("text/plain")))
+        return Kind::Text;
+    return Kind::Other;
+}
+
+bool PageContent::looksBinary(const QByteArray& data)
+{
+    if (isUtf16(data))
+        return false;
+    const QByteArray head = data.left(8192);
+    qsizetype control = 0;
+    for (const char c : head) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0)
+            return true;
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' && byte != 0x1B)
+            ++control;
+    }
+    return control * 10 > head.size();
+}
+
+bool PageContent::tooComplex(const QString& html)
+{
+    constexpr int MaxDepth = 1000;
+    constexpr int MaxElements = 30000;
+    // Elements that have no end tag, or whose end tag is often left out.
+    static const QStringList unclosed{
+        QStringLiteral("area"), QStringLiteral("base"), QStringLiteral("br"), QStringLiteral("col"),
+        QStringLiteral("dd"), QStringLiteral("dt"), QStringLiteral("embed"), QStringLiteral("hr"),
+        QStringLiteral("img"), QStringLiteral("input"), QStringLiteral("li"), QStringLiteral("link"),
+        QStringLiteral("meta"), QStringLiteral("option"), QStringLiteral("p"), QStringLiteral("param"),
+        QStringLiteral("source"), QStringLiteral("td"), QStringLiteral("th"), QStringLiteral("tr"),
+        QStringLiteral("track"), QStringLiteral("wbr")};
+    int depth = 0;
+    int elements = 0;
+    const qsizetype size = html.size();
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        if (html[i] != QLatin1Char('<'))
+            continue;
+        const bool closing = html[i + 1] == QLatin1Char('/');
+        qsizetype start = closing ? i + 2 : i + 1;
+        qsizetype end = start;
+        while (end < size && end - start < 16 && html[end].isLetterOrNumber())
+            ++end;
+        if (end == start || !html[start].isLetter())
+            continue;
+        const QString name = html.mid(start, end - start).toLower();
+        const bool counted = !unclosed.contains(name);
+        if (closing) {
+            if (counted && depth > 0)
+                --depth;
+            continue;
+        }
+        if (++elements > MaxElements)
+            return true;
+        if (counted && ++depth > MaxDepth)
+            return true;
+    }
+    return false;
+}
+
+QString PageContent::decodeText(const QByteArray& data)
+{
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    return decoder.decode(data);
+}
+
+} // namespace qtplatform

@@ -1,0 +1,143 @@
+#include "PageTarget.h"
+
+#include "platform/FileAddress.h"
+
+#include <QRegularExpression>
+
+#include <optional>
+#include <string>
+
+namespace qtplatform {
+
+QString shortened(const QString& text, qsizetype length)
+{
+    QString shown = text.left(length);
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    if (text.size() > length)
+        shown += QChar(0x2026);
+    return shown;
+}
+
+namespace {
+
+constexpr qsizetype MaxAddressLength = 8192;
+
+PageTarget problemTarget(const QString& asked, const QString& title, const QString& detail, const QUrl& url = {})
+{
+    PageTarget target;
+    target.kind = PageTarget::Kind::Problem;
+    target.url = url;
+    target.problem = title;
+    target.detail = detail;
+    target.asked = shortened(asked, ShownAddressLength);
+    return target;
+}
+
+PageTarget malformed(const QString& asked)
+{
+    return problemTarget(asked, QStringLiteral("Address not valid"),
+                         QStringLiteral("This is not a valid address of a page."));
+}
+
+PageTarget unsupported(const QString& asked, const QString& scheme)
+{
+    return problemTarget(asked, QStringLiteral("Address not supported"),
+                         QStringLiteral("Addresses that begin with \u201C%1:\u201D cannot be opened here. The help "
+                                        "browser opens pages on this computer and web pages (http and https).")
+                             .arg(shortened(scheme, 40)));
+}
+
+PageTarget fileTarget(const QString& asked, const QString& path)
+{
+    PageTarget target;
+    target.kind = PageTarget::Kind::File;
+    target.url = QUrl::fromLocalFile(path);
+    target.asked = shortened(asked, ShownAddressLength);
+    return target;
+}
+
+} // namespace
+
+PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
+{
+    if (!url.isValid())
+        return malformed(asked);
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
+        if (url.host().isEmpty())
+            return malformed(asked);
+        if (url.path().isEmpty())
+            url.setPath(QStringLiteral("/"));
+        PageTarget target;
+        target.kind = PageTarget::Kind::Web;
+        target.url = url;
+        target.asked = shortened(asked, ShownAddressLength);
+        return target;
+    }
+    if (scheme == QLatin1String("file")) {
+        const std::optional<std::string> path =
+            platform::fileUrlPath(url.toString(QUrl::FullyEncoded).toStdString());
+        if (!path)
+            return problemTarget(asked, QStringLiteral("Address not supported"),
+                                 QStringLiteral("Pages on other computers cannot be opened by a file address."));
+        if (path->empty())
+            return malformed(asked);
+        return fileTarget(asked, QString::fromStdString(*path));
+    }
+    if (scheme == QLatin1String("about") && url.path().compare(QLatin1String("blank"), Qt::CaseInsensitive) == 0) {
+        PageTarget target;
+        target.kind = PageTarget::Kind::Blank;
+        target.url = QUrl(QStringLiteral("about:blank"));
+        target.asked = target.url.toString();
+        return target;
+    }
+    return unsupported(asked, url.scheme());
+}
+
+PageTarget PageTarget::resolve(const QString& address)
+{
+    if (address.size() > MaxAddressLength)
+        return problemTarget(address, QStringLiteral("Address too long"),
+                             QStringLiteral("This address is too long to be opened."));
+    QString text = address.trimmed();
+    if (text.isEmpty())
+        return problemTarget(address, QStringLiteral("No address"),
+                             QStringLiteral("Type the address of a page into the address box and press Enter."));
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return malformed(text);
+    text.replace(QLatin1Char('\\'), QLatin1Char('/'));
+
+    // Read by hand before QUrl sees it: QUrl takes a drive ("C:") or a host and its
+    // port ("example.org:8080") for a scheme.
+    static const QRegularExpression schemePattern(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):(.*)$"),
+                                                  QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression portPattern(QStringLiteral("^[0-9]+(/.*)?$"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = schemePattern.match(text);
+    if (match.hasMatch()) {
+        const QString scheme = match.captured(1);
+        // "C:/..." names a drive; "example.com:8080/..." a host and its port.
+        if (scheme.size() == 1)
+            return fileTarget(text, text);
+        const bool hostWithPort = (scheme.contains(QLatin1Char('.')) ||
+                                   scheme.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) &&
+                                  portPattern.match(match.captured(2)).hasMatch();
+        if (!hostWithPort) {
+            const QString lower = scheme.toLower();
+            if (lower == QLatin1String("file"))
+                return forUrl(text, QUrl(text, QUrl::TolerantMode));
+            if (lower == QLatin1String("http") || lower == QLatin1String("https") || lower == QLatin1String("about"))
+                return forUrl(text, QUrl(text, QUrl::StrictMode));
+            return unsupported(text, scheme);
+        }
+    }
+    if (text.startsWith(QLatin1Char('/')))
+        return fileTarget(text, text);
+    // Anything else is a web address without its scheme, such as a bare host name.
+    return forUrl(text, QUrl(QStringLiteral("http://") + text, QUrl::StrictMode));
+}
+
+} // namespace qtplatform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace qtplatform {
+
+// What an address in the help browser stands for: a page on this computer (a
+// backslash counts as a separator), a web page over http or https, the blank page,
+// or a problem that its error page explains.
+struct PageTarget {
+    enum class Kind { Blank, File, Web, Problem };
+    Kind kind = Kind::Problem;
+    QUrl url;          // file: or http(s): address of the page
+    QString problem;   // for Problem: the title of its error page
+    QString detail;    // for Problem: what went wrong, in a sentence
+    QString asked;     // the address as asked for, shortened for display
+
+    // An address as the player typed it.
+    static PageTarget resolve(const QString& address);
+    // An address already parsed, such as a followed link.
+    static PageTarget forUrl(const QString& asked, QUrl url);
+};
+
+// At most `length` characters of text, control characters shown as spaces and an
+// ellipsis where it was cut.
+QString shortened(const QString& text, qsizetype length);
+
+// How long an address or message may grow on an error page.
+constexpr qsizetype ShownAddressLength = 300;
+
+} // namespace qtplatform
