@@ -140,7 +140,7 @@ public:
         QAccessible::State s = ContainerAccessible::state();
         const Control* c = control();
         if (c && role() == QAccessible::Button) {
-            const auto* button = dynamic_cast<const QtCommandButton*>(widget());
+            const auto* button = qobject_cast<const QtCommandButton*>(widget());
             s.pressed = c->pressed() || (button && button->sunken());
             s.checkable = c->style().checkable;
             s.checked = c->style().checkable && c->checked();
@@ -199,12 +199,12 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (auto* window = dynamic_cast<QtFormWidget*>(widget))
+    if (auto* window = qobject_cast<QtFormWidget*>(widget))
         return new ContainerAccessible(window, QAccessible::Window);
-    if (dynamic_cast<QtCommandButton*>(widget) || dynamic_cast<QtLabel*>(widget) ||
-        dynamic_cast<QtPictureBox*>(widget) || dynamic_cast<QtShape*>(widget))
+    if (qobject_cast<QtCommandButton*>(widget) || qobject_cast<QtLabel*>(widget) ||
+        qobject_cast<QtPictureBox*>(widget) || qobject_cast<QtShape*>(widget))
         return new ControlAccessible(widget);
-    if (auto* combo = dynamic_cast<QtComboBox*>(widget))
+    if (auto* combo = qobject_cast<QtComboBox*>(widget))
         return new ComboBoxAccessible(combo);
     return nullptr;
 }

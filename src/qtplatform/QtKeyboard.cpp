@@ -51,6 +51,8 @@ namespace {
 
 // On the native window, which receives every key before the widget with the focus.
 class KeyForwarder : public QObject {
+    Q_OBJECT
+
 public:
     explicit KeyForwarder(QtFormWidget* window) : QObject(window->windowHandle()), window_(window) {}
 
@@ -59,7 +61,7 @@ protected:
     {
         // Null once the window is being destroyed, while its native window still
         // delivers the focus change: the form must not be reached then.
-        auto* window = dynamic_cast<QtFormWidget*>(window_.data());
+        auto* window = qobject_cast<QtFormWidget*>(window_.data());
         if (!window || watched != parent())
             return false;
         platform::Form* form = window->form();
@@ -96,3 +98,5 @@ void forwardKeys(QtFormWidget* window)
 }
 
 } // namespace qtplatform
+
+#include "QtKeyboard.moc"
