@@ -2,7 +2,7 @@
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 #include "qtplatform/QtPlatform.h"
-#include "qtplatform/QtSessionWatcher.h"
+#include "qtplatform/SessionWatcher.h"
 
 #include <QApplication>
 
@@ -24,7 +24,7 @@ int main(int, char** argv)
         app::Program program(platform);
         // The session ending, or a termination signal, closes the windows as the
         // user would: the game window's close ends the program.
-        qtplatform::QtSessionWatcher sessionWatcher([&program] {
+        qtplatform::SessionWatcher sessionWatcher([&program] {
             platform::Runtime& runtime = program.runtime();
             const std::vector<platform::Form*> open = runtime.loadedForms();
             for (auto it = open.rbegin(); it != open.rend() && !runtime.ended(); ++it)

@@ -1,12 +1,12 @@
 #include "Accessibility.h"
 
-#include "QtComboBox.h"
-#include "QtCommandButton.h"
-#include "QtConvert.h"
-#include "QtLabel.h"
-#include "QtPictureBox.h"
-#include "QtShape.h"
-#include "QtWindow.h"
+#include "ComboBoxPeer.h"
+#include "CommandButtonPeer.h"
+#include "Conversions.h"
+#include "LabelPeer.h"
+#include "PictureBoxPeer.h"
+#include "ShapePeer.h"
+#include "FormWindowPeer.h"
 #include "platform/Control.h"
 
 #include <QAccessible>
@@ -57,7 +57,7 @@ bool exposed(const QWidget* widget)
 {
     if (widget->isWindow() || widget->isHidden())
         return false;
-    const Control* control = QtFormWidget::controlOf(widget);
+    const Control* control = FormWidget::controlOf(widget);
     if (!control)
         return true; // a widget of Qt's own, such as the text box, keeps its own interface
     if (!control->visible())
@@ -79,7 +79,7 @@ std::vector<QWidget*> exposedChildren(const QWidget* widget)
             children.push_back(static_cast<QWidget*>(child));
     // Read in the layout's tab order; Qt's own widgets keep their place at the end.
     auto tabIndex = [](QWidget* w) {
-        const Control* control = QtFormWidget::controlOf(w);
+        const Control* control = FormWidget::controlOf(w);
         return control ? control->style().tabIndex : 1 << 20;
     };
     std::stable_sort(children.begin(), children.end(),
@@ -140,7 +140,7 @@ public:
         QAccessible::State s = ContainerAccessible::state();
         const Control* c = control();
         if (c && role() == QAccessible::Button) {
-            const auto* button = qobject_cast<const QtCommandButton*>(widget());
+            const auto* button = qobject_cast<const CommandButtonPeer*>(widget());
             s.pressed = c->pressed() || (button && button->sunken());
             s.checkable = c->style().checkable;
             s.checked = c->style().checkable && c->checked();
@@ -170,7 +170,7 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    Control* control() const { return QtFormWidget::controlOf(widget()); }
+    Control* control() const { return FormWidget::controlOf(widget()); }
 };
 
 // An address box with a drop-down list. Qt's own interface takes the typed text for
@@ -199,12 +199,12 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (auto* window = qobject_cast<QtFormWidget*>(widget))
+    if (auto* window = qobject_cast<FormWidget*>(widget))
         return new ContainerAccessible(window, QAccessible::Window);
-    if (qobject_cast<QtCommandButton*>(widget) || qobject_cast<QtLabel*>(widget) ||
-        qobject_cast<QtPictureBox*>(widget) || qobject_cast<QtShape*>(widget))
+    if (qobject_cast<CommandButtonPeer*>(widget) || qobject_cast<LabelPeer*>(widget) ||
+        qobject_cast<PictureBoxPeer*>(widget) || qobject_cast<ShapePeer*>(widget))
         return new ControlAccessible(widget);
-    if (auto* combo = qobject_cast<QtComboBox*>(widget))
+    if (auto* combo = qobject_cast<ComboBoxPeer*>(widget))
         return new ComboBoxAccessible(combo);
     return nullptr;
 }

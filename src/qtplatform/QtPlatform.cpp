@@ -2,19 +2,19 @@
 
 #include "Accessibility.h"
 #include "FirstFrame.h"
-#include "QtBlockedClose.h"
-#include "QtDocumentBrowser.h"
-#include "QtDocumentBrowserPeer.h"
-#include "QtTimer.h"
-#include "QtWindow.h"
+#include "BlockedCloseFilter.h"
+#include "DocumentBrowserView.h"
+#include "DocumentBrowserPeer.h"
+#include "PreciseTimerPeer.h"
+#include "FormWindowPeer.h"
 #include "TabOrder.h"
-#include "QtConvert.h"
+#include "Conversions.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #ifdef GLIMMERKIN_AUDIO_ALSA
 #include "AlsaAudioOutput.h"
 #else
-#include "QtAudioOutput.h"
+#include "SoundEffectAudioOutput.h"
 #endif
 #include "sound/MediaPageBrowser.h"
 
@@ -31,7 +31,7 @@
 
 namespace qtplatform {
 
-QtPlatform::QtPlatform() : blockedClose_(std::make_unique<QtBlockedClose>())
+QtPlatform::QtPlatform() : blockedClose_(std::make_unique<BlockedCloseFilter>())
 {
     // Sounds wait for the first window to be on screen before their library loads.
     firstFrame::expect();
@@ -63,14 +63,14 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title)
 
 std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& form)
 {
-    auto window = std::make_unique<QtWindow>(form);
+    auto window = std::make_unique<FormWindowPeer>(form);
     // A document browser is a view inside the window.
     for (platform::Control* control : form.controls()) {
         auto* browser = dynamic_cast<platform::Browser*>(control);
         if (!browser || browser->role() != platform::BrowserRole::Document)
             continue;
         QWidget* parent = window->widget();
-        auto* view = new QtDocumentBrowser(*browser, parent);
+        auto* view = new DocumentBrowserView(*browser, parent);
         view->setObjectName(toQString(browser->name()));
         // Its place in the tab order: before the next tab stop of the window.
         platform::Control* next =
@@ -86,14 +86,14 @@ std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& f
 
 std::unique_ptr<platform::TimerPeer> QtPlatform::createTimer(platform::Timer& timer)
 {
-    return std::make_unique<QtTimer>(timer);
+    return std::make_unique<PreciseTimerPeer>(timer);
 }
 
 std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Browser& browser)
 {
     if (browser.role() == platform::BrowserRole::MediaPlayer)
         return std::make_unique<sound::MediaPageBrowser>(browser, createAudioOutput());
-    return std::make_unique<QtDocumentBrowserPeer>(dynamic_cast<QtDocumentBrowser*>(browser.peer()));
+    return std::make_unique<DocumentBrowserPeer>(dynamic_cast<DocumentBrowserView*>(browser.peer()));
 }
 
 std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput()
@@ -101,7 +101,7 @@ std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput()
 #ifdef GLIMMERKIN_AUDIO_ALSA
     return std::make_unique<AlsaAudioOutput>();
 #else
-    return std::make_unique<QtAudioOutput>();
+    return std::make_unique<SoundEffectAudioOutput>();
 #endif
 }
 

@@ -6,7 +6,7 @@
 
 namespace qtplatform {
 
-class QtBlockedClose;
+class BlockedCloseFilter;
 
 // The platform layer on Qt Widgets. Needs a QApplication.
 class QtPlatform : public platform::Platform {
@@ -26,7 +26,7 @@ public:
     void quit() override;
 
 private:
-    std::unique_ptr<QtBlockedClose> blockedClose_;
+    std::unique_ptr<BlockedCloseFilter> blockedClose_;
 };
 
 } // namespace qtplatform

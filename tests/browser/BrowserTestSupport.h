@@ -3,7 +3,7 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
-#include "qtplatform/QtDocumentBrowser.h"
+#include "qtplatform/DocumentBrowserView.h"
 #include "qtplatform/QtPlatform.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +82,7 @@ protected:
         runtime = std::make_unique<platform::Runtime>(qtPlatform);
         form = std::make_unique<PageForm>(*runtime);
         form->show();
-        ASSERT_NE(dynamic_cast<qtplatform::QtDocumentBrowser*>(form->browser.peer()), nullptr);
+        ASSERT_NE(dynamic_cast<qtplatform::DocumentBrowserView*>(form->browser.peer()), nullptr);
     }
     void TearDown() override
     {
@@ -93,7 +93,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    qtplatform::QtDocumentBrowser& view() { return *dynamic_cast<qtplatform::QtDocumentBrowser*>(form->browser.peer()); }
+    qtplatform::DocumentBrowserView& view() { return *dynamic_cast<qtplatform::DocumentBrowserView*>(form->browser.peer()); }
     platform::Browser& browser() { return form->browser; }
 
     // Writes a file into the temporary directory and returns its path.

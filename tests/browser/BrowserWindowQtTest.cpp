@@ -3,8 +3,8 @@
 #include "BrowserTestSupport.h"
 
 #include "browser/FrmBrowser.h"
-#include "qtplatform/QtComboBox.h"
-#include "qtplatform/QtToolbar.h"
+#include "qtplatform/ComboBoxPeer.h"
+#include "qtplatform/ToolbarPeer.h"
 #include "ui/Maker.h"
 
 #include <QAction>
@@ -15,7 +15,7 @@
 #include <QToolButton>
 
 using namespace browsertest;
-using qtplatform::QtDocumentBrowser;
+using qtplatform::DocumentBrowserView;
 
 namespace {
 
@@ -40,9 +40,9 @@ protected:
 
     QWidget* window() const { return widget(help->brwWebBrowser)->window(); }
     static QWidget* widget(const platform::Control& control) { return dynamic_cast<QWidget*>(control.peer()); }
-    QtDocumentBrowser& view() const { return *dynamic_cast<QtDocumentBrowser*>(help->brwWebBrowser.peer()); }
-    qtplatform::QtComboBox& addressBox() const { return *dynamic_cast<qtplatform::QtComboBox*>(help->cboAddress.peer()); }
-    qtplatform::QtToolbar& toolbar() const { return *dynamic_cast<qtplatform::QtToolbar*>(help->tbToolBar.peer()); }
+    DocumentBrowserView& view() const { return *dynamic_cast<DocumentBrowserView*>(help->brwWebBrowser.peer()); }
+    qtplatform::ComboBoxPeer& addressBox() const { return *dynamic_cast<qtplatform::ComboBoxPeer*>(help->cboAddress.peer()); }
+    qtplatform::ToolbarPeer& toolbar() const { return *dynamic_cast<qtplatform::ToolbarPeer*>(help->tbToolBar.peer()); }
 
     // The window's title has come to rest on a page's name.
     bool pageShown(const QString& title)

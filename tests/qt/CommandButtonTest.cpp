@@ -1,7 +1,7 @@
 // A painted button and caption under the mouse: the order of the press, click and
 // release events, where a release counts as a click, and how the button looks.
 #include "QtTestSupport.h"
-#include "qtplatform/QtConvert.h"
+#include "qtplatform/Conversions.h"
 
 #include <gtest/gtest.h>
 

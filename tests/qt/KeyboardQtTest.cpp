@@ -5,7 +5,7 @@
 
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
-#include "qtplatform/QtKeyboard.h"
+#include "qtplatform/KeyForwarding.h"
 
 #include <gtest/gtest.h>
 

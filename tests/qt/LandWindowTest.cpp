@@ -4,8 +4,8 @@
 #include "QtTestSupport.h"
 
 #include "game/FrmLand.h"
-#include "qtplatform/QtConvert.h"
-#include "qtplatform/QtLabel.h"
+#include "qtplatform/Conversions.h"
+#include "qtplatform/LabelPeer.h"
 #include "ui/LandControls.h"
 
 #include <gtest/gtest.h>

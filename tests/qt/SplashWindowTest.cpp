@@ -2,8 +2,8 @@
 #include "QtTestSupport.h"
 
 #include "app/FrmSplash.h"
-#include "qtplatform/QtConvert.h"
-#include "qtplatform/QtLabel.h"
+#include "qtplatform/Conversions.h"
+#include "qtplatform/LabelPeer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Peers.h"
+
+#include <QAbstractButton>
+
+namespace platform {
+class Control;
+}
+
+namespace qtplatform {
+
+// A classic raised button, painted by us so that its back colour is exact under every
+// desktop style: 3-D bevel, back colour, centred picture, sunken when held down.
+//
+// One mouse click gives the control press, click, release, in that order: Qt would
+// report the release before the click, so the release is held back until the
+// click's handler (message box included) has finished.
+class CommandButtonPeer : public QAbstractButton, public platform::ControlPeer {
+    Q_OBJECT
+public:
+    CommandButtonPeer(platform::Control& control, QWidget* parent);
+    void propertyChanged(platform::Property property) override;
+    QSize sizeHint() const override;
+    // Drawn pressed, while the mouse holds it.
+    bool sunken() const { return sunken_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    platform::Control& control_;
+    Qt::MouseButtons held_;
+    bool sunken_ = false;
+};
+
+} // namespace qtplatform

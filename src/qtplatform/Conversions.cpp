@@ -1,0 +1,124 @@
+#include "Conversions.h"
+
+#include "StandInFonts.h"
+
+#include <QApplication>
+#include <QCache>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QSvgRenderer>
+
+#include <cmath>
+#include <memory>
+
+namespace qtplatform {
+
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / platform::TwipsPerPixel)); }
+
+float toTwips(int pixels) { return static_cast<float>(pixels) * platform::TwipsPerPixel; }
+
+QColor toQColor(platform::Color color, const QPalette& palette)
+{
+    if (platform::isSystemColor(color)) {
+        // The entries of the system colour table that the layouts use, from the palette.
+        namespace colors = platform::colors;
+        constexpr auto entry = platform::systemColorIndex;
+        switch (platform::systemColorIndex(color)) {
+        case entry(colors::WindowBackground): return palette.color(QPalette::Active, QPalette::Base);
+        case entry(colors::WindowText): return palette.color(QPalette::Active, QPalette::Text);
+        case entry(colors::Selection): return palette.color(QPalette::Active, QPalette::Highlight);
+        case entry(colors::SelectedText): return palette.color(QPalette::Active, QPalette::HighlightedText);
+        case entry(colors::ButtonFace): return palette.color(QPalette::Active, QPalette::Button);
+        case entry(colors::ButtonShadow): return palette.color(QPalette::Active, QPalette::Dark);
+        case entry(colors::GrayText): return palette.color(QPalette::Disabled, QPalette::ButtonText);
+        case entry(colors::ButtonText): return palette.color(QPalette::Active, QPalette::ButtonText);
+        case entry(colors::Highlight3D): return palette.color(QPalette::Active, QPalette::Light);
+        case entry(colors::DarkShadow3D): return palette.color(QPalette::Active, QPalette::Shadow);
+        case entry(colors::Light3D): return palette.color(QPalette::Active, QPalette::Midlight);
+        default: return palette.color(QPalette::Active, QPalette::Window);
+        }
+    }
+    return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
+}
+
+QColor toQColor(platform::Color color) { return toQColor(color, QApplication::palette()); }
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+std::string toStdString(const QString& text) { return text.toStdString(); }
+
+QFont toQFont(const platform::Font& font) { return standInFont(font); }
+
+QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
+{
+    return renderPicture(picture, QSize(picture.widthPx(), picture.heightPx()), devicePixelRatio);
+}
+
+namespace {
+
+QCache<QString, QPixmap>& pictureCache()
+{
+    static QCache<QString, QPixmap> cache(64);
+    return cache;
+}
+
+// The last picture source parsed: a picture drawn at several sizes in a row (a window
+// icon) is parsed once, and at most one parsed source is kept.
+QSvgRenderer& rendererFor(const QString& resource)
+{
+    static QString lastResource;
+    static std::unique_ptr<QSvgRenderer> last;
+    if (!last || lastResource != resource) {
+        last = std::make_unique<QSvgRenderer>(resource);
+        lastResource = resource;
+    }
+    return *last;
+}
+
+} // namespace
+
+void releasePictures()
+{
+    pictureCache().clear();
+}
+
+QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    if (picture.isNull() || logicalSize.isEmpty())
+        return {};
+    QCache<QString, QPixmap>& cache = pictureCache();
+    const QString key = QStringLiteral("%1|%2x%3|%4|%5")
+                            .arg(toQString(picture.resource()))
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(devicePixelRatio)
+                            .arg(picture.maskColor());
+    if (QPixmap* cached = cache.object(key))
+        return *cached;
+
+    const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio), qRound(logicalSize.height() * devicePixelRatio));
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer& renderer = rendererFor(toQString(picture.resource()));
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
+    }
+    if (picture.maskColor() != 0xFFFFFFFFu) {
+        const QRgb mask = toQColor(picture.maskColor()).rgb();
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if ((line[x] | 0xFF000000u) == (mask | 0xFF000000u) && qAlpha(line[x]) == 255)
+                    line[x] = 0;
+        }
+    }
+    image.setDevicePixelRatio(devicePixelRatio);
+    auto* pixmap = new QPixmap(QPixmap::fromImage(image));
+    cache.insert(key, pixmap);
+    return *pixmap;
+}
+
+} // namespace qtplatform

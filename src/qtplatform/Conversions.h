@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Basics.h"
+#include "platform/Picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+class QPalette;
+
+// Conversions between the platform layer's values and Qt's.
+namespace qtplatform {
+
+// Twips to logical pixels (15 twips a pixel at 96 dpi); Qt scales logical pixels
+// by the screen's device pixel ratio.
+int toPixels(float twips);
+float toTwips(int pixels);
+
+// 0xBBGGRR, or an entry of the system colour table taken from the palette.
+QColor toQColor(platform::Color color, const QPalette& palette);
+QColor toQColor(platform::Color color);
+
+QString toQString(const std::string& text);
+std::string toStdString(const QString& text);
+
+// The free font that stands in for a layout's font (see StandInFonts.h).
+QFont toQFont(const platform::Font& font);
+
+// A picture rendered from its vector source at the given device pixel ratio, with
+// its mask colour made transparent. Cached per picture object and ratio.
+QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio);
+QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio);
+
+// Drops every rendered picture; the windows still open render theirs again when they
+// next paint. Called when a window closes, so its pictures do not outlive it.
+void releasePictures();
+
+} // namespace qtplatform

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/Peers.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+class Control;
+class Form;
+}
+
+namespace qtplatform {
+
+class FormWidget;
+
+// The native window of a loaded form, with a widget for each of its controls.
+// Destroying the peer closes the window.
+class FormWindowPeer : public platform::WindowPeer {
+public:
+    explicit FormWindowPeer(platform::Form& form);
+    ~FormWindowPeer() override;
+
+    void show() override;
+    void captionChanged() override;
+    float clientWidth() const override;
+    float clientHeight() const override;
+
+    QWidget* widget() const;
+
+private:
+    void createControls();
+    platform::Form& form_;
+    QPointer<FormWidget> widget_;
+    bool shownOnce_ = false;
+};
+
+// The top-level widget: passes close requests and resizes to the form.
+class FormWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWidget(platform::Form& form);
+    void detachForm() { form_ = nullptr; }
+    platform::Form* form() const { return form_; }
+    // The control that a widget of a loaded window shows, or null.
+    static platform::Control* controlOf(const QWidget* widget);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    platform::Form* form_;
+    QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
+    bool firstFramePosted_ = false;
+};
+
+} // namespace qtplatform

@@ -1,0 +1,252 @@
+#include "LabelPeer.h"
+
+#include "Accessibility.h"
+#include "Conversions.h"
+#include "PeerSupport.h"
+#include "TabOrder.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace qtplatform {
+
+using platform::Alignment;
+using platform::Property;
+
+namespace {
+
+QTextOption designMetrics()
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setUseDesignMetrics(true);
+    return option;
+}
+
+// One line of text laid out unwrapped; its cursor positions give the advances.
+struct Run {
+    Run(const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats = {})
+        : layout(text, font)
+    {
+        layout.setTextOption(designMetrics());
+        layout.setFormats(formats);
+        layout.beginLayout();
+        line = layout.createLine();
+        line.setLineWidth(1e6);
+        layout.endLayout();
+    }
+    qreal x(int position) const { return line.cursorToX(position); }
+    QTextLayout layout;
+    QTextLine line;
+};
+
+QString plainCaption(const QString& caption, int* accessKey)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != QLatin1Char('&') && *accessKey < 0)
+                *accessKey = static_cast<int>(plain.size());
+        }
+        plain += caption[i];
+    }
+    return plain;
+}
+
+void breakParagraph(CaptionLayout& out, int offset, const QString& text, const QFont& font, qreal width)
+{
+    const Run run(text, font);
+    const int n = static_cast<int>(text.size());
+    const qreal slack = 1.0 / 64; // design metrics are fixed-point; allow their rounding
+    auto isSpace = [&](int i) { return text[i] == QLatin1Char(' '); };
+    int lineStart = 0;
+    for (;;) {
+        int contentEnd = lineStart;
+        int next = -1;
+        for (int i = lineStart; i < n;) {
+            if (isSpace(i)) {
+                ++i; // spaces hang at the end of the line
+                continue;
+            }
+            int end = i;
+            while (end < n && !isSpace(end))
+                ++end;
+            if (run.x(end) - run.x(lineStart) <= width + slack) {
+                contentEnd = end;
+                i = end;
+                continue;
+            }
+            if (contentEnd > lineStart || i > lineStart) {
+                next = i; // the word starts the next line
+            } else {
+                int cut = i + 1; // a word too wide for the box, broken between letters
+                while (cut < end && run.x(cut + 1) - run.x(lineStart) <= width + slack)
+                    ++cut;
+                contentEnd = cut;
+                next = cut;
+            }
+            break;
+        }
+        out.lines.append({text.mid(lineStart, contentEnd - lineStart), offset + lineStart,
+                          run.x(contentEnd) - run.x(lineStart)});
+        if (next < 0)
+            return;
+        lineStart = next;
+    }
+}
+
+} // namespace
+
+CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal width)
+{
+    CaptionLayout out;
+    out.plainText = plainCaption(caption, &out.accessKey);
+    out.lineHeight = QFontMetrics(font).height();
+    // Explicit line breaks start a new paragraph.
+    int start = 0;
+    for (;;) {
+        int end = static_cast<int>(out.plainText.indexOf(QLatin1Char('\n'), start));
+        const int stop = end < 0 ? static_cast<int>(out.plainText.size()) : end;
+        int textEnd = stop;
+        if (textEnd > start && out.plainText[textEnd - 1] == QLatin1Char('\r'))
+            --textEnd;
+        breakParagraph(out, start, out.plainText.mid(start, textEnd - start), font, width);
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return out;
+}
+
+LabelPeer::LabelPeer(platform::Control& control, QWidget* parent) : QWidget(parent), control_(control)
+{
+    setCursor(Qt::ArrowCursor);
+    applyAll(this, control_);
+    updateAccessKey();
+    control_.attach(this);
+}
+
+void LabelPeer::propertyChanged(Property property)
+{
+    accessibleChanged(this, control_, property);
+    if (applyCommon(this, control_, property))
+        return;
+    if (property == Property::Caption)
+        updateAccessKey();
+    if (property == Property::Font)
+        setFont(toQFont(control_.font()));
+    update();
+}
+
+void LabelPeer::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPalette& pal = palette();
+    if (!control_.style().transparent)
+        p.fillRect(rect(), toQColor(control_.backColor(), pal));
+
+    const QFont f = font();
+    const CaptionLayout& caption = currentLayout();
+    const qreal ascent = QFontMetricsF(f).ascent();
+    auto drawLines = [&](const QColor& color, int shift) {
+        p.setPen(color);
+        int top = 0;
+        for (const CaptionLayout::Line& line : caption.lines) {
+            if (!line.text.isEmpty()) {
+                QList<QTextLayout::FormatRange> formats;
+                const int key = caption.accessKey - line.start;
+                if (key >= 0 && key < line.text.size()) {
+                    QTextCharFormat underline;
+                    underline.setFontUnderline(true);
+                    formats.append({key, 1, underline});
+                }
+                const Run run(line.text, f, formats);
+                qreal x = 0;
+                switch (control_.style().alignment) {
+                case Alignment::Left: break;
+                case Alignment::Right: x = std::floor(width() - line.width); break;
+                case Alignment::Center: x = std::floor((width() - line.width) / 2); break;
+                }
+                // Whole-pixel baselines keep the letters crisp.
+                const qreal baseline = std::round(top + ascent);
+                run.layout.draw(&p, QPointF(x + shift, baseline - run.line.ascent() + shift));
+            }
+            top += caption.lineHeight;
+        }
+    };
+    if (isEnabled()) {
+        drawLines(toQColor(control_.foreColor(), pal), 0);
+    } else {
+        // The classic greyed caption: engraved in the 3-D highlight and shadow colours.
+        drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
+        drawLines(toQColor(platform::colors::ButtonShadow, pal), 0);
+    }
+}
+
+const CaptionLayout& LabelPeer::currentLayout()
+{
+    const QString caption = toQString(control_.caption());
+    if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
+        layout_ = layoutCaption(caption, font(), width());
+        layoutCaption_ = caption;
+        layoutFont_ = font();
+        layoutWidth_ = width();
+    }
+    return layout_;
+}
+
+void LabelPeer::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    control_.raiseMouseDown(toMouseButton(event->button()));
+}
+
+void LabelPeer::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    // The click's handler may unload the window and this widget with it.
+    platform::Control& control = control_;
+    if (click)
+        control.raiseClick();
+    control.raiseMouseUp(toMouseButton(event->button()));
+}
+
+void LabelPeer::updateAccessKey()
+{
+    delete shortcut_;
+    shortcut_ = nullptr;
+    const QKeySequence key = QKeySequence::mnemonic(toQString(control_.caption()));
+    if (key.isEmpty())
+        return;
+    auto* shortcut = new QShortcut(key, window());
+    QObject::connect(shortcut, &QShortcut::activated, this, [this] { focusNextInTabOrder(); });
+    shortcut_ = shortcut;
+}
+
+// A caption cannot take the focus: its access key moves the focus to the next
+// control in tab order.
+void LabelPeer::focusNextInTabOrder()
+{
+    platform::Control* next =
+        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [this](const platform::Control& other) {
+            return &other != &control_ && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
+                   other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
+        });
+    if (next)
+        dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
+}
+
+} // namespace qtplatform

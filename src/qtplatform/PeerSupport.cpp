@@ -1,0 +1,92 @@
+#include "PeerSupport.h"
+
+#include "Conversions.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace qtplatform {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Property;
+
+int borderWidth(const Control& control)
+{
+    switch (control.kind()) {
+    case ControlKind::PictureBox:
+        if (!control.style().border)
+            return 0;
+        return control.style().flat ? 1 : 2;
+    case ControlKind::TextBox:
+        return control.style().border ? 2 : 0;
+    default:
+        return 0;
+    }
+}
+
+QPoint containerOrigin(const Control& control)
+{
+    const Control* container = control.container();
+    if (!container)
+        return {};
+    const int border = borderWidth(*container);
+    return {border, border};
+}
+
+bool applyCommon(QWidget* widget, const Control& control, Property property)
+{
+    switch (property) {
+    case Property::Geometry: {
+        const QPoint origin = containerOrigin(control);
+        widget->setGeometry(origin.x() + toPixels(control.left()), origin.y() + toPixels(control.top()),
+                            std::max(0, toPixels(control.width())), std::max(0, toPixels(control.height())));
+        return true;
+    }
+    case Property::Enabled:
+        widget->setEnabled(control.enabled());
+        widget->update();
+        return true;
+    case Property::Visible:
+        widget->setVisible(control.visible());
+        return true;
+    case Property::Focus:
+        widget->setFocus(Qt::OtherFocusReason);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void applyAll(QWidget* widget, const Control& control)
+{
+    applyCommon(widget, control, Property::Geometry);
+    applyCommon(widget, control, Property::Enabled);
+    widget->setFont(toQFont(control.font()));
+    widget->setVisible(control.visible());
+    // Only where there is a name: setting one makes Qt build the widget's interface.
+    if (const std::string name = control.accessibleName(); !name.empty())
+        widget->setAccessibleName(toQString(name));
+}
+
+platform::MouseButton toMouseButton(int qtButton)
+{
+    switch (qtButton) {
+    case Qt::RightButton: return platform::MouseButton::Right;
+    case Qt::MiddleButton: return platform::MouseButton::Middle;
+    default: return platform::MouseButton::Left;
+    }
+}
+
+void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& topLeft, const QColor& bottomRight)
+{
+    const QRect r = box.adjusted(inset, inset, -inset, -inset);
+    if (r.width() < 1 || r.height() < 1)
+        return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
+} // namespace qtplatform
