@@ -1,42 +1,28 @@
 #include "FileAddress.h"
 
+#include "Ascii.h"
+
 namespace platform {
-
-namespace {
-
-bool isAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-char toLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = toLower(c);
-    return out;
-}
-
-} // namespace
 
 std::string schemeOf(std::string_view url)
 {
     const auto colon = url.find(':');
-    if (colon == std::string_view::npos || colon < 2 || !isAsciiAlpha(url[0]))
+    if (colon == std::string_view::npos || colon < 2 || !ascii::isAlpha(url[0]))
         return {};
     for (std::size_t i = 1; i < colon; ++i) {
         const char c = url[i];
-        if (!isAsciiAlpha(c) && !isAsciiDigit(c) && c != '+' && c != '-' && c != '.')
+        if (!ascii::isAlpha(c) && !ascii::isDigit(c) && c != '+' && c != '-' && c != '.')
             return {};
     }
-    return lowered(url.substr(0, colon));
+    return ascii::lowered(url.substr(0, colon));
 }
 
 std::string percentDecoded(std::string_view text)
 {
     auto hex = [](char c) {
-        if (isAsciiDigit(c))
+        if (ascii::isDigit(c))
             return c - '0';
-        c = toLower(c);
+        c = ascii::toLower(c);
         return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
     };
     std::string out;
@@ -57,7 +43,7 @@ std::optional<std::string> fileUrlPath(std::string_view url)
     if (rest.substr(0, 2) == "//") {
         rest.remove_prefix(2);
         const auto slash = rest.find('/');
-        const std::string host = lowered(rest.substr(0, slash));
+        const std::string host = ascii::lowered(rest.substr(0, slash));
         if (!host.empty() && host != "localhost")
             return std::nullopt;
         rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash);

@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 #include "Wave.h"
+#include "platform/Ascii.h"
 #include "platform/FileAddress.h"
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 namespace sound {
 
+namespace ascii = platform::ascii;
 using platform::fileUrlPath;
 using platform::percentDecoded;
 using platform::schemeOf;
@@ -19,24 +21,13 @@ namespace {
 constexpr std::size_t soundHeadBytes = 64 * 1024;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool isAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-char toLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = toLower(c);
-    return out;
-}
 
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix)
 {
     if (text.size() - at < prefix.size())
         return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (toLower(text[at + i]) != prefix[i])
+        if (ascii::toLower(text[at + i]) != prefix[i])
             return false;
     return true;
 }
@@ -102,9 +93,9 @@ std::size_t readTag(std::string_view html, std::size_t at, Tag& tag)
         ++i;
     }
     const std::size_t nameStart = i;
-    while (i < n && (isAsciiAlpha(html[i]) || isAsciiDigit(html[i]) || html[i] == '-'))
+    while (i < n && (ascii::isAlpha(html[i]) || ascii::isDigit(html[i]) || html[i] == '-'))
         ++i;
-    tag.name += lowered(html.substr(nameStart, i - nameStart));
+    tag.name += ascii::lowered(html.substr(nameStart, i - nameStart));
     for (;;) {
         while (i < n && (isSpace(html[i]) || html[i] == '/'))
             ++i;
@@ -115,7 +106,7 @@ std::size_t readTag(std::string_view html, std::size_t at, Tag& tag)
         const std::size_t keyStart = i;
         while (i < n && !isSpace(html[i]) && html[i] != '>' && html[i] != '=' && html[i] != '/')
             ++i;
-        std::string key = lowered(html.substr(keyStart, i - keyStart));
+        std::string key = ascii::lowered(html.substr(keyStart, i - keyStart));
         while (i < n && isSpace(html[i]))
             ++i;
         std::optional<std::string> value;
@@ -184,7 +175,7 @@ std::optional<MediaPage> MediaPage::parse(std::string_view html, const std::stri
             i = end + 3;
             continue;
         }
-        if (i + 1 >= html.size() || (!isAsciiAlpha(html[i + 1]) && html[i + 1] != '/')) {
+        if (i + 1 >= html.size() || (!ascii::isAlpha(html[i + 1]) && html[i + 1] != '/')) {
             ++i;
             continue;
         }
@@ -207,7 +198,7 @@ std::optional<MediaPage> MediaPage::parse(std::string_view html, const std::stri
                 return make(src, audioLoops);
         } else if (tag.name == "embed") {
             const auto* loop = tag.attribute("loop");
-            const std::string loopValue = lowered(tag.value("loop"));
+            const std::string loopValue = ascii::lowered(tag.value("loop"));
             if (const std::string src = tag.value("src"); !src.empty())
                 return make(src, loop && loopValue != "false" && loopValue != "0");
         }
