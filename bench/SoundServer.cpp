@@ -34,8 +34,9 @@ bool onPath(const std::string& program)
     return false;
 }
 
-// Runs a command to its end, its output discarded; true when it succeeded.
-bool run(const std::vector<std::string>& args)
+// Starts a command with its output discarded (its messages would only mix with the
+// benchmark's); its process id, or -1.
+pid_t spawnQuiet(const std::vector<std::string>& args)
 {
     std::vector<std::string> copy = args;
     std::vector<char*> argv;
@@ -49,7 +50,14 @@ bool run(const std::vector<std::string>& args)
     pid_t pid = -1;
     const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
+    return spawned == 0 ? pid : -1;
+}
+
+// Runs a command to its end, its output discarded; true when it succeeded.
+bool run(const std::vector<std::string>& args)
+{
+    const pid_t pid = spawnQuiet(args);
+    if (pid < 0)
         return false;
     int status = 0;
     waitpid(pid, &status, 0);
@@ -143,20 +151,8 @@ std::string SoundServer::name() const { return kind_ == Kind::PulseAudio ? "Puls
 
 bool SoundServer::spawn(const std::vector<std::string>& args)
 {
-    std::vector<std::string> copy = args;
-    std::vector<char*> argv;
-    for (std::string& a : copy)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    // Their messages would only mix with the benchmark's.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
+    const pid_t pid = spawnQuiet(args);
+    if (pid < 0)
         return false;
     pids_.push_back(pid);
     return true;
