@@ -19,4 +19,15 @@ inline std::string lowered(std::string_view text)
     return out;
 }
 
+// Whether text[at...] begins with `prefix`, which is in lower case, in any case.
+inline bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix)
+{
+    if (at > text.size() || text.size() - at < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (toLower(text[at + i]) != prefix[i])
+            return false;
+    return true;
+}
+
 } // namespace platform::ascii

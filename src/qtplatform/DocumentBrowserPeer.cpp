@@ -1,5 +1,7 @@
 #include "DocumentBrowserPeer.h"
 
+#include "Conversions.h"
+
 namespace qtplatform {
 
 DocumentBrowserPeer::~DocumentBrowserPeer()
@@ -11,7 +13,7 @@ DocumentBrowserPeer::~DocumentBrowserPeer()
 void DocumentBrowserPeer::navigate(const std::string& address)
 {
     if (view_)
-        view_->navigateTo(address);
+        view_->navigator().navigate(toQString(address));
 }
 
 void DocumentBrowserPeer::goBack()
@@ -29,16 +31,16 @@ void DocumentBrowserPeer::goForward()
 void DocumentBrowserPeer::refresh()
 {
     if (view_)
-        view_->reloadPage();
+        view_->navigator().reload();
 }
 
 void DocumentBrowserPeer::stop()
 {
     if (view_)
-        view_->stopLoading();
+        view_->navigator().stop();
 }
 
-bool DocumentBrowserPeer::busy() const { return view_ && view_->isBusy(); }
+bool DocumentBrowserPeer::busy() const { return view_ && view_->navigator().isBusy(); }
 
 std::string DocumentBrowserPeer::locationName() const { return view_ ? view_->currentName() : std::string(); }
 

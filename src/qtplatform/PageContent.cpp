@@ -2,8 +2,14 @@
 
 #include <QMimeDatabase>
 #include <QStringDecoder>
-#include <QStringList>
 #include <QMimeType>
+
+#include "platform/Ascii.h"
+#include "platform/HtmlTags.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace qtplatform {
 
@@ -56,39 +62,30 @@ bool PageContent::looksBinary(const QByteArray& data)
 
 bool PageContent::tooComplex(const QString& html)
 {
-    constexpr int MaxDepth = 1000;
-    constexpr int MaxElements = 30000;
+    constexpr int maxDepth = 1000;
+    constexpr int maxElements = 30000;
     // Elements that have no end tag, or whose end tag is often left out.
-    static const QStringList unclosed{
-        QStringLiteral("area"), QStringLiteral("base"), QStringLiteral("br"), QStringLiteral("col"),
-        QStringLiteral("dd"), QStringLiteral("dt"), QStringLiteral("embed"), QStringLiteral("hr"),
-        QStringLiteral("img"), QStringLiteral("input"), QStringLiteral("li"), QStringLiteral("link"),
-        QStringLiteral("meta"), QStringLiteral("option"), QStringLiteral("p"), QStringLiteral("param"),
-        QStringLiteral("source"), QStringLiteral("td"), QStringLiteral("th"), QStringLiteral("tr"),
-        QStringLiteral("track"), QStringLiteral("wbr")};
+    static constexpr std::string_view unclosed[] = {"area", "base", "br",   "col",   "dd",     "dt",    "embed", "hr",
+                                                    "img",  "input", "li", "link",  "meta",   "option", "p",    "param",
+                                                    "source", "td", "th", "tr",    "track",  "wbr"};
+    const std::string markup = html.toStdString();
+    platform::html::TagReader reader(markup);
+    platform::html::Tag tag;
     int depth = 0;
     int elements = 0;
-    const qsizetype size = html.size();
-    for (qsizetype i = 0; i + 1 < size; ++i) {
-        if (html[i] != QLatin1Char('<'))
+    while (reader.next(tag)) {
+        const std::string_view name = std::string_view(tag.name).substr(tag.isEnd() ? 1 : 0);
+        if (name.empty() || !platform::ascii::isAlpha(name.front()))
             continue;
-        const bool closing = html[i + 1] == QLatin1Char('/');
-        qsizetype start = closing ? i + 2 : i + 1;
-        qsizetype end = start;
-        while (end < size && end - start < 16 && html[end].isLetterOrNumber())
-            ++end;
-        if (end == start || !html[start].isLetter())
-            continue;
-        const QString name = html.mid(start, end - start).toLower();
-        const bool counted = !unclosed.contains(name);
-        if (closing) {
+        const bool counted = std::find(std::begin(unclosed), std::end(unclosed), name) == std::end(unclosed);
+        if (tag.isEnd()) {
             if (counted && depth > 0)
                 --depth;
             continue;
         }
-        if (++elements > MaxElements)
+        if (++elements > maxElements)
             return true;
-        if (counted && ++depth > MaxDepth)
+        if (counted && ++depth > maxDepth)
             return true;
     }
     return false;

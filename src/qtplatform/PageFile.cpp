@@ -14,7 +14,7 @@ sound::FileProblem readPageFile(const QString& path, QByteArray& data)
         return sound::FileProblem::NotFound;
     std::string bytes;
     const sound::FileProblem problem =
-        sound::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(MaxPageBytes), false, bytes);
+        sound::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(maxPageBytes), false, bytes);
     if (problem == sound::FileProblem::None)
         data = QByteArray(bytes.data(), qsizetype(bytes.size()));
     return problem;

@@ -4,7 +4,6 @@
 
 #include <QRegularExpression>
 
-#include <optional>
 #include <string>
 
 namespace qtplatform {
@@ -22,7 +21,7 @@ QString shortened(const QString& text, qsizetype length)
 
 namespace {
 
-constexpr qsizetype MaxAddressLength = 8192;
+constexpr qsizetype maxAddressLength = 8192;
 
 PageTarget problemTarget(const QString& asked, const QString& title, const QString& detail, const QUrl& url = {})
 {
@@ -31,7 +30,7 @@ PageTarget problemTarget(const QString& asked, const QString& title, const QStri
     target.url = url;
     target.problem = title;
     target.detail = detail;
-    target.asked = shortened(asked, ShownAddressLength);
+    target.asked = shortened(asked, shownAddressLength);
     return target;
 }
 
@@ -54,7 +53,7 @@ PageTarget fileTarget(const QString& asked, const QString& path)
     PageTarget target;
     target.kind = PageTarget::Kind::File;
     target.url = QUrl::fromLocalFile(path);
-    target.asked = shortened(asked, ShownAddressLength);
+    target.asked = shortened(asked, shownAddressLength);
     return target;
 }
 
@@ -73,18 +72,18 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
         PageTarget target;
         target.kind = PageTarget::Kind::Web;
         target.url = url;
-        target.asked = shortened(asked, ShownAddressLength);
+        target.asked = shortened(asked, shownAddressLength);
         return target;
     }
-    if (scheme == QLatin1String("file")) {
-        const std::optional<std::string> path =
-            platform::fileUrlPath(url.toString(QUrl::FullyEncoded).toStdString());
-        if (!path)
+    if (url.isLocalFile()) {
+        if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
             return problemTarget(asked, QStringLiteral("Address not supported"),
                                  QStringLiteral("Pages on other computers cannot be opened by a file address."));
-        if (path->empty())
+        url.setHost(QString());
+        const QString path = url.toLocalFile();
+        if (path.isEmpty())
             return malformed(asked);
-        return fileTarget(asked, QString::fromStdString(*path));
+        return fileTarget(asked, path);
     }
     if (scheme == QLatin1String("about") && url.path().compare(QLatin1String("blank"), Qt::CaseInsensitive) == 0) {
         PageTarget target;
@@ -98,7 +97,7 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
 
 PageTarget PageTarget::resolve(const QString& address)
 {
-    if (address.size() > MaxAddressLength)
+    if (address.size() > maxAddressLength)
         return problemTarget(address, QStringLiteral("Address too long"),
                              QStringLiteral("This address is too long to be opened."));
     QString text = address.trimmed();
@@ -110,28 +109,24 @@ PageTarget PageTarget::resolve(const QString& address)
             return malformed(text);
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
 
-    // Read by hand before QUrl sees it: QUrl takes a drive ("C:") or a host and its
-    // port ("example.org:8080") for a scheme.
-    static const QRegularExpression schemePattern(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):(.*)$"),
-                                                  QRegularExpression::DotMatchesEverythingOption);
+    // Read before QUrl sees it: QUrl takes a drive ("C:") or a host and its port
+    // ("example.org:8080") for a scheme.
     static const QRegularExpression portPattern(QStringLiteral("^[0-9]+(/.*)?$"),
                                                 QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = schemePattern.match(text);
-    if (match.hasMatch()) {
-        const QString scheme = match.captured(1);
-        // "C:/..." names a drive; "example.com:8080/..." a host and its port.
-        if (scheme.size() == 1)
-            return fileTarget(text, text);
-        const bool hostWithPort = (scheme.contains(QLatin1Char('.')) ||
-                                   scheme.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) &&
-                                  portPattern.match(match.captured(2)).hasMatch();
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon == 1 && text[0].isLetter() && text[0].unicode() < 0x80)
+        return fileTarget(text, text);
+    const std::string scheme = platform::schemeOf(text.toStdString());
+    if (!scheme.empty()) {
+        // "example.com:8080/..." names a host and its port.
+        const bool hostWithPort = (text.left(colon).contains(QLatin1Char('.')) || scheme == "localhost") &&
+                                  portPattern.match(text.mid(colon + 1)).hasMatch();
         if (!hostWithPort) {
-            const QString lower = scheme.toLower();
-            if (lower == QLatin1String("file"))
+            if (scheme == "file")
                 return forUrl(text, QUrl(text, QUrl::TolerantMode));
-            if (lower == QLatin1String("http") || lower == QLatin1String("https") || lower == QLatin1String("about"))
+            if (scheme == "http" || scheme == "https" || scheme == "about")
                 return forUrl(text, QUrl(text, QUrl::StrictMode));
-            return unsupported(text, scheme);
+            return unsupported(text, text.left(colon));
         }
     }
     if (text.startsWith(QLatin1Char('/')))

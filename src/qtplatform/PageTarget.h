@@ -27,6 +27,6 @@ struct PageTarget {
 QString shortened(const QString& text, qsizetype length);
 
 // How long an address or message may grow on an error page.
-constexpr qsizetype ShownAddressLength = 300;
+constexpr qsizetype shownAddressLength = 300;
 
 } // namespace qtplatform

@@ -40,13 +40,13 @@ QtPlatform::QtPlatform() : blockedClose_(std::make_unique<BlockedCloseFilter>())
 
 QtPlatform::~QtPlatform() = default;
 
-std::string QtPlatform::appPath() const
+QString programDirectory()
 {
-    // The real directory of the executable, so that a symbolic link elsewhere still
-    // finds the pages that lie beside the program.
     const QString path = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
-    return toStdString(QDir::toNativeSeparators(path.isEmpty() ? QCoreApplication::applicationDirPath() : path));
+    return path.isEmpty() ? QCoreApplication::applicationDirPath() : path;
 }
+
+std::string QtPlatform::appPath() const { return toStdString(QDir::toNativeSeparators(programDirectory())); }
 
 void QtPlatform::messageBox(const std::string& text, const std::string& title)
 {

@@ -2,9 +2,15 @@
 
 #include "platform/Runtime.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace qtplatform {
+
+// The real directory of the executable, so that a symbolic link to the program
+// elsewhere still finds what lies beside it: its pages, sounds and web module.
+QString programDirectory();
 
 class BlockedCloseFilter;
 

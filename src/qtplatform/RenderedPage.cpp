@@ -1,18 +1,12 @@
 #include "RenderedPage.h"
 
+#include "ErrorPage.h"
 #include "PageContent.h"
 #include "PagePicture.h"
 
 #include <QFileInfo>
 
 namespace qtplatform {
-
-QString RenderedPage::tooLargeTitle() { return QStringLiteral("Page too large"); }
-
-QString RenderedPage::tooLargeDetail()
-{
-    return QStringLiteral("This page is larger than 2 MB, too large to be shown here.");
-}
 
 RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
 {
@@ -21,45 +15,6 @@ RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
     page.asked = asked;
     page.html = QStringLiteral("<html><body></body></html>");
     return page;
-}
-
-RenderedPage RenderedPage::error(const QString& title, const QString& detail, const QString& asked, const QUrl& url)
-{
-    RenderedPage page;
-    page.url = url;
-    page.asked = asked;
-    page.title = title;
-    const QString address = asked.isEmpty() ? QString() : QStringLiteral("<p><tt>%1</tt></p>").arg(asked.toHtmlEscaped());
-    page.html = QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>%3"
-                               "<p>Check the address and try again, or press Home to go back to the game "
-                               "instructions.</p></body></html>")
-                    .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(), address);
-    return page;
-}
-
-RenderedPage RenderedPage::fileError(sound::FileProblem problem, const QString& asked, const QUrl& url)
-{
-    switch (problem) {
-    case sound::FileProblem::NotFound:
-        return error(QStringLiteral("Page not found"), QStringLiteral("There is no page at this address."),
-                         asked, url);
-    case sound::FileProblem::Folder:
-        return error(QStringLiteral("This is a folder"),
-                         QStringLiteral("This address is a folder, not a page. Open one of the pages in it instead."),
-                         asked, url);
-    case sound::FileProblem::NotAFile:
-        return error(QStringLiteral("Not a page"),
-                         QStringLiteral("This address is a device or a pipe, not a page, so it is not opened."),
-                         asked, url);
-    case sound::FileProblem::Unreadable:
-        return error(QStringLiteral("Page cannot be read"),
-                         QStringLiteral("You are not allowed to read this file."), asked, url);
-    case sound::FileProblem::TooLarge:
-        return error(tooLargeTitle(), tooLargeDetail(), asked, url);
-    case sound::FileProblem::None:
-        break;
-    }
-    return error(QStringLiteral("Page cannot be shown"), QString(), asked, url);
 }
 
 RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
@@ -73,10 +28,7 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Html:
         page.html = PageContent::decodeText(data);
         if (PageContent::tooComplex(page.html))
-            return error(QStringLiteral("Page too complex"),
-                             QStringLiteral("This page is nested too deeply, or made of too many parts, to be shown "
-                                            "here."),
-                             asked, url);
+            return ErrorPage::tooComplex(asked, url);
         return page;
     case PageContent::Kind::Text:
         page.plainText = true;
@@ -86,9 +38,7 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Picture:
         page.image = PagePicture::decode(data, fileName, devicePixelRatio);
         if (page.image.isNull())
-            return error(QStringLiteral("Picture cannot be shown"),
-                             QStringLiteral("This picture is damaged, too large or of a kind that cannot be shown."),
-                             asked, url);
+            return ErrorPage::brokenPicture(asked, url);
         page.title = fileName;
         page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
                         .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped());
@@ -96,8 +46,7 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Other:
         break;
     }
-    return error(QStringLiteral("Not a page"),
-                     QStringLiteral("This file is neither a page nor a text, so it is not shown here."), asked, url);
+    return ErrorPage::notAPage(asked, url);
 }
 
 } // namespace qtplatform

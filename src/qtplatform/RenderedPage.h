@@ -1,7 +1,5 @@
 #pragma once
 
-#include "sound/RegularFile.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -10,7 +8,7 @@
 namespace qtplatform {
 
 // A page of the help browser ready to be shown: HTML, plain text or a picture of its
-// own, or the error page that says why the page asked for cannot be shown.
+// own, or an error page (ErrorPage) that says why the page asked for cannot be shown.
 struct RenderedPage {
     QUrl url;
     QString asked;
@@ -24,11 +22,6 @@ struct RenderedPage {
     // The page the bytes make; `mimeType` is the web server's, empty for a local file.
     static RenderedPage fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
                                     const QString& asked, qreal devicePixelRatio);
-    static RenderedPage error(const QString& title, const QString& detail, const QString& asked, const QUrl& url);
-    static RenderedPage fileError(sound::FileProblem problem, const QString& asked, const QUrl& url);
-
-    static QString tooLargeTitle();
-    static QString tooLargeDetail();
 };
 
 } // namespace qtplatform

@@ -1,15 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
-
-QT_BEGIN_NAMESPACE
-class QObject;
-QT_END_NAMESPACE
 
 namespace qtplatform {
 
@@ -49,21 +46,32 @@ struct WebCallbacks {
 };
 
 // Fetches web pages over http and https, following redirects that are no less safe.
-// It lives in a module of its own beside the program (glimmerkin-web), loaded when
-// the help browser is first asked for a web page, so that the program starts and
-// runs without the network library until then.
 class WebAccess {
 public:
     virtual ~WebAccess() = default;
     virtual std::unique_ptr<WebReply> get(const WebRequest& request, WebCallbacks callbacks) = 0;
 
-    // A new web access owned by `parent`, from the module beside the program, loaded
-    // on the first call. Null if the module cannot be loaded; `whyNot` then says why.
+    // A new web access owned by `parent`, from the web module beside the program,
+    // loaded on the first call. Null if the module cannot be loaded; `whyNot` then
+    // names the module and says what is wrong with it.
     static WebAccess* create(QObject* parent, QString* whyNot);
+};
+
+// The web module, a Qt plugin of its own beside the program (glimmerkin-web), loaded
+// when the help browser is first asked for a web page, so that the program starts and
+// runs without the network library until then.
+class WebModule {
+public:
+    virtual ~WebModule() = default;
+    virtual WebAccess* createWebAccess(QObject* parent) = 0;
+
+    // Loads the module from `directory` and keeps it loaded. Null if there is none,
+    // or it is no Qt plugin, or another one, or it cannot be loaded; `whyNot` then
+    // names the module's file and says what it lacks.
+    static WebModule* load(const QString& directory, QString* whyNot);
 };
 
 } // namespace qtplatform
 
-// The module's one entry point: a new web access owned by `parent`.
-#define GLIMMERKIN_WEB_ENTRY "glimmerkin_web_access_create"
-using GlimmerkinWebEntry = qtplatform::WebAccess* (*)(QObject* parent);
+#define GLIMMERKIN_WEB_MODULE_IID "example.tallowbrook.Glimmerkin.WebModule/1"
+Q_DECLARE_INTERFACE(qtplatform::WebModule, GLIMMERKIN_WEB_MODULE_IID)

@@ -17,6 +17,21 @@ namespace sound {
 
 namespace {
 
+#ifdef GLIMMERKIN_POSIX_FILES
+FileProblem problemOf(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG: return FileProblem::NotFound;
+    case EACCES:
+    case EPERM: return FileProblem::Forbidden;
+    case EISDIR: return FileProblem::Folder;
+    default: return FileProblem::Unreadable;
+    }
+}
+#endif
+
 FileProblem readInto(const std::string& path, std::size_t limit, bool head, std::string& bytes)
 {
     const std::uintmax_t largest = head ? maxSoundBytes : std::min<std::uintmax_t>(limit, maxSoundBytes);
@@ -25,7 +40,7 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
     // O_NONBLOCK covers a file swapped in between.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
-        return errno == EACCES ? FileProblem::Unreadable : FileProblem::NotFound;
+        return problemOf(errno);
     if (S_ISDIR(info.st_mode))
         return FileProblem::Folder;
     if (!S_ISREG(info.st_mode))
@@ -34,7 +49,7 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
         return FileProblem::TooLarge;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? FileProblem::NotFound : FileProblem::Unreadable;
+        return problemOf(errno);
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
@@ -53,7 +68,7 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return errno == EISDIR ? FileProblem::Folder : FileProblem::Unreadable;
+            return problemOf(errno);
         if (n == 0)
             break;
         got += static_cast<std::size_t>(n);
@@ -62,8 +77,12 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
 #else
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error == std::errc::permission_denied)
+        return FileProblem::Forbidden;
+    if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory)
+        return FileProblem::Unreadable;
     if (error || !std::filesystem::exists(status))
-        return error == std::errc::permission_denied ? FileProblem::Unreadable : FileProblem::NotFound;
+        return FileProblem::NotFound;
     if (std::filesystem::is_directory(status))
         return FileProblem::Folder;
     if (!std::filesystem::is_regular_file(status))

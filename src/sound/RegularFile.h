@@ -10,8 +10,9 @@ namespace sound {
 // No sound file larger than this is ever read.
 constexpr std::uintmax_t maxSoundBytes = 64u * 1024 * 1024;
 
-// Why a file was not read.
-enum class FileProblem { None, NotFound, Folder, NotAFile, Unreadable, TooLarge };
+// Why a file was not read. Forbidden: the permissions deny it; Unreadable: the path
+// exists but cannot be followed or read, such as a loop of symbolic links.
+enum class FileProblem { None, NotFound, Folder, NotAFile, Forbidden, Unreadable, TooLarge };
 
 // Reads the bytes of a regular file into `bytes`, or its first `limit` bytes when
 // `head` is set. Fails (and leaves `bytes` empty) if it is no regular file, or larger

@@ -149,7 +149,7 @@ TEST_F(UnresolvableHostTest, hostThatDoesNotResolveEndsWithAnErrorPage)
 
 TEST(AddressTest, addressesAreReadAsPathsWebAddressesOrProblems)
 {
-    using Kind = qtplatform::DocumentBrowserView::Target::Kind;
+    using Kind = qtplatform::PageTarget::Kind;
     struct Case {
         const char* address;
         Kind kind;
@@ -167,7 +167,7 @@ TEST(AddressTest, addressesAreReadAsPathsWebAddressesOrProblems)
         {"mailto:someone@example.org", Kind::Problem, ""},
     };
     for (const Case& c : cases) {
-        const auto target = qtplatform::DocumentBrowserView::resolveAddress(QString::fromUtf8(c.address));
+        const auto target = qtplatform::PageTarget::resolve(QString::fromUtf8(c.address));
         EXPECT_EQ(target.kind, c.kind) << c.address;
         EXPECT_EQ(target.url.toString().toStdString(), c.url) << c.address;
     }

@@ -102,13 +102,17 @@ private:
     QNetworkAccessManager* network_;
 };
 
+// The module's root object, which Qt's plugin loader makes.
+class NetworkWebModule : public QObject, public WebModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID GLIMMERKIN_WEB_MODULE_IID)
+    Q_INTERFACES(qtplatform::WebModule)
+public:
+    WebAccess* createWebAccess(QObject* parent) override { return new NetworkWebAccess(parent); }
+};
+
 } // namespace
 
 } // namespace qtplatform
-
-extern "C" Q_DECL_EXPORT qtplatform::WebAccess* glimmerkin_web_access_create(QObject* parent)
-{
-    return new qtplatform::NetworkWebAccess(parent);
-}
 
 #include "NetworkWebAccess.moc"

@@ -1,0 +1,106 @@
+#include "PageNavigator.h"
+
+#include "ErrorPage.h"
+#include "PageFile.h"
+#include "RenderedPage.h"
+
+#include <QTimer>
+#include <QWidget>
+
+namespace qtplatform {
+
+PageNavigator::PageNavigator(QWidget& view, Show show, std::function<void()> ended)
+    : view_(view), show_(std::move(show)), ended_(std::move(ended)), web_(nullptr)
+{
+}
+
+PageNavigator::~PageNavigator() { cancel(); }
+
+void PageNavigator::navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
+
+void PageNavigator::follow(const QUrl& link) { start(PageTarget::forUrl(link.toString(), link), Commit::Push, -1); }
+
+bool PageNavigator::moveInHistory(int step)
+{
+    // From the entry a Back or Forward under way is heading for, so that two quick
+    // clicks move two entries.
+    const int from = pending_ && pending_->commit == Commit::MoveTo ? pending_->historyIndex : history_.position();
+    const int to = from + step;
+    if (from < 0 || !history_.has(to))
+        return false;
+    start(history_.at(to), Commit::MoveTo, to);
+    return true;
+}
+
+void PageNavigator::reload()
+{
+    if (history_.position() >= 0)
+        start(history_.at(history_.position()), Commit::Stay, history_.position());
+}
+
+void PageNavigator::stop()
+{
+    if (!pending_)
+        return;
+    cancel();
+    ended_();
+}
+
+void PageNavigator::cancel()
+{
+    ++generation_;
+    pending_.reset();
+    web_.cancel();
+}
+
+void PageNavigator::start(const PageTarget& target, Commit commit, int historyIndex)
+{
+    cancel();
+    pending_ = Pending{target, commit, historyIndex};
+    if (target.kind == PageTarget::Kind::Web) {
+        web_.start(target, view_.devicePixelRatioF(), [this](const RenderedPage& page) { finish(page); });
+        return;
+    }
+    // Even a local page loads after the caller has returned, as a web page does.
+    const quint64 generation = generation_;
+    QTimer::singleShot(0, this, [this, generation] {
+        if (pending_ && generation == generation_)
+            loadLocal();
+    });
+}
+
+void PageNavigator::loadLocal()
+{
+    const PageTarget& target = pending_->target;
+    switch (target.kind) {
+    case PageTarget::Kind::Blank: finish(RenderedPage::blank(target.url, target.asked)); return;
+    case PageTarget::Kind::File: {
+        QByteArray data;
+        const sound::FileProblem problem = readPageFile(target.url.toLocalFile(), data);
+        if (problem != sound::FileProblem::None)
+            finish(ErrorPage::fileProblem(problem, target.asked, target.url));
+        else
+            finish(RenderedPage::fromContent(data, target.url, QString(), target.asked, view_.devicePixelRatioF()));
+        return;
+    }
+    case PageTarget::Kind::Problem:
+    case PageTarget::Kind::Web: break;
+    }
+    finish(ErrorPage::make(target.problem, target.detail, target.asked, target.url));
+}
+
+void PageNavigator::finish(const RenderedPage& page)
+{
+    const Pending pending = std::move(*pending_);
+    pending_.reset();
+    ++generation_;
+    switch (pending.commit) {
+    case Commit::Push: history_.push(pending.target); break;
+    case Commit::MoveTo: history_.moveTo(pending.historyIndex); break;
+    case Commit::Stay: break;
+    }
+    show_(page, pending.commit == Commit::Stay);
+    ended_();
+}
+
+} // namespace qtplatform

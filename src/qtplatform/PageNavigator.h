@@ -1,0 +1,65 @@
+#pragma once
+
+#include "PageHistory.h"
+#include "PageTarget.h"
+#include "WebPageFetch.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace qtplatform {
+
+struct RenderedPage;
+
+// What the help browser's control asks its view for: opening addresses and links,
+// moving in the history, reloading and stopping. Every load ends, is stopped or fails
+// with one call of `ended`; until then the navigator is busy and the view keeps
+// showing the page it had. Pages on this computer are read (only regular files, see
+// PageFile.h), web pages fetched; what cannot be opened gives an error page.
+class PageNavigator : public QObject {
+public:
+    // `show` puts a page on the view; `reload` tells that it is the page on display
+    // loaded again.
+    using Show = std::function<void(const RenderedPage& page, bool reload)>;
+
+    PageNavigator(QWidget& view, Show show, std::function<void()> ended);
+    ~PageNavigator() override;
+
+    void navigate(const QString& address);
+    void follow(const QUrl& link);
+    // False, and nothing changes, when there is no entry `step` away.
+    bool moveInHistory(int step);
+    void reload();
+    // Ends the load under way, which reports its end.
+    void stop();
+    // Ends the load under way without a word.
+    void cancel();
+    bool isBusy() const { return pending_.has_value(); }
+    void setNetworkTimeout(int ms) { web_.setTimeout(ms); }
+
+private:
+    enum class Commit { Push, MoveTo, Stay };
+    struct Pending {
+        PageTarget target;
+        Commit commit = Commit::Push;
+        int historyIndex = -1;
+    };
+
+    void start(const PageTarget& target, Commit commit, int historyIndex);
+    void loadLocal();
+    void finish(const RenderedPage& page);
+
+    QWidget& view_;
+    Show show_;
+    std::function<void()> ended_;
+    PageHistory history_;
+    WebPageFetch web_;
+    std::optional<Pending> pending_;
+    quint64 generation_ = 0;
+};
+
+} // namespace qtplatform
