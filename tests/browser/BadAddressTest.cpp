@@ -16,6 +16,7 @@ struct BadAddress {
     // Builds the address in the test's directory; may return "" to skip the case.
     std::function<std::string(const QTemporaryDir&)> address;
     const char* title;
+    const char* detail = nullptr; // where the title alone does not tell the case
 };
 
 std::string inDir(const QTemporaryDir& dir, const char* name) { return dir.filePath(name).toStdString(); }
@@ -70,7 +71,15 @@ const std::vector<BadAddress>& badAddresses()
              return path;
          },
          "Page cannot be read"},
-        {"MissingFile", [](const QTemporaryDir& dir) { return inDir(dir, "missing.htm"); }, "Page not found"},
+        {"SymlinkLoop",
+         [](const QTemporaryDir& dir) {
+             // The address exists; following it never ends.
+             const QByteArray path = dir.filePath("loop.htm").toLocal8Bit();
+             return ::symlink("loop.htm", path.constData()) == 0 ? inDir(dir, "loop.htm") : std::string();
+         },
+         "Page cannot be read", "This address exists, but it cannot be read."},
+        {"MissingFile", [](const QTemporaryDir& dir) { return inDir(dir, "missing.htm"); }, "Page not found",
+         "There is no page at this address."},
         {"MissingWindowsPath", [](const QTemporaryDir&) { return std::string("C:\\Games\\missing.htm"); },
          "Page not found"},
         {"JavascriptScheme", [](const QTemporaryDir&) { return std::string("javascript:alert('hi')"); },
@@ -117,6 +126,9 @@ TEST_P(BadAddressTest, endsWithAnErrorPageAndLeavesTheViewUsable)
     ASSERT_TRUE(loadEnds(before));
     EXPECT_EQ(form->completions, before + 1);
     EXPECT_EQ(browser().locationName(), bad.title);
+    if (bad.detail) {
+        EXPECT_TRUE(view().toPlainText().contains(QString::fromUtf8(bad.detail))) << view().toPlainText().toStdString();
+    }
     EXPECT_LT(view().toPlainText().size(), 2000) << "a short notice, not the content";
     EXPECT_TRUE(qtPlatform.boxes.empty()) << "no message box";
 
@@ -159,6 +171,8 @@ TEST(AddressTest, addressesAreReadAsPathsWebAddressesOrProblems)
         {"/opt/glimmerkin\\GameInstructions.htm", Kind::File, "file:///opt/glimmerkin/GameInstructions.htm"},
         {"file:///tmp/a%20b.htm", Kind::File, "file:///tmp/a b.htm"},
         {"file://localhost/tmp/a.htm", Kind::File, "file:///tmp/a.htm"},
+        {"FILE://LocalHost/tmp/a.htm?x=1#top", Kind::File, "file:///tmp/a.htm"},
+        {"file://Server/share/a.htm", Kind::Problem, ""},
         {"www.tallowbrook.example", Kind::Web, "http://www.tallowbrook.example/"},
         {"localhost:8080/x.htm", Kind::Web, "http://localhost:8080/x.htm"},
         {"example.org:8080", Kind::Web, "http://example.org:8080/"},

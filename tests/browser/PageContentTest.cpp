@@ -1,6 +1,7 @@
 // What the help browser's view makes of a page's bytes, its name and the server's
 // content type, before any of it reaches Qt's HTML reader.
 #include "qtplatform/PageContent.h"
+#include "qtplatform/PageHistory.h"
 #include "qtplatform/PagePicture.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,35 @@ TEST(PageContentTest, nestingScanCountsOpenElementsButNotOnesWithoutEndTags)
     EXPECT_FALSE(PageContent::tooComplex(QString("<p>").repeated(5000)));
     EXPECT_TRUE(PageContent::tooComplex(QString("<br>").repeated(30001)));
     EXPECT_FALSE(PageContent::tooComplex(QString("< div>").repeated(5000)));
+    // Markup in comments and scripts is no element.
+    EXPECT_FALSE(PageContent::tooComplex("<!--" + QString("<div>").repeated(2000) + "-->"));
+    EXPECT_FALSE(PageContent::tooComplex("<script>" + QString("<div>").repeated(2000) + "</script><div>"));
+    EXPECT_TRUE(PageContent::tooComplex("<style></style>" + QString("<DIV class=x>").repeated(1001)));
+}
+
+TEST(PageHistoryTest, keepsTheNewestEntriesAndTheSameAddressTakesTheEntrysPlace)
+{
+    using qtplatform::PageTarget;
+    qtplatform::PageHistory history;
+    EXPECT_EQ(history.position(), -1);
+    auto page = [](int n) { return PageTarget::resolve(QStringLiteral("/pages/%1.htm").arg(n)); };
+    for (int n = 0; n < 150; ++n)
+        history.push(page(n));
+    EXPECT_EQ(history.position(), int(qtplatform::PageHistory::maxEntries) - 1);
+    EXPECT_EQ(history.at(0).url, page(50).url);
+    EXPECT_FALSE(history.has(history.position() + 1));
+
+    history.push(page(149));
+    EXPECT_EQ(history.position(), 99) << "the page on display again";
+    history.moveTo(10);
+    history.push(page(7));
+    EXPECT_EQ(history.position(), 11);
+    EXPECT_FALSE(history.has(12)) << "what lay ahead is dropped";
+    // An error page is an entry of its own even at the same address.
+    PageTarget problem = page(7);
+    problem.kind = PageTarget::Kind::Problem;
+    history.push(problem);
+    EXPECT_EQ(history.position(), 12);
 }
 
 TEST(PagePictureTest, drawingsAreKnownByNameOrBytesAndKeptWithinTheLargestSide)
