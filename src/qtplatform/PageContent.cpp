@@ -1,11 +1,11 @@
 #include "PageContent.h"
 
-#include <QMimeDatabase>
-#include <QStringDecoder>
-#include <QMimeType>
-
 #include "platform/Ascii.h"
 #include "platform/HtmlTags.h"
+
+#include <QMimeDatabase>
+#include <QMimeType>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <string>
@@ -65,9 +65,9 @@ bool PageContent::tooComplex(const QString& html)
     constexpr int maxDepth = 1000;
     constexpr int maxElements = 30000;
     // Elements that have no end tag, or whose end tag is often left out.
-    static constexpr std::string_view unclosed[] = {"area", "base", "br",   "col",   "dd",     "dt",    "embed", "hr",
-                                                    "img",  "input", "li", "link",  "meta",   "option", "p",    "param",
-                                                    "source", "td", "th", "tr",    "track",  "wbr"};
+    static constexpr std::string_view unclosed[] = {
+        "area", "base", "br", "col", "dd", "dt", "embed", "hr", "img", "input", "li",
+        "link", "meta", "option", "p", "param", "source", "td", "th", "tr", "track", "wbr"};
     const std::string markup = html.toStdString();
     platform::html::TagReader reader(markup);
     platform::html::Tag tag;

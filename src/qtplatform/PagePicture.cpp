@@ -21,9 +21,9 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
         QSize size = renderer.defaultSize();
         if (size.isEmpty())
             return {};
-        // Drawn at most MaxSide device pixels wide and high.
+        // Drawn at most maxSide device pixels wide and high.
         const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 2.0);
-        const int side = int(MaxSide / ratio);
+        const int side = int(maxSide / ratio);
         if (size.width() > side || size.height() > side)
             size = size.scaled(side, side, Qt::KeepAspectRatio);
         QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
@@ -38,7 +38,7 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxSide || size.height() > MaxSide)
+    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide)
         return {};
     return reader.read();
 }

@@ -10,7 +10,7 @@ namespace qtplatform {
 class PagePicture {
 public:
     // No picture is decoded larger than this many device pixels on either side.
-    static constexpr int MaxSide = 4096;
+    static constexpr int maxSide = 4096;
 
     // The picture in `data` (an SVG drawing at the given device pixel ratio, or any
     // format Qt reads), or a null image where it is damaged or too large.

@@ -108,7 +108,7 @@ TEST(PagePictureTest, drawingsAreKnownByNameOrBytesAndKeptWithinTheLargestSide)
 
     const QByteArray huge("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100000\" height=\"50000\"/>");
     const QImage scaled = PagePicture::decode(huge, "huge.svg", 1.0);
-    EXPECT_EQ(scaled.size(), QSize(PagePicture::MaxSide, PagePicture::MaxSide / 2));
+    EXPECT_EQ(scaled.size(), QSize(PagePicture::maxSide, PagePicture::maxSide / 2));
 
     EXPECT_TRUE(PagePicture::decode(QByteArray("\x89PNG\r\n\x1a\n broken", 16), "red.png", 1.0).isNull());
 }
