@@ -51,6 +51,7 @@ const char* opName(Op op)
     case Op::KeyDown: return "KeyDown";
     case Op::KeyUp: return "KeyUp";
     case Op::KeyboardLost: return "KeyboardLost";
+    case Op::AccessiblePress: return "AccessiblePress";
     }
     return "?";
 }
@@ -85,6 +86,7 @@ std::string describe(const Action& a)
         out << " 0x" << std::hex << a.arg << std::dec << (a.shift ? " shift " + std::to_string(a.shift) : "")
             << (a.repeat ? " repeat" : "") << (a.typing ? " typing" : "");
         break;
+    case Op::AccessiblePress: out << " light " << a.light << " steering " << a.arg; break;
     case Op::HelpLoaded:
     case Op::HelpButton:
     case Op::HelpChoose:
@@ -780,6 +782,16 @@ void GameModel::input(const Action& a)
     case Op::KeyboardLost:
         if (gameOpen)
             keyboardLost();
+        break;
+    case Op::AccessiblePress:
+        if (gameOpen) {
+            const int target = lightInput ? a.light : steeringTarget + a.arg % 5;
+            if (target < steeringTarget)
+                dispatch([&] { press(target); });
+            clickTarget(target);
+            if (target < steeringTarget)
+                dispatch([&] { resetLight(target); });
+        }
         break;
     case Op::Wait:
     case Op::WaitToTick:

@@ -48,6 +48,10 @@ enum class Op : std::uint8_t {
     KeyDown,
     KeyUp,
     KeyboardLost, // the game window loses the keyboard
+    // An assistive tool's Press on a light (`light` 1..4) or a steering control
+    // (`arg` 0..4 for Follow, Tag, Start, Start Over, Help, when `light` is 0): its
+    // press, click and release in one.
+    AccessiblePress,
 };
 
 // Something that happens while a message box is open, before its OK.

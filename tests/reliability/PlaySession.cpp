@@ -235,6 +235,13 @@ void PlaySession::rawInput(Op op, int light, int button, int arg)
     case Op::KeyDown:
     case Op::KeyUp:
     case Op::KeyboardLost: break; // keyInput
+    case Op::AccessiblePress:
+        if (land) {
+            game::frmLand& l = p.land();
+            platform::Control* const steering[5] = {&l.lblGame[0], &l.lblGame[1], &l.lblStart, &l.lblSO, &l.cmdHelp};
+            (light >= 1 && light <= 4 ? l.cmdLight[light] : *steering[arg % 5]).raiseFullClick();
+        }
+        break;
     case Op::Wait:
     case Op::WaitToTick:
     case Op::WaitBeforeTick:

@@ -27,7 +27,7 @@ void expectWideCoverage(const PlaySession& s, const PlayTally& t)
     EXPECT_GE(s.highestLevel(), 8) << "no long Follow game";
     EXPECT_GE(s.highestTagScore(), 100) << "no chase reached the fastest interval";
     EXPECT_GT(s.boxesSeen(), 100u);
-    EXPECT_GT(t.keysTaken, 1000u) << "few keys held a control";
+    EXPECT_GT(t.keysTaken, 500u) << "few keys held a control";
 }
 
 class RandomPlay : public testing::TestWithParam<std::uint64_t> {};

@@ -140,6 +140,25 @@ void RandomPlayer::asKey(Action& a)
     heldKey_ = key;
 }
 
+void RandomPlayer::asAccessiblePress(Action& a)
+{
+    static const Op steering[5] = {Op::ChooseFollow, Op::ChooseTag, Op::Start, Op::StartOver, Op::Help};
+    int index = -1;
+    for (int i = 0; i < 5; ++i)
+        if (a.op == steering[i])
+            index = i;
+    const bool light = a.light >= 1 && a.light <= 4 && (a.op == Op::ClickGesture || a.op == Op::Press);
+    if ((index < 0 && !light) || !chance(options_.accessible))
+        return;
+    if (a.op == Op::Press)
+        pressed_ = false;
+    Action press;
+    press.op = Op::AccessiblePress;
+    press.light = light ? a.light : 0;
+    press.arg = light ? 0 : index;
+    a = press;
+}
+
 Action RandomPlayer::whileKeyHeld()
 {
     namespace keys = platform::keys;
@@ -351,6 +370,7 @@ Action RandomPlayer::next(const GameModel& m)
     case State::Splash:
     case State::Ended: a.op = Op::Wait; break;
     }
+    asAccessiblePress(a);
     asKey(a);
     addBoxSteps(a);
     return a;

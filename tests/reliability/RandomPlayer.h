@@ -12,7 +12,8 @@ namespace reliability {
 // for the next tick) so that long games and fast chases happen, mixed with
 // every other input at any moment, things done while a box is open, and now and
 // then the window closed. A quarter of its presses are keys: pressed, held while
-// time passes and other keys come, repeated, and released, or lost with the focus.
+// time passes and other keys come, repeated, and released, or lost with the focus;
+// a tenth come from an assistive tool, as its Press action.
 class RandomPlayer {
 public:
     struct Options {
@@ -24,6 +25,7 @@ public:
         double skill = 0.88;                   // chance of the right light when the player knows it
         double expertLives = 0.3;              // lives played almost without a mistake, to go deep
         double keys = 0.25;                    // chance that a light or steering input is a key
+        double accessible = 0.1;               // chance that one is an assistive tool's Press
     };
 
     RandomPlayer(std::uint64_t seed, Options options);
@@ -40,8 +42,10 @@ private:
     Action lightGesture(int light);
     Action helpAction();
     void addBoxSteps(Action& action);
-    // Turns a light's or a steering control's input into the press of its key.
+    // Turns a light's or a steering control's input into the press of its key, or
+    // into an assistive tool's Press.
     void asKey(Action& action);
+    void asAccessiblePress(Action& action);
     Action whileKeyHeld();
 
     std::mt19937_64 rng_;
