@@ -1,7 +1,5 @@
 #include "StandInFonts.h"
 
-#include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -14,30 +12,8 @@ constexpr int SansStretch = 95;
 
 } // namespace
 
-int registerEmbeddedFonts()
-{
-    // The embedded copies are read into memory and parsed only where the system has
-    // no copy of its own: that costs start-up time and memory for nothing otherwise.
-    static const int registered = [] {
-        int count = 0;
-        for (const char* name : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
-                                 "LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf"}) {
-#ifdef GLIMMERKIN_SYSTEM_FONT_DIR
-            if (QFile::exists(QStringLiteral(GLIMMERKIN_SYSTEM_FONT_DIR "/") + QLatin1String(name)))
-                continue;
-#endif
-            const QString embedded = QStringLiteral(":/fonts/") + QLatin1String(name);
-            if (QFile::exists(embedded) && QFontDatabase::addApplicationFont(embedded) >= 0)
-                ++count;
-        }
-        return count;
-    }();
-    return registered;
-}
-
 QFont standInFont(const platform::Font& font)
 {
-    registerEmbeddedFonts();
     QFont result;
     if (font.name == "Times New Roman") {
         result.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});

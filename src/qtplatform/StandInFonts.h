@@ -11,13 +11,9 @@ namespace qtplatform {
 // Sans, narrowed to the advance widths of the classic sans, so that a line that fits its
 // box there fits here too. The sizes are points at 96 dpi, like the layouts' twips.
 //
-// The families are compiled into the program when the build finds them. Where the
-// machine lacks its own copy, the embedded one is registered with Qt the first time a
-// font is asked for, so captions break alike on every machine.
+// The fonts are the system's: the Debian package depends on fonts-liberation2, and
+// where there is no Liberation (Windows, macOS) Arial and Times New Roman, which it
+// matches metric for metric, take its place.
 QFont standInFont(const platform::Font& font);
-
-// Registers the compiled-in fonts that the system lacks, once. Returns how many font
-// files were registered.
-int registerEmbeddedFonts();
 
 } // namespace qtplatform

@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <cmath>
+#include <functional>
+
 using namespace platform;
 using qttest::colorAt;
 using qttest::countOther;
@@ -31,6 +34,12 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QWidget* window() const { return widgetOf(land.picLand)->window(); }
+    // The window's inside as the layout sizes it, in logical pixels.
+    QSize laidOutSize() const
+    {
+        return QSize(static_cast<int>(land.style().clientWidth / TwipsPerPixel),
+                     static_cast<int>(land.style().clientHeight / TwipsPerPixel));
+    }
     // Where a control lies in the window, in logical pixels.
     QRect inWindow(const Control& control) const
     {
@@ -48,7 +57,7 @@ TEST_F(LandWindowTest, WindowIsAFixedTitledBoxOfTheLaidOutSize)
 {
     QWidget* w = window();
     EXPECT_EQ(w->windowTitle(), "Glimmerkin");
-    EXPECT_EQ(w->size(), QSize(676, 482));
+    EXPECT_EQ(w->size(), laidOutSize());
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
     const Qt::WindowFlags flags = w->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -57,21 +66,38 @@ TEST_F(LandWindowTest, WindowIsAFixedTitledBoxOfTheLaidOutSize)
     EXPECT_FALSE(w->windowIcon().isNull());
 }
 
+// Where the layout puts a control, in logical pixels of the window: its twips at 15 to
+// the pixel, from the inner corner of its container. A picture box's 3-D border is
+// 2 pixels wide.
+QRect laidOut(const Control& control, const std::function<QRect(const Control&)>& inWindow)
+{
+    const auto px = [](float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); };
+    QRect place(px(control.left()), px(control.top()), px(control.width()), px(control.height()));
+    if (const Control* container = control.container()) {
+        EXPECT_EQ(container->kind(), ControlKind::PictureBox);
+        EXPECT_TRUE(container->style().border && !container->style().flat);
+        place.translate(inWindow(*container).topLeft() + QPoint(2, 2));
+    }
+    return place;
+}
+
 TEST_F(LandWindowTest, ControlsSitWhereTheLayoutPutsThem)
 {
-    // picLand's 2-pixel border runs past the right and bottom edges of the window.
-    EXPECT_EQ(inWindow(land.picLand), QRect(0, 0, 678, 484));
-    EXPECT_EQ(inWindow(land.cmdLight[1]), QRect(216, 352, 97, 97));
-    EXPECT_EQ(inWindow(land.cmdLight[2]), QRect(416, 96, 97, 97));
-    EXPECT_EQ(inWindow(land.cmdLight[3]), QRect(216, 16, 97, 97));
-    EXPECT_EQ(inWindow(land.cmdLight[4]), QRect(528, 376, 97, 97));
-    EXPECT_EQ(inWindow(land.cmdHelp), QRect(652, 2, 25, 25));
-    EXPECT_EQ(inWindow(land.txtScore), QRect(88, 24, 57, 25));
-    // Captions inside picLand are placed from its inner corner.
-    EXPECT_EQ(inWindow(land.lblStart), QRect(426, 34, 193, 49));
-    EXPECT_EQ(inWindow(land.lblSO), QRect(94, 394, 25, 25));
-    EXPECT_EQ(inWindow(land.lblGame[0]), QRect(10, 389, 65, 25));
-    EXPECT_EQ(inWindow(land.lblGame[1]), QRect(135, 386, 65, 25));
+    int placed = 0;
+    for (const Control* control : land.controls()) {
+        if (!widgetOf(*control))
+            continue; // the timer and the sound player have no widget
+        ++placed;
+        EXPECT_EQ(inWindow(*control), laidOut(*control, [this](const Control& c) { return inWindow(c); }))
+            << control->name() << "(" << control->index() << ")";
+    }
+    EXPECT_GE(placed, 14);
+    // picLand's border runs past the right and bottom edges of the window (and the Help
+    // button by a pixel); the lights lie wholly inside it.
+    EXPECT_EQ(inWindow(land.picLand).topLeft(), QPoint(0, 0));
+    EXPECT_GT(inWindow(land.picLand).width(), window()->width());
+    for (const Control* c : {&land.cmdLight[1], &land.cmdLight[2], &land.cmdLight[3], &land.cmdLight[4]})
+        EXPECT_TRUE(window()->rect().contains(inWindow(*c))) << c->name() << "(" << c->index() << ")";
 }
 
 TEST_F(LandWindowTest, HiddenControlsCannotBeSeenOrClicked)
@@ -96,7 +122,7 @@ TEST_F(LandWindowTest, RendersAtTheScreensPixelRatio)
 {
     const QImage image = rendered(window());
     EXPECT_EQ(image.devicePixelRatio(), qttest::expectedRatio());
-    EXPECT_EQ(image.size(), QSize(676, 482) * qttest::expectedRatio());
+    EXPECT_EQ(image.size(), laidOutSize() * qttest::expectedRatio());
 }
 
 TEST_F(LandWindowTest, LightFacesAreTheirRestColours)

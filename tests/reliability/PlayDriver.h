@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -16,6 +17,7 @@ struct PlayTally {
     std::array<std::uint64_t, 7> states{};
     std::uint64_t endedInSplash = 0;
     std::uint64_t endedInGame = 0;
+    std::uint64_t keysTaken = 0; // key presses that took hold of a control
 
     std::uint64_t of(State s) const { return states[static_cast<std::size_t>(s)]; }
 };
@@ -31,8 +33,11 @@ inline PlayTally play(PlaySession& session, RandomPlayer& player, std::uint64_t 
             player.newLife();
         }
         const bool wasSplash = session.model().state() == State::Splash;
+        const bool keyHeld = session.model().heldKey() != 0;
         if (!session.apply(player.next(session.model())))
             break;
+        if (!keyHeld && session.model().heldKey() != 0)
+            ++tally.keysTaken;
         const State state = session.model().state();
         ++tally.states[static_cast<std::size_t>(state)];
         if (state == State::Ended)
@@ -46,6 +51,15 @@ inline std::string hexSeed(std::uint64_t seed)
     std::ostringstream out;
     out << "0x" << std::hex << seed;
     return out.str();
+}
+
+// Prints the seed of a run before it starts, so that any failure, a crash included,
+// can be played again.
+inline void announceSeed(std::uint64_t seed)
+{
+    std::printf("random play seed %s; replay with GLIMMERKIN_PLAY_SEED=%s\n", hexSeed(seed).c_str(),
+                hexSeed(seed).c_str());
+    std::fflush(stdout);
 }
 
 // A number from the test's environment (decimal or 0x hex), or the fallback.

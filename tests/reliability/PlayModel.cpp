@@ -1,5 +1,6 @@
 #include "PlayModel.h"
 
+#include "platform/Keyboard.h"
 #include "ui/Maker.h"
 
 #include <algorithm>
@@ -16,6 +17,8 @@ namespace {
 
 constexpr platform::Color restColors[5] = {0xC0FFC0, 0x008000, 0xFFFF00, 0xFFFFFF, 0xFF0000};
 constexpr int followIndex = 0, tagIndex = 1, startIndex = 2, startOverIndex = 3, helpIndex = 4;
+// Key targets beyond the lights 1..4: the steering controls by index.
+constexpr int steeringTarget = 10;
 
 const char* opName(Op op)
 {
@@ -45,6 +48,10 @@ const char* opName(Op op)
     case Op::PokeFollowLevel: return "PokeFollowLevel";
     case Op::PokeFollowAnswerEnd: return "PokeFollowAnswerEnd";
     case Op::ForgetHelpHistory: return "ForgetHelpHistory";
+    case Op::KeyDown: return "KeyDown";
+    case Op::KeyUp: return "KeyUp";
+    case Op::KeyboardLost: return "KeyboardLost";
+    case Op::AccessiblePress: return "AccessiblePress";
     }
     return "?";
 }
@@ -74,6 +81,12 @@ std::string describe(const Action& a)
     case Op::ClickGesture:
     case Op::ReleaseAway: out << " light " << a.light << " button " << a.button; break;
     case Op::Wait: out << " " << a.us << "us"; break;
+    case Op::KeyDown:
+    case Op::KeyUp:
+        out << " 0x" << std::hex << a.arg << std::dec << (a.shift ? " shift " + std::to_string(a.shift) : "")
+            << (a.repeat ? " repeat" : "") << (a.typing ? " typing" : "");
+        break;
+    case Op::AccessiblePress: out << " light " << a.light << " steering " << a.arg; break;
     case Op::HelpLoaded:
     case Op::HelpButton:
     case Op::HelpChoose:
@@ -758,12 +771,118 @@ void GameModel::input(const Action& a)
         if (!helpLoaded_)
             doc_ = {};
         break;
+    case Op::KeyDown:
+        if (gameOpen)
+            keyDown(a);
+        break;
+    case Op::KeyUp:
+        if (gameOpen)
+            keyUp(a);
+        break;
+    case Op::KeyboardLost:
+        if (gameOpen)
+            keyboardLost();
+        break;
+    case Op::AccessiblePress:
+        if (gameOpen) {
+            const int target = lightInput ? a.light : steeringTarget + a.arg % 5;
+            if (target < steeringTarget)
+                dispatch([&] { press(target); });
+            clickTarget(target);
+            if (target < steeringTarget)
+                dispatch([&] { resetLight(target); });
+        }
+        break;
     case Op::Wait:
     case Op::WaitToTick:
     case Op::WaitBeforeTick:
     case Op::PokeTagLevel:
     case Op::PokeFollowLevel:
     case Op::PokeFollowAnswerEnd: break; // handled by the session
+    }
+}
+
+// --- the keyboard, as the README tells it: 1 to 4 (top row or keypad) the lights, F and
+// T the modes, S, Enter or Space start, O starts over, F1 the help; never with Ctrl or
+// Alt, and never while the score box has the focus.
+
+int GameModel::keyTarget(const Action& key) const
+{
+    namespace keys = platform::keys;
+    if (key.shift & (keys::CtrlMask | keys::AltMask))
+        return 0;
+    for (int n = 1; n <= 4; ++n)
+        if (key.arg == keys::Digit0 + n || key.arg == keys::Numpad0 + n)
+            return n;
+    if (key.arg == keys::letter('F'))
+        return steeringTarget + followIndex;
+    if (key.arg == keys::letter('T'))
+        return steeringTarget + tagIndex;
+    if (key.arg == keys::letter('S') || key.arg == keys::Return || key.arg == keys::Space)
+        return steeringTarget + startIndex;
+    if (key.arg == keys::letter('O'))
+        return steeringTarget + startOverIndex;
+    if (key.arg == keys::F1)
+        return steeringTarget + helpIndex;
+    return 0;
+}
+
+bool GameModel::acceptsInput(int target) const
+{
+    return target < steeringTarget || steering_[target - steeringTarget];
+}
+
+void GameModel::keyDown(const Action& key)
+{
+    const int target = keyTarget(key);
+    if (!target || key.typing || key.repeat || heldKey_ || !acceptsInput(target))
+        return;
+    heldKey_ = key.arg;
+    heldTarget_ = target;
+    if (target < steeringTarget)
+        dispatch([&] { press(target); });
+}
+
+void GameModel::keyUp(const Action& key)
+{
+    if (!heldKey_ || key.arg != heldKey_ || key.repeat)
+        return;
+    const int target = std::exchange(heldTarget_, 0);
+    heldKey_ = 0;
+    clickTarget(target);
+    if (target < steeringTarget)
+        dispatch([&] { resetLight(target); });
+}
+
+void GameModel::keyboardLost()
+{
+    // The control held comes up without a click.
+    const int target = std::exchange(heldTarget_, 0);
+    heldKey_ = 0;
+    if (target >= 1 && target < steeringTarget)
+        dispatch([&] { resetLight(target); });
+}
+
+void GameModel::clickTarget(int target)
+{
+    if (!acceptsInput(target))
+        return; // disabled while the key was down
+    if (target < steeringTarget) {
+        dispatch([&] { click(target); });
+        return;
+    }
+    switch (target - steeringTarget) {
+    case followIndex: dispatch([&] { chooseMode(0); }); break;
+    case tagIndex: dispatch([&] { chooseMode(1); }); break;
+    case startIndex: dispatch([&] { start(); }); break;
+    case startOverIndex:
+        dispatch([&] {
+            level_ = 1;
+            score_.clear();
+            start();
+        });
+        break;
+    case helpIndex: dispatch([&] { showHelp(); }); break;
     }
 }
 

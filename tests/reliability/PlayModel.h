@@ -43,6 +43,15 @@ enum class Op : std::uint8_t {
     PokeFollowLevel,     // while nothing ticks: intLevel = arg, both arrays 1..arg
     PokeFollowAnswerEnd, // during the answer: level arg, step at its last element
     ForgetHelpHistory,   // the test side forgets a closed help browser's pages
+    // The keyboard on the game window: the key code in `arg`, with `shift`, `repeat`
+    // and `typing` (the score box has the focus).
+    KeyDown,
+    KeyUp,
+    KeyboardLost, // the game window loses the keyboard
+    // An assistive tool's Press on a light (`light` 1..4) or a steering control
+    // (`arg` 0..4 for Follow, Tag, Start, Start Over, Help, when `light` is 0): its
+    // press, click and release in one.
+    AccessiblePress,
 };
 
 // Something that happens while a message box is open, before its OK.
@@ -60,6 +69,9 @@ struct Action {
     int button = 1; // platform::MouseButton value
     int arg = 0;
     std::int64_t us = 0;
+    int shift = 0;       // for keys: platform::keys' modifier bits
+    bool repeat = false; // for keys: a repeat of a key held down
+    bool typing = false; // for keys: the focus is in the score box
     std::vector<BoxStep> inBoxes; // one per box the action opens, in order
 };
 
@@ -170,6 +182,8 @@ public:
     int reseeds() const { return reseeds_; }
     bool landCreated() const { return landCreated_; }
     Snapshot snapshot() const;
+    // The key that holds a control down, or 0.
+    int heldKey() const { return heldKey_; }
 
     // What the program must have produced since the last take.
     std::vector<Navigation> takeNavigations() { return std::exchange(navigations_, {}); }
@@ -228,6 +242,15 @@ private:
     void followWrong();
     void tagShot(int n);
 
+    // The keyboard: a key's press is its control's press, its release the click and
+    // then the release; one key at a time.
+    int keyTarget(const Action& key) const;
+    bool acceptsInput(int target) const;
+    void keyDown(const Action& key);
+    void keyUp(const Action& key);
+    void keyboardLost();
+    void clickTarget(int target);
+
     // The help window.
     void showHelp();
     void helpTick();
@@ -270,6 +293,8 @@ private:
     std::vector<Box> boxes_;
     int depth_ = 0;
     bool draining_ = false;
+    int heldKey_ = 0;
+    int heldTarget_ = 0; // 1..4 a light, steeringTarget + i a steering control
 };
 
 } // namespace reliability

@@ -232,12 +232,38 @@ void PlaySession::rawInput(Op op, int light, int button, int arg)
         if (!help || !p.help().isLoaded())
             platform_->document("frmBrowser.brwWebBrowser") = {};
         break;
+    case Op::KeyDown:
+    case Op::KeyUp:
+    case Op::KeyboardLost: break; // keyInput
+    case Op::AccessiblePress:
+        if (land) {
+            game::frmLand& l = p.land();
+            platform::Control* const steering[5] = {&l.lblGame[0], &l.lblGame[1], &l.lblStart, &l.lblSO, &l.cmdHelp};
+            (light >= 1 && light <= 4 ? l.cmdLight[light] : *steering[arg % 5]).raiseFullClick();
+        }
+        break;
     case Op::Wait:
     case Op::WaitToTick:
     case Op::WaitBeforeTick:
     case Op::PokeTagLevel:
     case Op::PokeFollowLevel:
     case Op::PokeFollowAnswerEnd: break;
+    }
+}
+
+void PlaySession::keyInput(const Action& a)
+{
+    if (!program_->landCreated())
+        return;
+    game::frmLand& land = program_->land();
+    const doubles::KeyOptions options{static_cast<std::int16_t>(a.shift), a.typing ? &land.txtScore : nullptr,
+                                      a.repeat};
+    const auto key = static_cast<std::int16_t>(a.arg);
+    switch (a.op) {
+    case Op::KeyDown: doubles::pressKey(land, key, options); break;
+    case Op::KeyUp: doubles::releaseKey(land, key, options); break;
+    case Op::KeyboardLost: land.raiseKeyboardLost(); break;
+    default: break;
     }
 }
 
@@ -345,6 +371,13 @@ bool PlaySession::apply(const Action& a)
             land.aintPattern(a.arg) = a.light;
             model_->pokeFollowAnswerEnd(a.arg, a.light);
         }
+        break;
+    case Op::KeyDown:
+    case Op::KeyUp:
+    case Op::KeyboardLost:
+        keyInput(a);
+        model_->input(a);
+        readDraws();
         break;
     default:
         rawInput(a.op, a.light, a.button, a.arg);

@@ -58,6 +58,7 @@ public:
 
 private:
     void rawInput(Op op, int light, int button, int arg);
+    void keyInput(const Action& action);
     void waitUntil(std::int64_t targetUs);
     void readDraws();
     bool check();

@@ -1,5 +1,6 @@
-// Long random games against the model. Every run is seeded; a failure prints the
-// seed, and the replay case plays any seed again:
+// Long random games against the model, with the mouse and the keyboard. Every run is
+// seeded and prints its seed first; a failure prints it again, and the replay case
+// plays any seed again:
 //   GLIMMERKIN_PLAY_SEED=0x... GLIMMERKIN_PLAY_EVENTS=200000 reliability_tests --gtest_filter=RandomPlay.replay
 
 #include "PlayDriver.h"
@@ -26,6 +27,7 @@ void expectWideCoverage(const PlaySession& s, const PlayTally& t)
     EXPECT_GE(s.highestLevel(), 8) << "no long Follow game";
     EXPECT_GE(s.highestTagScore(), 100) << "no chase reached the fastest interval";
     EXPECT_GT(s.boxesSeen(), 100u);
+    EXPECT_GT(t.keysTaken, 500u) << "few keys held a control";
 }
 
 class RandomPlay : public testing::TestWithParam<std::uint64_t> {};
@@ -34,6 +36,7 @@ TEST_P(RandomPlay, everyEventKeepsTheRules)
 {
     const std::uint64_t seed = GetParam();
     SCOPED_TRACE("seed " + hexSeed(seed) + "; replay with GLIMMERKIN_PLAY_SEED=" + hexSeed(seed));
+    announceSeed(seed);
     PlaySession session(seed);
     RandomPlayer player(seed);
     const PlayTally tally = play(session, player, eventsPerSeed);
@@ -42,6 +45,7 @@ TEST_P(RandomPlay, everyEventKeepsTheRules)
     expectWideCoverage(session, tally);
     RecordProperty("ticks", std::to_string(session.ticks()));
     RecordProperty("lives", std::to_string(session.lives()));
+    RecordProperty("keys taken", std::to_string(tally.keysTaken));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlay,
@@ -55,6 +59,7 @@ TEST(RandomPlayFresh, aNewSeedEachRun)
     const auto seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     SCOPED_TRACE("seed " + hexSeed(seed) + "; replay with GLIMMERKIN_PLAY_SEED=" + hexSeed(seed));
     RecordProperty("seed", hexSeed(seed));
+    announceSeed(seed);
     PlaySession session(seed);
     RandomPlayer player(seed);
     play(session, player, 60'000);

@@ -1,5 +1,9 @@
 #include "RandomPlayer.h"
 
+#include "platform/Keyboard.h"
+
+#include <utility>
+
 namespace reliability {
 
 RandomPlayer::RandomPlayer(std::uint64_t seed, Options options) : rng_(seed), options_(options) { newLife(); }
@@ -7,6 +11,7 @@ RandomPlayer::RandomPlayer(std::uint64_t seed, Options options) : rng_(seed), op
 void RandomPlayer::newLife()
 {
     pressed_ = false;
+    heldKey_ = 0;
     expert_ = chance(options_.expertLives);
 }
 
@@ -99,6 +104,91 @@ void RandomPlayer::addBoxSteps(Action& a)
     }
 }
 
+void RandomPlayer::asKey(Action& a)
+{
+    namespace keys = platform::keys;
+    const bool light = a.light >= 1 && a.light <= 4 && a.button == 1 &&
+                       (a.op == Op::ClickGesture || a.op == Op::Press || a.op == Op::ReleaseAway);
+    int key = 0;
+    if (light)
+        key = (chance(0.7) ? keys::Digit0 : keys::Numpad0) + a.light;
+    else if (a.op == Op::ChooseFollow)
+        key = keys::letter('F');
+    else if (a.op == Op::ChooseTag)
+        key = keys::letter('T');
+    else if (a.op == Op::Start) {
+        static const int starts[] = {keys::letter('S'), keys::Return, keys::Space};
+        key = starts[below(3)];
+    } else if (a.op == Op::StartOver)
+        key = keys::letter('O');
+    else if (a.op == Op::Help)
+        key = keys::F1;
+    if (!key || !chance(options_.keys))
+        return;
+    if (a.op == Op::Press)
+        pressed_ = false; // the key holds the light instead of the mouse
+    a = Action{};
+    a.op = Op::KeyDown;
+    a.arg = key;
+    const int kind = below(100);
+    if (kind < 5)
+        a.shift = keys::ShiftMask; // Shift changes nothing
+    else if (kind < 7)
+        a.shift = chance(0.5) ? keys::CtrlMask : keys::AltMask; // not the game's
+    else if (kind < 9)
+        a.typing = true; // the score box takes it as typing
+    heldKey_ = key;
+}
+
+void RandomPlayer::asAccessiblePress(Action& a)
+{
+    static const Op steering[5] = {Op::ChooseFollow, Op::ChooseTag, Op::Start, Op::StartOver, Op::Help};
+    int index = -1;
+    for (int i = 0; i < 5; ++i)
+        if (a.op == steering[i])
+            index = i;
+    const bool light = a.light >= 1 && a.light <= 4 && (a.op == Op::ClickGesture || a.op == Op::Press);
+    if ((index < 0 && !light) || !chance(options_.accessible))
+        return;
+    if (a.op == Op::Press)
+        pressed_ = false;
+    Action press;
+    press.op = Op::AccessiblePress;
+    press.light = light ? a.light : 0;
+    press.arg = light ? 0 : index;
+    a = press;
+}
+
+Action RandomPlayer::whileKeyHeld()
+{
+    namespace keys = platform::keys;
+    Action a;
+    const int kind = below(100);
+    if (kind < 30) {
+        a.op = Op::KeyDown; // the keyboard's repeat
+        a.arg = heldKey_;
+        a.repeat = true;
+    } else if (kind < 45) {
+        a.op = chance(0.3) ? Op::WaitToTick : Op::Wait;
+        a.us = static_cast<std::int64_t>(rng_() % 400'000);
+    } else if (kind < 53) {
+        // Another key while this one is down: a light, a steering key, or one of no use.
+        static const int others[] = {keys::Digit0 + 1, keys::Digit0 + 3, keys::Numpad0 + 2, keys::Numpad0 + 4,
+                                     keys::letter('F'), keys::letter('T'), keys::letter('S'), keys::letter('O'),
+                                     keys::F1, keys::Escape, keys::letter('A'), keys::Digit0};
+        a.op = chance(0.5) ? Op::KeyDown : Op::KeyUp;
+        a.arg = others[below(12)];
+    } else if (kind < 57) {
+        a.op = Op::KeyboardLost; // the window loses the focus: the key's release goes elsewhere
+        heldKey_ = 0;
+    } else {
+        a.op = Op::KeyUp;
+        a.arg = std::exchange(heldKey_, 0);
+        a.shift = chance(0.05) ? keys::CtrlMask : 0; // Ctrl pressed meanwhile: still the key's release
+    }
+    return a;
+}
+
 Action RandomPlayer::next(const GameModel& m)
 {
     Action a;
@@ -117,6 +207,14 @@ Action RandomPlayer::next(const GameModel& m)
     if (chance(options_.closeGamePerEvent)) {
         a.op = Op::CloseGame;
         a.arg = below(4);
+        return a;
+    }
+
+    if (!heldKey_ && m.heldKey())
+        heldKey_ = m.heldKey(); // a key taken while another one seemed to be held
+    if (heldKey_ && !pressed_) {
+        Action a = whileKeyHeld();
+        addBoxSteps(a);
         return a;
     }
 
@@ -272,6 +370,8 @@ Action RandomPlayer::next(const GameModel& m)
     case State::Splash:
     case State::Ended: a.op = Op::Wait; break;
     }
+    asAccessiblePress(a);
+    asKey(a);
     addBoxSteps(a);
     return a;
 }

@@ -1,9 +1,13 @@
-// Renders the artwork the way the program does, at pixel ratios 1 and 2, and checks
-// the parts of each picture that the game depends on pixel for pixel.
+// Renders the artwork as the program does (ui::artwork's pictures through the Qt
+// adapter's renderPicture, masks and all), at pixel ratios 1 and 2, and checks the parts
+// of each picture that the game depends on pixel for pixel.
+#include "qtplatform/Conversions.h"
+#include "ui/Artwork.h"
+
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 
 #include <string>
@@ -11,23 +15,16 @@
 
 namespace {
 
+namespace artwork = ui::artwork;
+
 struct Area {
     const char* what;
     int x, y, w, h; // picture pixels
 };
 
-QImage render(const QString& file, int ratio)
+QImage render(const platform::Picture& picture, int ratio)
 {
-    QSvgRenderer svg(":/art/" + file);
-    if (!svg.isValid())
-        return {};
-    const QSize size = svg.defaultSize();
-    QImage image(size * ratio, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return image;
+    return qtplatform::renderPicture(picture, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // Counts the device pixels of the area whose colour is not exactly `rgb`, and names
@@ -57,25 +54,36 @@ INSTANTIATE_TEST_SUITE_P(Artwork, AtPixelRatio, testing::Values(1, 2),
 // --- sizes ---------------------------------------------------------------------------
 
 struct Expected {
-    const char* file;
+    const char* name;
+    platform::Picture picture;
     int w, h;
 };
 
-const Expected kPictures[] = {
-    {"landscape.svg", 674, 480},      {"quarry.svg", 92, 92},           {"help.svg", 16, 16},
-    {"icon.svg", 32, 32},             {"banner.svg", 377, 154},         {"logo.svg", 288, 90},
-    {"toolbar-back.svg", 24, 24},     {"toolbar-forward.svg", 24, 24},  {"toolbar-stop.svg", 24, 24},
-    {"toolbar-refresh.svg", 24, 24},  {"toolbar-home.svg", 24, 24},     {"toolbar-globe.svg", 24, 24},
-};
-
-TEST(Artwork, EveryPictureLoadsAtItsPixelSize)
+std::vector<Expected> everyPicture()
 {
-    for (const auto& picture : kPictures) {
-        SCOPED_TRACE(picture.file);
-        QSvgRenderer svg(QString(":/art/") + picture.file);
+    std::vector<Expected> all = {{"landscape", artwork::landscape(), 674, 480},
+                                 {"quarry", artwork::quarry(), 92, 92},
+                                 {"help mark", artwork::helpMark(), 16, 16},
+                                 {"window icon", artwork::windowIcon(), 32, 32},
+                                 {"title banner", artwork::titleBanner(), 377, 154},
+                                 {"maker's logo", artwork::makerLogo(), 288, 90}};
+    for (int n = 1; n <= 6; ++n)
+        all.push_back({"toolbar image", artwork::toolbarImage(n), 24, 24});
+    return all;
+}
+
+TEST_P(AtPixelRatio, EveryPictureDrawsAtItsPixelSize)
+{
+    const int ratio = GetParam();
+    for (const auto& expected : everyPicture()) {
+        SCOPED_TRACE(std::string(expected.name) + " " + expected.picture.resource());
+        EXPECT_EQ(expected.picture.widthPx(), expected.w);
+        EXPECT_EQ(expected.picture.heightPx(), expected.h);
+        // The drawing's own units are the picture's pixels, so nothing is scaled unevenly.
+        QSvgRenderer svg(qtplatform::toQString(expected.picture.resource()));
         ASSERT_TRUE(svg.isValid());
-        EXPECT_EQ(svg.defaultSize(), QSize(picture.w, picture.h));
-        EXPECT_EQ(svg.viewBoxF(), QRectF(0, 0, picture.w, picture.h));
+        EXPECT_EQ(svg.viewBoxF(), QRectF(0, 0, expected.w, expected.h));
+        EXPECT_EQ(render(expected.picture, ratio).size(), QSize(expected.w, expected.h) * ratio);
     }
 }
 
@@ -87,7 +95,7 @@ constexpr QRgb kRock = 0xc0c0c0, kTrunk = 0x804000;
 TEST_P(AtPixelRatio, LandscapeHoldsEachLightsRestColourUnderIt)
 {
     const int ratio = GetParam();
-    const QImage land = render("landscape.svg", ratio);
+    const QImage land = render(artwork::landscape(), ratio);
     ASSERT_FALSE(land.isNull());
     EXPECT_EQ(mismatches(land, ratio, {"light 1, grass", 214, 350, 97, 97}, kGrass), "");
     EXPECT_EQ(mismatches(land, ratio, {"light 2, sky", 414, 94, 97, 97}, kSky), "");
@@ -98,7 +106,7 @@ TEST_P(AtPixelRatio, LandscapeHoldsEachLightsRestColourUnderIt)
 TEST_P(AtPixelRatio, LandscapeUnderTheOtherControls)
 {
     const int ratio = GetParam();
-    const QImage land = render("landscape.svg", ratio);
+    const QImage land = render(artwork::landscape(), ratio);
     ASSERT_FALSE(land.isNull());
     // The Help button's corner, up to the picture's right edge.
     EXPECT_EQ(mismatches(land, ratio, {"Help corner", 648, 0, 26, 27}, kSky), "");
@@ -126,9 +134,11 @@ int opaquePixels(const QImage& image)
 
 TEST_P(AtPixelRatio, FullPicturesCoverEveryPixel)
 {
-    for (const char* file : {"landscape.svg", "quarry.svg", "banner.svg"}) {
-        SCOPED_TRACE(file);
-        const QImage image = render(file, GetParam());
+    for (const auto& [name, picture] : {std::pair{"landscape", artwork::landscape()},
+                                        std::pair{"quarry", artwork::quarry()},
+                                        std::pair{"title banner", artwork::titleBanner()}}) {
+        SCOPED_TRACE(name);
+        const QImage image = render(picture, GetParam());
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(opaquePixels(image), image.width() * image.height());
     }
@@ -137,7 +147,7 @@ TEST_P(AtPixelRatio, FullPicturesCoverEveryPixel)
 TEST_P(AtPixelRatio, QuarryStandsOnWhite)
 {
     const int ratio = GetParam();
-    const QImage quarry = render("quarry.svg", ratio);
+    const QImage quarry = render(artwork::quarry(), ratio);
     ASSERT_FALSE(quarry.isNull());
     EXPECT_EQ(mismatches(quarry, ratio, {"top right corner", 84, 0, 8, 8}, kWhite), "");
     EXPECT_EQ(mismatches(quarry, ratio, {"bottom right corner", 84, 84, 8, 8}, kWhite), "");
@@ -145,9 +155,10 @@ TEST_P(AtPixelRatio, QuarryStandsOnWhite)
 
 TEST_P(AtPixelRatio, IconAndLogoShowThroughAroundTheDrawing)
 {
-    for (const char* file : {"icon.svg", "logo.svg"}) {
-        SCOPED_TRACE(file);
-        const QImage image = render(file, GetParam());
+    for (const auto& [name, picture] :
+         {std::pair{"window icon", artwork::windowIcon()}, std::pair{"maker's logo", artwork::makerLogo()}}) {
+        SCOPED_TRACE(name);
+        const QImage image = render(picture, GetParam());
         ASSERT_FALSE(image.isNull());
         const int last = image.width() - 1, bottom = image.height() - 1;
         for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, bottom), QPoint(last, bottom)})
@@ -160,18 +171,31 @@ TEST_P(AtPixelRatio, IconAndLogoShowThroughAroundTheDrawing)
 
 // --- the masked pictures: light grey is the mask and appears only as background ------------
 
-constexpr QRgb kMask = 0xc0c0c0;
+bool clear(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) == 0; }
 
-// Pixels of the mask colour that cannot be reached from the picture's edge through other
-// mask pixels: holes that would let the button show through the drawing.
+// Counts the device pixels of the area that are not see-through, and names the first.
+std::string drawnIn(const QImage& image, int ratio, const Area& area)
+{
+    int count = 0;
+    std::string first;
+    for (int y = area.y * ratio; y < (area.y + area.h) * ratio; ++y)
+        for (int x = area.x * ratio; x < (area.x + area.w) * ratio; ++x)
+            if (!clear(image, x, y) && count++ == 0)
+                first = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    if (count == 0)
+        return {};
+    return std::string(area.what) + ": " + std::to_string(count) + " pixels drawn, first " + first;
+}
+
+// See-through pixels that cannot be reached from the picture's edge through other
+// see-through pixels: holes that would let the button show through the drawing.
 std::string maskHoles(const QImage& image)
 {
     const int w = image.width(), h = image.height();
     std::vector<char> reached(static_cast<size_t>(w * h), 0);
     std::vector<QPoint> todo;
-    const auto isMask = [&](int x, int y) { return image.pixel(x, y) == (kMask | 0xff000000u); };
     const auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h || reached[static_cast<size_t>(y * w + x)] || !isMask(x, y))
+        if (x < 0 || y < 0 || x >= w || y >= h || reached[static_cast<size_t>(y * w + x)] || !clear(image, x, y))
             return;
         reached[static_cast<size_t>(y * w + x)] = 1;
         todo.push_back({x, y});
@@ -188,34 +212,47 @@ std::string maskHoles(const QImage& image)
     std::string first;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (isMask(x, y) && !reached[static_cast<size_t>(y * w + x)] && holes++ == 0)
+            if (clear(image, x, y) && !reached[static_cast<size_t>(y * w + x)] && holes++ == 0)
                 first = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
     if (holes == 0)
         return {};
     return std::to_string(holes) + " hole pixels, first at device pixel " + first;
 }
 
-TEST_P(AtPixelRatio, MaskedPicturesStandOnExactLightGrey)
+TEST_P(AtPixelRatio, MaskedPicturesShowThroughOnlyAroundTheDrawing)
 {
     const int ratio = GetParam();
-    for (const char* file : {"help.svg", "toolbar-back.svg", "toolbar-forward.svg", "toolbar-stop.svg",
-                             "toolbar-refresh.svg", "toolbar-home.svg", "toolbar-globe.svg"}) {
-        SCOPED_TRACE(file);
-        const QImage image = render(file, ratio);
+    std::vector<std::pair<std::string, platform::Picture>> masked = {{"help mark", artwork::helpMark()}};
+    for (int n = 1; n <= 6; ++n)
+        masked.emplace_back("toolbar image " + std::to_string(n), artwork::toolbarImage(n));
+    for (const auto& [name, picture] : masked) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(picture.maskColor(), artwork::MaskLightGrey);
+        const QImage image = render(picture, ratio);
         ASSERT_FALSE(image.isNull());
         const int size = image.width() / ratio;
-        // The outermost ring of picture pixels is background all round.
-        EXPECT_EQ(mismatches(image, ratio, {"top edge", 0, 0, size, 1}, kMask), "");
-        EXPECT_EQ(mismatches(image, ratio, {"bottom edge", 0, size - 1, size, 1}, kMask), "");
-        EXPECT_EQ(mismatches(image, ratio, {"left edge", 0, 0, 1, size}, kMask), "");
-        EXPECT_EQ(mismatches(image, ratio, {"right edge", size - 1, 0, 1, size}, kMask), "");
+        // The outermost ring of picture pixels is light grey all round, so the mask
+        // takes it away.
+        EXPECT_EQ(drawnIn(image, ratio, {"top edge", 0, 0, size, 1}), "");
+        EXPECT_EQ(drawnIn(image, ratio, {"bottom edge", 0, size - 1, size, 1}), "");
+        EXPECT_EQ(drawnIn(image, ratio, {"left edge", 0, 0, 1, size}), "");
+        EXPECT_EQ(drawnIn(image, ratio, {"right edge", size - 1, 0, 1, size}), "");
         EXPECT_EQ(maskHoles(image), "");
         int drawn = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                drawn += image.pixel(x, y) != (kMask | 0xff000000u);
+                drawn += !clear(image, x, y);
         EXPECT_GT(drawn, image.width() * image.height() / 5) << "too little is drawn";
     }
 }
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    // The program's pictures are pixmaps, which want a GUI application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
