@@ -3,11 +3,11 @@
 #include "StandInFonts.h"
 
 #include <QApplication>
-#include <QCache>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -58,12 +58,6 @@ QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
 
 namespace {
 
-QCache<QString, QPixmap>& pictureCache()
-{
-    static QCache<QString, QPixmap> cache(64);
-    return cache;
-}
-
 // The last picture source parsed: a picture drawn at several sizes in a row (a window
 // icon) is parsed once, and at most one parsed source is kept.
 QSvgRenderer& rendererFor(const QString& resource)
@@ -81,22 +75,22 @@ QSvgRenderer& rendererFor(const QString& resource)
 
 void releasePictures()
 {
-    pictureCache().clear();
+    QPixmapCache::clear();
 }
 
 QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio)
 {
     if (picture.isNull() || logicalSize.isEmpty())
         return {};
-    QCache<QString, QPixmap>& cache = pictureCache();
     const QString key = QStringLiteral("%1|%2x%3|%4|%5")
                             .arg(toQString(picture.resource()))
                             .arg(logicalSize.width())
                             .arg(logicalSize.height())
                             .arg(devicePixelRatio)
                             .arg(picture.maskColor());
-    if (QPixmap* cached = cache.object(key))
-        return *cached;
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
 
     const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio), qRound(logicalSize.height() * devicePixelRatio));
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
@@ -116,9 +110,9 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
         }
     }
     image.setDevicePixelRatio(devicePixelRatio);
-    auto* pixmap = new QPixmap(QPixmap::fromImage(image));
-    cache.insert(key, pixmap);
-    return *pixmap;
+    pixmap = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 } // namespace qtplatform
