@@ -100,17 +100,10 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
     }
-    if (picture.maskColor() != 0xFFFFFFFFu) {
-        const QRgb mask = toQColor(picture.maskColor()).rgb();
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                if ((line[x] | 0xFF000000u) == (mask | 0xFF000000u) && qAlpha(line[x]) == 255)
-                    line[x] = 0;
-        }
-    }
     image.setDevicePixelRatio(devicePixelRatio);
     pixmap = QPixmap::fromImage(image);
+    if (picture.maskColor() != 0xFFFFFFFFu) // only opaque pixels of exactly that colour
+        pixmap.setMask(pixmap.createMaskFromColor(toQColor(picture.maskColor()), Qt::MaskInColor));
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

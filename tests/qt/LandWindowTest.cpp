@@ -6,6 +6,7 @@
 #include "game/FrmLand.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/LabelPeer.h"
+#include "ui/Artwork.h"
 #include "ui/LandControls.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,33 @@ TEST_F(LandWindowTest, LandscapeUnderEachLightIsItsRestColour)
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(countOther(image, inWindow(land.cmdLight[n]), rgb(ui::LandControls::restColor(n))), 0)
             << "under light " << n;
+}
+
+// The mask takes exactly the opaque pixels of the mask colour, at the run's pixel ratio,
+// and leaves every other pixel as drawn.
+TEST(MaskedPicture, LosesOnlyItsOpaqueMaskColouredPixels)
+{
+    const qreal ratio = qttest::expectedRatio();
+    const Picture masked = ui::artwork::helpMark();
+    const Picture plain = Picture::create(masked.resource(), masked.widthPx(), masked.heightPx());
+    const QImage drawn = qtplatform::renderPicture(plain, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage shown = qtplatform::renderPicture(masked, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(shown.size(), drawn.size());
+    ASSERT_EQ(drawn.size(), QSize(16, 16) * ratio);
+    EXPECT_EQ(shown.devicePixelRatio(), ratio);
+    const QRgb maskPixel = qttest::rgb(masked.maskColor()).rgb();
+    int maskedPixels = 0, wrong = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* before = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        const auto* after = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            const bool mask = before[x] == maskPixel;
+            maskedPixels += mask;
+            wrong += after[x] != (mask ? 0u : before[x]);
+        }
+    }
+    EXPECT_GT(maskedPixels, drawn.width() * drawn.height() / 4);
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(LandWindowTest, HelpButtonIsCyanSkyWithAYellowMark)
