@@ -102,7 +102,7 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
     }
     image.setDevicePixelRatio(devicePixelRatio);
     pixmap = QPixmap::fromImage(image);
-    if (picture.maskColor() != 0xFFFFFFFFu) // only opaque pixels of exactly that colour
+    if (picture.maskColor() != platform::Picture::noMask) // only opaque pixels of exactly that colour
         pixmap.setMask(pixmap.createMaskFromColor(toQColor(picture.maskColor()), Qt::MaskInColor));
     QPixmapCache::insert(key, pixmap);
     return pixmap;

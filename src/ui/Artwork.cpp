@@ -9,7 +9,7 @@ using platform::Picture;
 
 Picture landscape() { return Picture::create(":/art/landscape.svg", 674, 480); }
 // A light that shows the quarry says so to a screen reader.
-Picture quarry() { return Picture::create(":/art/quarry.svg", 92, 92, 0xFFFFFFFFu, "The quarry is here"); }
+Picture quarry() { return Picture::create(":/art/quarry.svg", 92, 92, Picture::noMask, "The quarry is here"); }
 Picture helpMark() { return Picture::create(":/art/help.svg", 16, 16, MaskLightGrey); }
 Picture windowIcon() { return Picture::create(":/art/icon.svg", 32, 32); }
 Picture titleBanner() { return Picture::create(":/art/banner.svg", 377, 154); }
