@@ -115,16 +115,28 @@ void Control::setChecked(bool checked)
     notify(Property::Checked);
 }
 
+std::string plainCaption(const std::string& caption, int* accessKey)
+{
+    if (accessKey)
+        *accessKey = -1;
+    std::string plain;
+    plain.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != '&' && accessKey && *accessKey < 0)
+                *accessKey = static_cast<int>(plain.size());
+        }
+        plain += caption[i];
+    }
+    return plain;
+}
+
 std::string Control::accessibleName() const
 {
     if (!style_.accessibleName.empty())
         return style_.accessibleName;
-    std::string words;
-    for (std::size_t i = 0; i < caption_.size(); ++i) {
-        if (caption_[i] == '&' && i + 1 < caption_.size())
-            ++i; // "&x" marks x as the access key, "&&" is one "&"
-        words += caption_[i];
-    }
+    const std::string words = plainCaption(caption_);
     const auto first = words.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
         return {};
