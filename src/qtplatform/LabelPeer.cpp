@@ -196,21 +196,12 @@ const CaptionLayout& LabelPeer::currentLayout()
 
 void LabelPeer::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
-    control_.raiseMouseDown(toMouseButton(event->button()));
+    clicks_.press(control_, event->button());
 }
 
 void LabelPeer::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        pressed_ = false;
-    // The click's handler may unload the window and this widget with it.
-    platform::Control& control = control_;
-    if (click)
-        control.raiseClick();
-    control.raiseMouseUp(toMouseButton(event->button()));
+    clicks_.release(this, control_, *event);
 }
 
 void LabelPeer::updateAccessKey()
