@@ -132,7 +132,7 @@ TEST(CaptionTest, accessibleNameIsTheCaptionsWordsOrTheLayoutsName)
 TEST(ResumeNextTest, aFailingStepIsAbandonedAndTheNextRuns)
 {
     int steps = 0;
-    resumeNext([&] { throw RuntimeError(5, "bad"); });
+    resumeNext([&] { throw RuntimeError(errors::invalidCall, "bad"); });
     resumeNext([&] { ++steps; });
     EXPECT_EQ(steps, 1);
     EXPECT_THROW(resumeNext([] { throw ProgramEnded{}; }), ProgramEnded);
