@@ -63,7 +63,7 @@ void frmBrowser::cboAddress_Click()
 
 void frmBrowser::cboAddress_KeyPress(std::int16_t& keyAscii)
 {
-    if (keyAscii == 13)
+    if (keyAscii == keys::Return)
         resumeNext([&] { cboAddress_Click(); });
 }
 

@@ -195,7 +195,7 @@ TEST_F(BrowserWindowQtTest, toolbarButtonsMoveAboutAndErrorsStaySilent)
     EXPECT_TRUE(pageShown("Glimmerkin - Game Instructions")) << "nowhere to go: the page stays";
 
     help->cboAddress.setText(write("elsewhere.htm", "Elsewhere"));
-    help->cboAddress.raiseKeyPress(13);
+    help->cboAddress.raiseKeyPress(platform::keys::Return);
     ASSERT_TRUE(pageShown("Elsewhere"));
     click("Home");
     ASSERT_TRUE(pageShown("Glimmerkin - Game Instructions"));

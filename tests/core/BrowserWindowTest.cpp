@@ -42,7 +42,7 @@ protected:
     void enterAddress(const std::string& text)
     {
         help().cboAddress.setText(text);
-        help().cboAddress.raiseKeyPress(13);
+        help().cboAddress.raiseKeyPress(platform::keys::Return);
     }
 };
 
@@ -173,9 +173,9 @@ TEST_F(BrowserWindowTest, enterOpensExactlyTheTypedTextAndOtherKeysNothing)
     EXPECT_EQ(addresses().size(), 1u);
     EXPECT_FALSE(polling());
 
-    std::int16_t key = 13;
+    std::int16_t key = platform::keys::Return;
     help().cboAddress_KeyPress(key);
-    EXPECT_EQ(key, 13) << "the key is left as it was";
+    EXPECT_EQ(key, platform::keys::Return) << "the key is left as it was";
     EXPECT_EQ(addresses().back(), "  Some Typed\\Address ");
     EXPECT_TRUE(polling());
     EXPECT_EQ(help().cboAddress.items().size(), 2u);
