@@ -33,7 +33,7 @@ void frmBrowser::Form_Load()
         return;
     resumeNext([&] { cboAddress.setText(StartingAddress); });
     resumeNext([&] { cboAddress.addItem(cboAddress.text()); });
-    resumeNext([&] { cboAddress.addItem(ui::maker::WebAddress); });
+    resumeNext([&] { cboAddress.addItem(ui::maker::webAddress); });
     resumeNext([&] { timTimer.setEnabled(true); });
     resumeNext([&] { brwWebBrowser.navigate(StartingAddress); });
 }

@@ -36,7 +36,7 @@ constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFFu); }
 
 // Geometry is kept in twips, in single precision: 15 twips are one pixel at 96 dpi.
 using Twips = float;
-inline constexpr float TwipsPerPixel = 15.0f;
+inline constexpr float twipsPerPixel = 15.0f;
 
 // The numbers of the run-time errors, as the error message box reports them.
 namespace errors {

@@ -15,9 +15,9 @@
 
 namespace qtplatform {
 
-int toPixels(float twips) { return static_cast<int>(std::lround(twips / platform::TwipsPerPixel)); }
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / platform::twipsPerPixel)); }
 
-float toTwips(int pixels) { return static_cast<float>(pixels) * platform::TwipsPerPixel; }
+float toTwips(int pixels) { return static_cast<float>(pixels) * platform::twipsPerPixel; }
 
 QColor toQColor(platform::Color color, const QPalette& palette)
 {

@@ -61,7 +61,7 @@ struct Expected {
     int w, h;
 };
 
-const Expected kPictures[] = {
+constexpr Expected pictures[] = {
     {"landscape.svg", 674, 480},      {"quarry.svg", 92, 92},           {"help.svg", 16, 16},
     {"icon.svg", 32, 32},             {"banner.svg", 377, 154},         {"logo.svg", 288, 90},
     {"toolbar-back.svg", 24, 24},     {"toolbar-forward.svg", 24, 24},  {"toolbar-stop.svg", 24, 24},
@@ -70,7 +70,7 @@ const Expected kPictures[] = {
 
 TEST(Artwork, EveryPictureLoadsAtItsPixelSize)
 {
-    for (const auto& picture : kPictures) {
+    for (const auto& picture : pictures) {
         SCOPED_TRACE(picture.file);
         QSvgRenderer svg(QString(":/art/") + picture.file);
         ASSERT_TRUE(svg.isValid());
@@ -81,18 +81,18 @@ TEST(Artwork, EveryPictureLoadsAtItsPixelSize)
 
 // --- the landscape ---------------------------------------------------------------------
 
-constexpr QRgb kGrass = 0x008000, kSky = 0x00ffff, kWhite = 0xffffff, kRiver = 0x0000ff;
-constexpr QRgb kRock = 0xc0c0c0, kTrunk = 0x804000;
+constexpr QRgb grass = 0x008000, sky = 0x00ffff, white = 0xffffff, river = 0x0000ff;
+constexpr QRgb rock = 0xc0c0c0, trunk = 0x804000;
 
 TEST_P(AtPixelRatio, LandscapeHoldsEachLightsRestColourUnderIt)
 {
     const int ratio = GetParam();
     const QImage land = render("landscape.svg", ratio);
     ASSERT_FALSE(land.isNull());
-    EXPECT_EQ(mismatches(land, ratio, {"light 1, grass", 214, 350, 97, 97}, kGrass), "");
-    EXPECT_EQ(mismatches(land, ratio, {"light 2, sky", 414, 94, 97, 97}, kSky), "");
-    EXPECT_EQ(mismatches(land, ratio, {"light 3, snow", 214, 14, 97, 97}, kWhite), "");
-    EXPECT_EQ(mismatches(land, ratio, {"light 4, river", 526, 374, 97, 97}, kRiver), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 1, grass", 214, 350, 97, 97}, grass), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 2, sky", 414, 94, 97, 97}, sky), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 3, snow", 214, 14, 97, 97}, white), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 4, river", 526, 374, 97, 97}, river), "");
 }
 
 TEST_P(AtPixelRatio, LandscapeUnderTheOtherControls)
@@ -101,16 +101,16 @@ TEST_P(AtPixelRatio, LandscapeUnderTheOtherControls)
     const QImage land = render("landscape.svg", ratio);
     ASSERT_FALSE(land.isNull());
     // The Help button's corner, up to the picture's right edge.
-    EXPECT_EQ(mismatches(land, ratio, {"Help corner", 648, 0, 26, 27}, kSky), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Help corner", 648, 0, 26, 27}, sky), "");
     // The score box and the line of the Start caption where the word shows.
-    EXPECT_EQ(mismatches(land, ratio, {"score cloud", 86, 22, 58, 26}, kWhite), "");
-    EXPECT_EQ(mismatches(land, ratio, {"Start cloud", 424, 57, 194, 25}, kWhite), "");
+    EXPECT_EQ(mismatches(land, ratio, {"score cloud", 86, 22, 58, 26}, white), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Start cloud", 424, 57, 194, 25}, white), "");
     // The mode captions on the rocks, "Start Over" on the trunk.
-    EXPECT_EQ(mismatches(land, ratio, {"Follow rock", 8, 386, 66, 26}, kRock), "");
-    EXPECT_EQ(mismatches(land, ratio, {"Tag rock", 133, 384, 66, 26}, kRock), "");
-    EXPECT_EQ(mismatches(land, ratio, {"Start Over trunk", 88, 384, 34, 42}, kTrunk), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Follow rock", 8, 386, 66, 26}, rock), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Tag rock", 133, 384, 66, 26}, rock), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Start Over trunk", 88, 384, 34, 42}, trunk), "");
     // The quarry's hidden button lies on the grass by the river.
-    EXPECT_EQ(mismatches(land, ratio, {"quarry's place", 342, 382, 97, 97}, kGrass), "");
+    EXPECT_EQ(mismatches(land, ratio, {"quarry's place", 342, 382, 97, 97}, grass), "");
 }
 
 // --- opaque and transparent backgrounds ---------------------------------------------------
@@ -139,8 +139,8 @@ TEST_P(AtPixelRatio, QuarryStandsOnWhite)
     const int ratio = GetParam();
     const QImage quarry = render("quarry.svg", ratio);
     ASSERT_FALSE(quarry.isNull());
-    EXPECT_EQ(mismatches(quarry, ratio, {"top right corner", 84, 0, 8, 8}, kWhite), "");
-    EXPECT_EQ(mismatches(quarry, ratio, {"bottom right corner", 84, 84, 8, 8}, kWhite), "");
+    EXPECT_EQ(mismatches(quarry, ratio, {"top right corner", 84, 0, 8, 8}, white), "");
+    EXPECT_EQ(mismatches(quarry, ratio, {"bottom right corner", 84, 84, 8, 8}, white), "");
 }
 
 TEST_P(AtPixelRatio, IconAndLogoShowThroughAroundTheDrawing)
@@ -160,7 +160,7 @@ TEST_P(AtPixelRatio, IconAndLogoShowThroughAroundTheDrawing)
 
 // --- the masked pictures: light grey is the mask and appears only as background ------------
 
-constexpr QRgb kMask = 0xc0c0c0;
+constexpr QRgb maskGrey = 0xc0c0c0;
 
 // Pixels of the mask colour that cannot be reached from the picture's edge through other
 // mask pixels: holes that would let the button show through the drawing.
@@ -169,7 +169,7 @@ std::string maskHoles(const QImage& image)
     const int w = image.width(), h = image.height();
     std::vector<char> reached(static_cast<size_t>(w * h), 0);
     std::vector<QPoint> todo;
-    const auto isMask = [&](int x, int y) { return image.pixel(x, y) == (kMask | 0xff000000u); };
+    const auto isMask = [&](int x, int y) { return image.pixel(x, y) == (maskGrey | 0xff000000u); };
     const auto visit = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= w || y >= h || reached[static_cast<size_t>(y * w + x)] || !isMask(x, y))
             return;
@@ -205,15 +205,15 @@ TEST_P(AtPixelRatio, MaskedPicturesStandOnExactLightGrey)
         ASSERT_FALSE(image.isNull());
         const int size = image.width() / ratio;
         // The outermost ring of picture pixels is background all round.
-        EXPECT_EQ(mismatches(image, ratio, {"top edge", 0, 0, size, 1}, kMask), "");
-        EXPECT_EQ(mismatches(image, ratio, {"bottom edge", 0, size - 1, size, 1}, kMask), "");
-        EXPECT_EQ(mismatches(image, ratio, {"left edge", 0, 0, 1, size}, kMask), "");
-        EXPECT_EQ(mismatches(image, ratio, {"right edge", size - 1, 0, 1, size}, kMask), "");
+        EXPECT_EQ(mismatches(image, ratio, {"top edge", 0, 0, size, 1}, maskGrey), "");
+        EXPECT_EQ(mismatches(image, ratio, {"bottom edge", 0, size - 1, size, 1}, maskGrey), "");
+        EXPECT_EQ(mismatches(image, ratio, {"left edge", 0, 0, 1, size}, maskGrey), "");
+        EXPECT_EQ(mismatches(image, ratio, {"right edge", size - 1, 0, 1, size}, maskGrey), "");
         EXPECT_EQ(maskHoles(image), "");
         int drawn = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                drawn += image.pixel(x, y) != (kMask | 0xff000000u);
+                drawn += image.pixel(x, y) != (maskGrey | 0xff000000u);
         EXPECT_GT(drawn, image.width() * image.height() / 5) << "too little is drawn";
     }
 }
