@@ -71,6 +71,16 @@ QSvgRenderer& rendererFor(const QString& resource)
     return *last;
 }
 
+// Qt's pixmap cache holds 10 MiB unless told otherwise and refuses a larger pixmap; the
+// landscape alone takes 11 MiB at pixel ratio 3. The cache is kept at twice the largest
+// picture, so that every picture of a window stays in it.
+void makeRoomFor(const QImage& image)
+{
+    const qsizetype kilobytes = 2 * image.sizeInBytes() / 1024 + 1;
+    if (QPixmapCache::cacheLimit() < kilobytes)
+        QPixmapCache::setCacheLimit(static_cast<int>(kilobytes));
+}
+
 } // namespace
 
 void releasePictures()
@@ -104,6 +114,7 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
     pixmap = QPixmap::fromImage(image);
     if (picture.maskColor() != platform::Picture::noMask) // only opaque pixels of exactly that colour
         pixmap.setMask(pixmap.createMaskFromColor(toQColor(picture.maskColor()), Qt::MaskInColor));
+    makeRoomFor(image);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -146,6 +146,19 @@ TEST(MaskedPicture, LosesOnlyItsOpaqueMaskColouredPixels)
     EXPECT_EQ(wrong, 0);
 }
 
+// A picture is drawn from its source once, however large it is at the ratio (the landscape
+// at ratio 3 outgrows Qt's default pixmap cache), and again after the pictures are released.
+TEST(RenderedPicture, IsDrawnOnceUntilReleased)
+{
+    const Picture land = ui::artwork::landscape();
+    const QPixmap first = qtplatform::renderPicture(land, 3.0);
+    EXPECT_EQ(first.size(), QSize(674, 480) * 3);
+    EXPECT_EQ(qtplatform::renderPicture(land, 3.0).cacheKey(), first.cacheKey());
+    qtplatform::releasePictures();
+    EXPECT_NE(qtplatform::renderPicture(land, 3.0).cacheKey(), first.cacheKey());
+    qtplatform::releasePictures();
+}
+
 TEST_F(LandWindowTest, HelpButtonIsCyanSkyWithAYellowMark)
 {
     const QImage button = rendered(widgetOf(land.cmdHelp));
