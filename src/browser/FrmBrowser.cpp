@@ -33,7 +33,7 @@ void frmBrowser::Form_Load()
         return;
     resumeNext([&] { cboAddress.setText(StartingAddress); });
     resumeNext([&] { cboAddress.addItem(cboAddress.text()); });
-    resumeNext([&] { cboAddress.addItem(ui::maker::WebAddress); });
+    resumeNext([&] { cboAddress.addItem(ui::maker::webAddress); });
     resumeNext([&] { timTimer.setEnabled(true); });
     resumeNext([&] { brwWebBrowser.navigate(StartingAddress); });
 }
@@ -63,7 +63,7 @@ void frmBrowser::cboAddress_Click()
 
 void frmBrowser::cboAddress_KeyPress(std::int16_t& keyAscii)
 {
-    if (keyAscii == 13)
+    if (keyAscii == keys::Return)
         resumeNext([&] { cboAddress_Click(); });
 }
 

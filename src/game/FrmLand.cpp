@@ -15,7 +15,7 @@ namespace {
 Control& lightAt(ControlArray<Control>& lights, int n)
 {
     if (n < 0 || n >= lights.count())
-        throw RuntimeError(340, "Control array element " + std::to_string(n) + " doesn't exist");
+        throw RuntimeError(errors::noArrayElement, "Control array element " + std::to_string(n) + " doesn't exist");
     return lights[n];
 }
 

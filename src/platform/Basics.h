@@ -36,7 +36,18 @@ constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFFu); }
 
 // Geometry is kept in twips, in single precision: 15 twips are one pixel at 96 dpi.
 using Twips = float;
-inline constexpr float TwipsPerPixel = 15.0f;
+inline constexpr float twipsPerPixel = 15.0f;
+
+// The numbers of the run-time errors, as the error message box reports them.
+namespace errors {
+inline constexpr int invalidCall = 5;              // an argument out of range
+inline constexpr int overflow = 6;                 // a 16-bit counter overflows
+inline constexpr int subscriptOutOfRange = 9;      // an array index out of its bounds
+inline constexpr int objectNotSet = 91;            // a control used while it is not loaded
+inline constexpr int noArrayElement = 340;         // a control array has no such element
+inline constexpr int invalidPropertyValue = 380;   // a property set to a value it cannot take
+inline constexpr int unspecified = -2147467259;    // a browser control's request failed
+} // namespace errors
 
 // An error raised at run time, such as an overflow of the game's 16-bit counters.
 // No game handler traps it: the event dispatcher abandons the handler, reports the
@@ -52,7 +63,7 @@ private:
 
 class OverflowError : public RuntimeError {
 public:
-    explicit OverflowError(const std::string& what) : RuntimeError(6, what) {}
+    explicit OverflowError(const std::string& what) : RuntimeError(errors::overflow, what) {}
 };
 
 // Thrown out of a handler when the program has ended underneath it (for instance

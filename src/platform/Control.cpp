@@ -115,16 +115,28 @@ void Control::setChecked(bool checked)
     notify(Property::Checked);
 }
 
+std::string plainCaption(const std::string& caption, int* accessKey)
+{
+    if (accessKey)
+        *accessKey = -1;
+    std::string plain;
+    plain.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != '&' && accessKey && *accessKey < 0)
+                *accessKey = static_cast<int>(plain.size());
+        }
+        plain += caption[i];
+    }
+    return plain;
+}
+
 std::string Control::accessibleName() const
 {
     if (!style_.accessibleName.empty())
         return style_.accessibleName;
-    std::string words;
-    for (std::size_t i = 0; i < caption_.size(); ++i) {
-        if (caption_[i] == '&' && i + 1 < caption_.size())
-            ++i; // "&x" marks x as the access key, "&&" is one "&"
-        words += caption_[i];
-    }
+    const std::string words = plainCaption(caption_);
     const auto first = words.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
         return {};
@@ -264,7 +276,7 @@ Browser::~Browser() = default;
 BrowserPeer& Browser::requirePeer() const
 {
     if (!browserPeer_)
-        throw RuntimeError(91, "The browser control " + name() + " is not loaded");
+        throw RuntimeError(errors::objectNotSet, "The browser control " + name() + " is not loaded");
     return *browserPeer_;
 }
 
@@ -307,7 +319,7 @@ void ComboBox::addItem(std::string item)
 void ComboBox::removeItem(int index)
 {
     if (index < 0 || index >= static_cast<int>(items_.size()))
-        throw RuntimeError(5, "Invalid procedure call or argument");
+        throw RuntimeError(errors::invalidCall, "Invalid procedure call or argument");
     items_.erase(items_.begin() + index);
     if (listIndex_ == index)
         listIndex_ = -1;
@@ -317,7 +329,7 @@ void ComboBox::removeItem(int index)
 void ComboBox::insertItem(std::string item, int index)
 {
     if (index < 0 || index > static_cast<int>(items_.size()))
-        throw RuntimeError(5, "Invalid procedure call or argument");
+        throw RuntimeError(errors::invalidCall, "Invalid procedure call or argument");
     items_.insert(items_.begin() + index, std::move(item));
     notify(Property::ListItems);
 }
@@ -332,7 +344,7 @@ void ComboBox::clear()
 void ComboBox::setListIndex(int index)
 {
     if (index < -1 || index >= static_cast<int>(items_.size()))
-        throw RuntimeError(380, "Invalid property value");
+        throw RuntimeError(errors::invalidPropertyValue, "Invalid property value");
     listIndex_ = index;
     if (index >= 0) {
         setText(items_[static_cast<std::size_t>(index)]);

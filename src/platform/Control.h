@@ -48,6 +48,11 @@ struct ControlStyle {
 
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 
+// A caption as it shows: "&x" marks x as the access key and shows as x, "&&" shows as one
+// "&". If accessKey is given, it receives the byte offset in the result of the first
+// access key, or -1 if there is none.
+std::string plainCaption(const std::string& caption, int* accessKey = nullptr);
+
 // A control of a window: its properties, as the platform layer keeps them, and its
 // events. Setting a property updates the native peer, if the window is loaded.
 class Control {

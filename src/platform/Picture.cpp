@@ -38,6 +38,6 @@ const std::string& Picture::description() const
 
 int Picture::widthPx() const { return object_ ? object_->widthPx : 0; }
 int Picture::heightPx() const { return object_ ? object_->heightPx : 0; }
-std::uint32_t Picture::maskColor() const { return object_ ? object_->maskColor : 0xFFFFFFFFu; }
+std::uint32_t Picture::maskColor() const { return object_ ? object_->maskColor : noMask; }
 
 } // namespace platform

@@ -10,11 +10,14 @@ namespace platform {
 // given the same picture report the same handle; no picture reports handle 0.
 class Picture {
 public:
+    // The mask colour of a picture drawn as it is, with nothing transparent.
+    static constexpr std::uint32_t noMask = 0xFFFFFFFFu;
+
     Picture() = default;
 
     // resource names a vector picture compiled into the program; the size is in pixels at 96 dpi.
     // description is what assistive tools say of a control that shows the picture.
-    static Picture create(std::string resource, int widthPx, int heightPx, std::uint32_t maskColor = 0xFFFFFFFFu,
+    static Picture create(std::string resource, int widthPx, int heightPx, std::uint32_t maskColor = noMask,
                           std::string description = {});
 
     std::uint64_t handle() const;
@@ -22,7 +25,7 @@ public:
     const std::string& resource() const;
     int widthPx() const;
     int heightPx() const;
-    // 0xBBGGRR colour drawn transparent, or 0xFFFFFFFF for none.
+    // 0xBBGGRR colour drawn transparent, or noMask.
     std::uint32_t maskColor() const;
     const std::string& description() const;
 

@@ -7,15 +7,12 @@
 #include <QWindow>
 
 #include "XcbAtom.h"
-#ifdef GLIMMERKIN_XCB
-#define GLIMMERKIN_BLOCKED_CLOSE 1
-#endif
 
 namespace qtplatform {
 
 BlockedCloseFilter::BlockedCloseFilter()
 {
-#ifdef GLIMMERKIN_BLOCKED_CLOSE
+#ifdef GLIMMERKIN_HAVE_XCB
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
@@ -34,7 +31,7 @@ BlockedCloseFilter::~BlockedCloseFilter()
 
 bool BlockedCloseFilter::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-#ifdef GLIMMERKIN_BLOCKED_CLOSE
+#ifdef GLIMMERKIN_HAVE_XCB
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);

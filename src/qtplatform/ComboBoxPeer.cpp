@@ -3,6 +3,7 @@
 #include "Conversions.h"
 #include "PeerSupport.h"
 #include "platform/Control.h"
+#include "platform/Keyboard.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -89,7 +90,7 @@ bool ComboBoxPeer::enterPressed(const QKeyEvent* key)
         return false;
     // Enter opens the text; the list is not changed by it.
     syncText();
-    control_.raiseKeyPress(13);
+    control_.raiseKeyPress(platform::keys::Return);
     return true;
 }
 

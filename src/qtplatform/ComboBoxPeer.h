@@ -11,7 +11,7 @@ class ComboBox;
 namespace qtplatform {
 
 // An editable text with a drop-down list. Choosing an entry raises Click; every key
-// typed into the text raises KeyPress, Enter as 13.
+// typed into the text raises KeyPress, Enter as keys::Return.
 class ComboBoxPeer : public QComboBox, public platform::ControlPeer {
     Q_OBJECT
 public:
@@ -27,7 +27,7 @@ private:
     void reloadItems();
     // Hands the typed text to the control.
     void syncText();
-    // Raises KeyPress 13 for Enter and returns true; false for any other key.
+    // Raises KeyPress keys::Return for Enter and returns true; false for any other key.
     bool enterPressed(const QKeyEvent* key);
     // Raises KeyPress for a key with a 7-bit character.
     void typed(const QKeyEvent* key);

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 
 namespace qtplatform {
 
@@ -146,18 +145,17 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
 
 void CommandButtonPeer::mousePressEvent(QMouseEvent* event)
 {
-    held_ |= event->button();
     if (event->button() == Qt::LeftButton) {
         sunken_ = true;
         update();
         accessibleChanged(this, control_, Property::Pressed);
     }
-    control_.raiseMouseDown(toMouseButton(event->button()));
+    clicks_.press(control_, event->button());
 }
 
 void CommandButtonPeer::mouseMoveEvent(QMouseEvent* event)
 {
-    if (held_ & Qt::LeftButton) {
+    if (clicks_.holds(Qt::LeftButton)) {
         const bool inside = rect().contains(event->position().toPoint());
         if (inside != sunken_) {
             sunken_ = inside;
@@ -168,21 +166,12 @@ void CommandButtonPeer::mouseMoveEvent(QMouseEvent* event)
 
 void CommandButtonPeer::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool wasHeld = held_.testFlag(event->button());
-    held_ &= ~event->button();
-    const bool clicked = wasHeld && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {
         sunken_ = false;
         update();
         accessibleChanged(this, control_, Property::Pressed);
     }
-    QPointer<CommandButtonPeer> self(this);
-    platform::Control& control = control_;
-    if (clicked)
-        control.raiseClick();
-    // The release follows the click's judgement, and always goes to the pressed control.
-    if (self && wasHeld)
-        control.raiseMouseUp(toMouseButton(event->button()));
+    clicks_.release(this, control_, *event);
 }
 
 void CommandButtonPeer::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PeerSupport.h"
 #include "platform/Peers.h"
 
 #include <QAbstractButton>
@@ -12,10 +13,6 @@ namespace qtplatform {
 
 // A classic raised button, painted by us so that its back colour is exact under every
 // desktop style: 3-D bevel, back colour, centred picture, sunken when held down.
-//
-// One mouse click gives the control press, click, release, in that order: Qt would
-// report the release before the click, so the release is held back until the
-// click's handler (message box included) has finished.
 class CommandButtonPeer : public QAbstractButton, public platform::ControlPeer {
     Q_OBJECT
 public:
@@ -35,7 +32,7 @@ protected:
 
 private:
     platform::Control& control_;
-    Qt::MouseButtons held_;
+    MouseClicks clicks_;
     bool sunken_ = false;
 };
 

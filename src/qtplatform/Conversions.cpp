@@ -3,11 +3,11 @@
 #include "StandInFonts.h"
 
 #include <QApplication>
-#include <QCache>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -15,9 +15,9 @@
 
 namespace qtplatform {
 
-int toPixels(float twips) { return static_cast<int>(std::lround(twips / platform::TwipsPerPixel)); }
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / platform::twipsPerPixel)); }
 
-float toTwips(int pixels) { return static_cast<float>(pixels) * platform::TwipsPerPixel; }
+float toTwips(int pixels) { return static_cast<float>(pixels) * platform::twipsPerPixel; }
 
 QColor toQColor(platform::Color color, const QPalette& palette)
 {
@@ -58,12 +58,6 @@ QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
 
 namespace {
 
-QCache<QString, QPixmap>& pictureCache()
-{
-    static QCache<QString, QPixmap> cache(64);
-    return cache;
-}
-
 // The last picture source parsed: a picture drawn at several sizes in a row (a window
 // icon) is parsed once, and at most one parsed source is kept.
 QSvgRenderer& rendererFor(const QString& resource)
@@ -77,26 +71,36 @@ QSvgRenderer& rendererFor(const QString& resource)
     return *last;
 }
 
+// Qt's pixmap cache holds 10 MiB unless told otherwise and refuses a larger pixmap; the
+// landscape alone takes 11 MiB at pixel ratio 3. The cache is kept at twice the largest
+// picture, so that every picture of a window stays in it.
+void makeRoomFor(const QImage& image)
+{
+    const qsizetype kilobytes = 2 * image.sizeInBytes() / 1024 + 1;
+    if (QPixmapCache::cacheLimit() < kilobytes)
+        QPixmapCache::setCacheLimit(static_cast<int>(kilobytes));
+}
+
 } // namespace
 
 void releasePictures()
 {
-    pictureCache().clear();
+    QPixmapCache::clear();
 }
 
 QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio)
 {
     if (picture.isNull() || logicalSize.isEmpty())
         return {};
-    QCache<QString, QPixmap>& cache = pictureCache();
     const QString key = QStringLiteral("%1|%2x%3|%4|%5")
                             .arg(toQString(picture.resource()))
                             .arg(logicalSize.width())
                             .arg(logicalSize.height())
                             .arg(devicePixelRatio)
                             .arg(picture.maskColor());
-    if (QPixmap* cached = cache.object(key))
-        return *cached;
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
 
     const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio), qRound(logicalSize.height() * devicePixelRatio));
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
@@ -106,19 +110,13 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
     }
-    if (picture.maskColor() != 0xFFFFFFFFu) {
-        const QRgb mask = toQColor(picture.maskColor()).rgb();
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                if ((line[x] | 0xFF000000u) == (mask | 0xFF000000u) && qAlpha(line[x]) == 255)
-                    line[x] = 0;
-        }
-    }
     image.setDevicePixelRatio(devicePixelRatio);
-    auto* pixmap = new QPixmap(QPixmap::fromImage(image));
-    cache.insert(key, pixmap);
-    return *pixmap;
+    pixmap = QPixmap::fromImage(image);
+    if (picture.maskColor() != platform::Picture::noMask) // only opaque pixels of exactly that colour
+        pixmap.setMask(pixmap.createMaskFromColor(toQColor(picture.maskColor()), Qt::MaskInColor));
+    makeRoomFor(image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 } // namespace qtplatform

@@ -33,8 +33,8 @@ QFont toQFont(const platform::Font& font);
 QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio);
 QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio);
 
-// Drops every rendered picture; the windows still open render theirs again when they
-// next paint. Called when a window closes, so its pictures do not outlive it.
+// Empties Qt's pixmap cache, which holds the rendered pictures; the windows still open
+// render theirs again when they next paint. Called when a window closes, so its pictures do not outlive it.
 void releasePictures();
 
 } // namespace qtplatform

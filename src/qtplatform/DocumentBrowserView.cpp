@@ -19,9 +19,6 @@ namespace {
 
 constexpr qsizetype maxTitleLength = 200;
 
-// The error the browser control raises when there is no page to go back or forward to.
-constexpr int NoPageError = -2147467259;
-
 } // namespace
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* parent)
@@ -69,7 +66,7 @@ void DocumentBrowserView::goForward() { moveInHistory(+1); }
 void DocumentBrowserView::moveInHistory(int step)
 {
     if (!navigator_.moveInHistory(step))
-        throw platform::RuntimeError(NoPageError, step < 0 ? "There is no page to go back to"
+        throw platform::RuntimeError(platform::errors::unspecified, step < 0 ? "There is no page to go back to"
                                                            : "There is no page to go forward to");
 }
 

@@ -20,9 +20,6 @@
 #include <QTimer>
 
 #include "XcbAtom.h"
-#ifdef GLIMMERKIN_XCB
-#define GLIMMERKIN_X11_PROPERTIES 1
-#endif
 
 #include <algorithm>
 #include <map>
@@ -69,7 +66,7 @@ bool windowless(const Control& control)
 // empty caption is written to the window's name properties directly.
 void clearNativeTitle(QWidget* widget)
 {
-#ifdef GLIMMERKIN_X11_PROPERTIES
+#ifdef GLIMMERKIN_HAVE_XCB
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
@@ -87,7 +84,7 @@ void clearNativeTitle(QWidget* widget)
 // so itself, before it is first mapped.
 void skipTaskbar(QWidget* widget)
 {
-#ifdef GLIMMERKIN_X11_PROPERTIES
+#ifdef GLIMMERKIN_HAVE_XCB
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;

@@ -48,21 +48,6 @@ struct Run {
     QTextLine line;
 };
 
-QString plainCaption(const QString& caption, int* accessKey)
-{
-    QString plain;
-    plain.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
-            ++i;
-            if (caption[i] != QLatin1Char('&') && *accessKey < 0)
-                *accessKey = static_cast<int>(plain.size());
-        }
-        plain += caption[i];
-    }
-    return plain;
-}
-
 void breakParagraph(CaptionLayout& out, int offset, const QString& text, const QFont& font, qreal width)
 {
     const Run run(text, font);
@@ -110,7 +95,11 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
 CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal width)
 {
     CaptionLayout out;
-    out.plainText = plainCaption(caption, &out.accessKey);
+    int keyByte = -1;
+    const std::string plain = platform::plainCaption(toStdString(caption), &keyByte);
+    out.plainText = toQString(plain);
+    if (keyByte >= 0)
+        out.accessKey = static_cast<int>(QString::fromUtf8(plain.data(), keyByte).size());
     out.lineHeight = QFontMetrics(font).height();
     // Explicit line breaks start a new paragraph.
     int start = 0;
@@ -207,21 +196,12 @@ const CaptionLayout& LabelPeer::currentLayout()
 
 void LabelPeer::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
-    control_.raiseMouseDown(toMouseButton(event->button()));
+    clicks_.press(control_, event->button());
 }
 
 void LabelPeer::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        pressed_ = false;
-    // The click's handler may unload the window and this widget with it.
-    platform::Control& control = control_;
-    if (click)
-        control.raiseClick();
-    control.raiseMouseUp(toMouseButton(event->button()));
+    clicks_.release(this, control_, *event);
 }
 
 void LabelPeer::updateAccessKey()

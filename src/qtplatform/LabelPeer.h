@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PeerSupport.h"
 #include "platform/Peers.h"
 
 #include <QFont>
@@ -56,7 +57,7 @@ private:
     QFont layoutFont_;
     int layoutWidth_ = -1;
     QObject* shortcut_ = nullptr;
-    bool pressed_ = false;
+    MouseClicks clicks_;
 };
 
 } // namespace qtplatform

@@ -2,7 +2,9 @@
 
 #include "Conversions.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
 namespace qtplatform {
@@ -69,13 +71,37 @@ void applyAll(QWidget* widget, const Control& control)
         widget->setAccessibleName(toQString(name));
 }
 
-platform::MouseButton toMouseButton(int qtButton)
+namespace {
+
+platform::MouseButton toMouseButton(Qt::MouseButton button)
 {
-    switch (qtButton) {
+    switch (button) {
     case Qt::RightButton: return platform::MouseButton::Right;
     case Qt::MiddleButton: return platform::MouseButton::Middle;
     default: return platform::MouseButton::Left;
     }
+}
+
+} // namespace
+
+void MouseClicks::press(Control& control, Qt::MouseButton button)
+{
+    held_ |= button;
+    control.raiseMouseDown(toMouseButton(button));
+}
+
+void MouseClicks::release(QWidget* widget, Control& control, const QMouseEvent& event)
+{
+    const Qt::MouseButton button = event.button();
+    const bool wasHeld = held_.testFlag(button);
+    held_ &= ~button;
+    const bool clicked = wasHeld && button == Qt::LeftButton && widget->rect().contains(event.position().toPoint());
+    // The click's handler may unload the window and delete the widget, and this with it.
+    const QPointer<QWidget> alive(widget);
+    if (clicked)
+        control.raiseClick();
+    if (alive && wasHeld)
+        control.raiseMouseUp(toMouseButton(button));
 }
 
 void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& topLeft, const QColor& bottomRight)

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 
+class QMouseEvent;
 class QPainter;
 class QWidget;
 
@@ -24,7 +25,20 @@ bool applyCommon(QWidget* widget, const platform::Control& control, platform::Pr
 // Sets every shared property at once, when the widget is created.
 void applyAll(QWidget* widget, const platform::Control& control);
 
-platform::MouseButton toMouseButton(int qtButton);
+// The mouse buttons held down on one control. A click gives the control press, click,
+// release, in that order: Qt reports the release first, so the release waits until the
+// click's handler (message box included) has finished. A release goes to the control
+// that the button was pressed on, and nowhere if the click unloaded its window.
+class MouseClicks {
+public:
+    bool holds(Qt::MouseButton button) const { return held_.testFlag(button); }
+    void press(platform::Control& control, Qt::MouseButton button);
+    // `widget` is the control's peer, the owner of this object.
+    void release(QWidget* widget, platform::Control& control, const QMouseEvent& event);
+
+private:
+    Qt::MouseButtons held_;
+};
 
 // One ring of a 3-D edge, `inset` pixels inside `box`: the top and left sides in one
 // colour, the bottom and right in the other. Drawn as whole logical pixels, so that it

@@ -8,7 +8,7 @@ namespace qtplatform {
 namespace {
 
 // Liberation Sans sets the classic sans's captions about five per cent wider.
-constexpr int SansStretch = 95;
+constexpr int sansStretch = 95;
 
 } // namespace
 
@@ -19,7 +19,7 @@ QFont standInFont(const platform::Font& font)
         result.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});
     } else {
         result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("sans-serif")});
-        result.setStretch(SansStretch);
+        result.setStretch(sansStretch);
     }
     // Qt turns points into pixels at the screen's logical resolution; the layouts count
     // 96 to the inch whatever the screen reports.

@@ -1,6 +1,6 @@
 #include "XcbAtom.h"
 
-#ifdef GLIMMERKIN_XCB
+#ifdef GLIMMERKIN_HAVE_XCB
 #include <QGuiApplication>
 
 #include <cstdint>

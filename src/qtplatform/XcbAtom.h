@@ -3,11 +3,14 @@
 #include <QtGui/qtguiglobal.h>
 
 // The little of X11 that the window peers use where Qt has no call for it: window-
-// manager properties and protocol messages. Only where the build has xcb.
-#if defined(GLIMMERKIN_HAVE_XCB) && QT_CONFIG(xcb)
-#include <xcb/xcb.h>
+// manager properties and protocol messages. Only where the build has xcb and Qt runs
+// on it: after this header, GLIMMERKIN_HAVE_XCB says whether both hold.
+#if defined(GLIMMERKIN_HAVE_XCB) && !QT_CONFIG(xcb)
+#undef GLIMMERKIN_HAVE_XCB
+#endif
 
-#define GLIMMERKIN_XCB 1
+#ifdef GLIMMERKIN_HAVE_XCB
+#include <xcb/xcb.h>
 
 namespace qtplatform {
 

@@ -9,8 +9,8 @@ using platform::Picture;
 
 Picture landscape() { return Picture::create(":/art/landscape.svg", 674, 480); }
 // A light that shows the quarry says so to a screen reader.
-Picture quarry() { return Picture::create(":/art/quarry.svg", 92, 92, 0xFFFFFFFFu, "The quarry is here"); }
-Picture helpMark() { return Picture::create(":/art/help.svg", 16, 16, MaskLightGrey); }
+Picture quarry() { return Picture::create(":/art/quarry.svg", 92, 92, Picture::noMask, "The quarry is here"); }
+Picture helpMark() { return Picture::create(":/art/help.svg", 16, 16, maskLightGrey); }
 Picture windowIcon() { return Picture::create(":/art/icon.svg", 32, 32); }
 Picture titleBanner() { return Picture::create(":/art/banner.svg", 377, 154); }
 Picture makerLogo() { return Picture::create(":/art/logo.svg", 288, 90); }
@@ -21,7 +21,7 @@ Picture toolbarImage(int number)
     if (number < 1 || number > static_cast<int>(names.size()))
         return {};
     return Picture::create(std::string(":/art/toolbar-") + names[static_cast<std::size_t>(number - 1)] + ".svg", 24, 24,
-                           MaskLightGrey);
+                           maskLightGrey);
 }
 
 } // namespace ui::artwork

@@ -6,7 +6,7 @@
 // window does when it loads its layout.
 namespace ui::artwork {
 
-inline constexpr std::uint32_t MaskLightGrey = 0xC0C0C0;
+inline constexpr std::uint32_t maskLightGrey = 0xC0C0C0;
 
 platform::Picture landscape();   // 674 x 480
 platform::Picture quarry();      // 92 x 92

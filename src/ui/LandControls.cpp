@@ -9,7 +9,7 @@ using namespace platform;
 
 namespace {
 
-const Font Bold12{"MS Sans Serif", 12.0f, true};
+const Font bold12{"MS Sans Serif", 12.0f, true};
 
 
 } // namespace
@@ -64,7 +64,7 @@ void LandControls::layoutLand(FormStyle& window)
     resetControl(txtScore, 1320, 360, 855, 375, 1, 8);
     txtScore.setForeColor(0x000080);
     txtScore.setBackColor(colors::WindowBackground);
-    txtScore.setFont(Bold12);
+    txtScore.setFont(bold12);
     txtScore.style().border = false;
     txtScore.style().alignment = Alignment::Center;
     txtScore.style().tabStop = false;
@@ -111,7 +111,7 @@ void LandControls::layoutLand(FormStyle& window)
         resetControl(label, i == 0 ? 120 : 2000, i == 0 ? 5800 : 5760, 975, 375, i, i == 0 ? 15 : 13);
         label.setContainer(&picLand);
         label.setCaption(i == 0 ? "Follow" : "Tag");
-        label.setFont(Bold12);
+        label.setFont(bold12);
         label.style().transparent = true;
         label.style().alignment = Alignment::Center;
         label.style().accessibleRole = AccessibleRole::Button;
@@ -147,7 +147,7 @@ void LandControls::layoutLand(FormStyle& window)
 
     resetControl(Label2, 0, 0, 975, 375, 12, 14);
     Label2.setCaption("Tag");
-    Label2.setFont(Bold12);
+    Label2.setFont(bold12);
     Label2.style().transparent = true;
     Label2.style().alignment = Alignment::Center;
     Label2.style().accessibleRole = AccessibleRole::None; // never seen, so never read

@@ -54,7 +54,7 @@ void SplashControls::layoutSplash(FormStyle& window)
     picQRV.setForeColor(colors::WindowText);
     picQRV.style().flat = true;
     picQRV.style().autoSize = true;
-    picQRV.style().accessibleName = maker::Name;
+    picQRV.style().accessibleName = maker::name;
 
     resetControl(tmrSplash, 0, 0, 0, 0, 2, -1);
     tmrSplash.setInterval(0);
@@ -65,7 +65,7 @@ void SplashControls::layoutSplash(FormStyle& window)
     centredCaption(lblMsg, "Romans 10:17; Luke 13:3&&5; Matthew 10:32-33; Acts 8:35-39; Romans 6:3-5");
 
     resetControl(lblCopyright, 240, 4920, 5415, 255, 5, 4);
-    centredCaption(lblCopyright, maker::Copyright);
+    centredCaption(lblCopyright, maker::copyright);
 
     resetControl(lblProud, 240, 1680, 5415, 495, 6, 1);
     centredCaption(lblProud, "Proudly Presents");

@@ -105,7 +105,7 @@ TEST_F(BrowserWindowQtTest, addressBoxHoldsTheHelpPageAndTheMakersAddress)
     EXPECT_EQ(addressBox().currentText().toStdString(), help->StartingAddress);
     ASSERT_EQ(addressBox().count(), 2);
     EXPECT_EQ(addressBox().itemText(0).toStdString(), help->StartingAddress);
-    EXPECT_EQ(addressBox().itemText(1).toStdString(), ui::maker::WebAddress);
+    EXPECT_EQ(addressBox().itemText(1).toStdString(), ui::maker::webAddress);
 }
 
 TEST_F(BrowserWindowQtTest, resizingKeepsTheBarsFullWidthAndTheRuleNeverGoesNegative)
@@ -170,7 +170,7 @@ TEST_F(BrowserWindowQtTest, leavingTheAddressBoxOpensNothingEvenForAListedAddres
     QLineEdit* edit = addressBox().lineEdit();
     edit->setFocus();
     edit->clear();
-    QTest::keyClicks(edit, QString::fromUtf8(ui::maker::WebAddress));
+    QTest::keyClicks(edit, QString::fromUtf8(ui::maker::webAddress));
     view().setFocus();
     waitFor([] { return false; }, 100);
     EXPECT_FALSE(help->timTimer.enabled());
@@ -182,9 +182,9 @@ TEST_F(BrowserWindowQtTest, choosingTheSecondEntryOpensTheMakersAddress)
 {
     view().setNetworkTimeout(3000);
     emit addressBox().activated(1);
-    EXPECT_EQ(help->cboAddress.text(), ui::maker::WebAddress);
+    EXPECT_EQ(help->cboAddress.text(), ui::maker::webAddress);
     ASSERT_TRUE(waitFor([&] { return !help->brwWebBrowser.busy() && !help->timTimer.enabled(); }));
-    EXPECT_EQ(help->brwWebBrowser.locationUrl(), std::string("http://") + ui::maker::WebAddress + "/");
+    EXPECT_EQ(help->brwWebBrowser.locationUrl(), std::string("http://") + ui::maker::webAddress + "/");
 }
 
 TEST_F(BrowserWindowQtTest, toolbarButtonsMoveAboutAndErrorsStaySilent)
@@ -195,7 +195,7 @@ TEST_F(BrowserWindowQtTest, toolbarButtonsMoveAboutAndErrorsStaySilent)
     EXPECT_TRUE(pageShown("Glimmerkin - Game Instructions")) << "nowhere to go: the page stays";
 
     help->cboAddress.setText(write("elsewhere.htm", "Elsewhere"));
-    help->cboAddress.raiseKeyPress(13);
+    help->cboAddress.raiseKeyPress(platform::keys::Return);
     ASSERT_TRUE(pageShown("Elsewhere"));
     click("Home");
     ASSERT_TRUE(pageShown("Glimmerkin - Game Instructions"));

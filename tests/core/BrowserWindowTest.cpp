@@ -8,8 +8,8 @@ using namespace doubles;
 
 namespace {
 
-constexpr const char* Browser = "frmBrowser.brwWebBrowser";
-const std::string HelpPage = "/opt/glimmerkin\\GameInstructions.htm";
+constexpr const char* browserControl = "frmBrowser.brwWebBrowser";
+const std::string helpPage = "/opt/glimmerkin\\GameInstructions.htm";
 
 class BrowserWindowTest : public GameFixture {
 protected:
@@ -23,11 +23,11 @@ protected:
             platform->advanceMs(5);
         }
     }
-    FakeDocument& document() { return platform->document(Browser); }
+    FakeDocument& document() { return platform->document(browserControl); }
     std::vector<std::string> addresses() const
     {
         std::vector<std::string> result;
-        for (const Navigation& n : platform->navigationsOf(Browser))
+        for (const Navigation& n : platform->navigationsOf(browserControl))
             result.push_back(n.address);
         return result;
     }
@@ -42,7 +42,7 @@ protected:
     void enterAddress(const std::string& text)
     {
         help().cboAddress.setText(text);
-        help().cboAddress.raiseKeyPress(13);
+        help().cboAddress.raiseKeyPress(platform::keys::Return);
     }
 };
 
@@ -52,12 +52,12 @@ TEST_F(BrowserWindowTest, loadShowsTheWindowFirstThenFillsTheAddressBoxAndOpensT
     auto& h = help();
     EXPECT_EQ(platform->window(h).shows, 2) << "once from Form_Load itself, once from the Help button";
     EXPECT_EQ(h.tbToolBar.refreshCount(), 1);
-    EXPECT_EQ(h.StartingAddress, HelpPage);
-    EXPECT_EQ(h.cboAddress.text(), HelpPage);
-    EXPECT_EQ(h.cboAddress.items(), (std::vector<std::string>{HelpPage, ui::maker::WebAddress}));
+    EXPECT_EQ(h.StartingAddress, helpPage);
+    EXPECT_EQ(h.cboAddress.text(), helpPage);
+    EXPECT_EQ(h.cboAddress.items(), (std::vector<std::string>{helpPage, ui::maker::webAddress}));
     EXPECT_EQ(h.cboAddress.left(), 50);
     EXPECT_EQ(h.cboAddress.top(), 60 + 255 + 15);
-    EXPECT_EQ(addresses(), std::vector<std::string>{HelpPage});
+    EXPECT_EQ(addresses(), std::vector<std::string>{helpPage});
     EXPECT_EQ(platform->nextTickUs(h.timTimer) - platform->clock().nowUs(), 5000) << "polls every 5 ms";
     EXPECT_EQ(h.caption(), "");
 }
@@ -112,7 +112,7 @@ TEST_F(BrowserWindowTest, homeOpensTheHelpPageFromAnotherPage)
     ASSERT_FALSE(polling());
 
     click("Home");
-    EXPECT_EQ(addresses().back(), HelpPage);
+    EXPECT_EQ(addresses().back(), helpPage);
     EXPECT_TRUE(polling());
     platform->advanceMs(5);
     EXPECT_EQ(help().caption(), "Working...");
@@ -128,7 +128,7 @@ TEST_F(BrowserWindowTest, followingALinkStartsNoPollAndLeavesTheAddressBoxAlone)
     platform->completeLoad(help().brwWebBrowser, "Linked page");
     EXPECT_EQ(help().caption(), "Linked page");
     EXPECT_FALSE(polling());
-    EXPECT_EQ(help().cboAddress.text(), HelpPage);
+    EXPECT_EQ(help().cboAddress.text(), helpPage);
     EXPECT_EQ(help().cboAddress.items().size(), 2u);
     EXPECT_EQ(addresses().size(), 1u);
 }
@@ -173,9 +173,9 @@ TEST_F(BrowserWindowTest, enterOpensExactlyTheTypedTextAndOtherKeysNothing)
     EXPECT_EQ(addresses().size(), 1u);
     EXPECT_FALSE(polling());
 
-    std::int16_t key = 13;
+    std::int16_t key = platform::keys::Return;
     help().cboAddress_KeyPress(key);
-    EXPECT_EQ(key, 13) << "the key is left as it was";
+    EXPECT_EQ(key, platform::keys::Return) << "the key is left as it was";
     EXPECT_EQ(addresses().back(), "  Some Typed\\Address ");
     EXPECT_TRUE(polling());
     EXPECT_EQ(help().cboAddress.items().size(), 2u);
@@ -185,11 +185,11 @@ TEST_F(BrowserWindowTest, choosingAnEntryOpensIt)
 {
     openHelp();
     help().cboAddress.raiseChoose(1);
-    EXPECT_EQ(addresses().back(), ui::maker::WebAddress);
-    EXPECT_EQ(help().cboAddress.text(), ui::maker::WebAddress);
+    EXPECT_EQ(addresses().back(), ui::maker::webAddress);
+    EXPECT_EQ(help().cboAddress.text(), ui::maker::webAddress);
     EXPECT_TRUE(polling());
     help().cboAddress.raiseChoose(0);
-    EXPECT_EQ(addresses().back(), HelpPage);
+    EXPECT_EQ(addresses().back(), helpPage);
 }
 
 TEST_F(BrowserWindowTest, failingStepsOfTrappedHandlersAreSkippedSilently)
@@ -240,10 +240,10 @@ TEST_F(BrowserWindowTest, reopeningAfterCloseLoadsAfresh)
     EXPECT_EQ(platform->armedTimers(), 0);
 
     land().cmdHelp.raiseClick();
-    EXPECT_EQ(help().cboAddress.items(), (std::vector<std::string>{HelpPage, ui::maker::WebAddress}));
-    EXPECT_EQ(help().cboAddress.text(), HelpPage);
+    EXPECT_EQ(help().cboAddress.items(), (std::vector<std::string>{helpPage, ui::maker::webAddress}));
+    EXPECT_EQ(help().cboAddress.text(), helpPage);
     EXPECT_EQ(help().caption(), "");
-    EXPECT_EQ(addresses().back(), HelpPage);
+    EXPECT_EQ(addresses().back(), helpPage);
     EXPECT_EQ(help().tbToolBar.refreshCount(), 2);
 }
 

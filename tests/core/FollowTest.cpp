@@ -126,7 +126,7 @@ TEST_P(FollowAnswerTest, clicksAreComparedOneByOne)
         return;
     case Outcome::Wrong:
         ASSERT_EQ(boxes(), 1);
-        EXPECT_EQ(lastBox().text, FollowWrongText);
+        EXPECT_EQ(lastBox().text, followWrongText);
         EXPECT_EQ(lastBox().title, "Got Away");
         ASSERT_EQ(cueCount(), cuesBefore + 2);
         EXPECT_EQ(platform->navigationsOf("frmLand.wbSounds")[cuesBefore].address, cue("\\Away.htm"));
@@ -136,7 +136,7 @@ TEST_P(FollowAnswerTest, clicksAreComparedOneByOne)
         break;
     case Outcome::Caught:
         ASSERT_EQ(boxes(), 1);
-        EXPECT_EQ(lastBox().text, FollowCaughtText);
+        EXPECT_EQ(lastBox().text, followCaughtText);
         EXPECT_EQ(lastBox().title, "Great Job!");
         ASSERT_EQ(cueCount(), cuesBefore + 2);
         EXPECT_EQ(platform->navigationsOf("frmLand.wbSounds")[cuesBefore].address, cue("\\Caught.htm"));
@@ -210,7 +210,7 @@ TEST_P(FollowOutsideTest, aClickOutsideTheArraysIsAWrongEntryThatTouchesNoElemen
     ASSERT_EQ(cueCount(), cuesBefore + 2);
     EXPECT_EQ(platform->navigationsOf("frmLand.wbSounds")[cuesBefore].address, cue("\\Away.htm"));
     ASSERT_GE(boxes(), 1);
-    EXPECT_EQ(lastBox().text, FollowWrongText);
+    EXPECT_EQ(lastBox().text, followWrongText);
     EXPECT_EQ(lastBox().title, "Got Away");
     // The level starts afresh: level 1, arrays as they were, the entries untouched.
     EXPECT_EQ(l.intLevel, 1);
@@ -254,7 +254,7 @@ TEST_F(FollowTest, aWrongEntryAboveTheLevelButInsideTheArraysIsJudgedAsUsual)
     clickLight(2); // compared 2 with 1
     EXPECT_EQ(l.aintEntry(2), 2);
     ASSERT_EQ(boxes(), 1);
-    EXPECT_EQ(lastBox().text, FollowWrongText);
+    EXPECT_EQ(lastBox().text, followWrongText);
     EXPECT_EQ(l.intLevel, 1);
 }
 

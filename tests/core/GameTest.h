@@ -52,9 +52,9 @@ public:
     }
 };
 
-inline const char* const TagOverText = "I Finally Got Away.  Click Start to Try Again.";
-inline const char* const FollowWrongText = "You Let Me Get Away.  Click OK to Try Again.";
-inline const char* const FollowCaughtText = "You Caught Me!  Click OK to Go to the Next Level.";
+inline constexpr const char* tagOverText = "I Finally Got Away.  Click Start to Try Again.";
+inline constexpr const char* followWrongText = "You Let Me Get Away.  Click OK to Try Again.";
+inline constexpr const char* followCaughtText = "You Caught Me!  Click OK to Go to the Next Level.";
 
 // Names a parameterised case after the name field of its row.
 template <typename Case>

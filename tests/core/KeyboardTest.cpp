@@ -188,7 +188,7 @@ TEST_F(GameKeysTest, aTagHitCountsBecauseTheReleaseComesAfterTheJudgement)
     EXPECT_EQ(quarryLight(), 0) << "the release took the quarry off";
     EXPECT_EQ(boxes(), 0);
     tapKey(l(), digit(quarry));
-    EXPECT_EQ(lastBox().text, TagOverText) << "a second key on the same position misses";
+    EXPECT_EQ(lastBox().text, tagOverText) << "a second key on the same position misses";
 }
 
 TEST_F(GameKeysTest, lockedLightsIgnoreKeysButTheReleaseStillResetsTheLight)

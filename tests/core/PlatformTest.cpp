@@ -105,10 +105,34 @@ TEST(PictureTest, handlesAreSharedByCopiesAndZeroForNoPicture)
     EXPECT_NE(other.handle(), quarry.handle()) << "a second object of the same picture is another picture";
 }
 
+TEST(CaptionTest, accessKeyMarksAreDroppedAndTheFirstKeyIsFound)
+{
+    int key = 0;
+    EXPECT_EQ(plainCaption("&Address:", &key), "Address:");
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(plainCaption("Salt && &Pepper &Mill", &key), "Salt & Pepper Mill");
+    EXPECT_EQ(key, 7) << "the first mark is the key; a doubled ampersand is none";
+    EXPECT_EQ(plainCaption("Luke 13:3&&5 &", &key), "Luke 13:3&5 &") << "a closing ampersand shows";
+    EXPECT_EQ(key, -1);
+    EXPECT_EQ(plainCaption("\xC2\xA9 &\xC3\xA9t\xC3\xA9", &key), "\xC2\xA9 \xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(key, 3) << "the key is a byte offset";
+}
+
+TEST(CaptionTest, accessibleNameIsTheCaptionsWordsOrTheLayoutsName)
+{
+    FakePlatform platform;
+    Runtime runtime{platform};
+    TestForm form{runtime};
+    form.button.setCaption("  &Start  Over\r\n");
+    EXPECT_EQ(form.button.accessibleName(), "Start  Over");
+    form.button.style().accessibleName = "Begin";
+    EXPECT_EQ(form.button.accessibleName(), "Begin");
+}
+
 TEST(ResumeNextTest, aFailingStepIsAbandonedAndTheNextRuns)
 {
     int steps = 0;
-    resumeNext([&] { throw RuntimeError(5, "bad"); });
+    resumeNext([&] { throw RuntimeError(errors::invalidCall, "bad"); });
     resumeNext([&] { ++steps; });
     EXPECT_EQ(steps, 1);
     EXPECT_THROW(resumeNext([] { throw ProgramEnded{}; }), ProgramEnded);

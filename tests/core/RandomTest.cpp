@@ -25,8 +25,8 @@ double chiSquare(const std::array<int, N>& counts)
 }
 
 // Critical values at p = 0.001: a fair generator stays below them on a fixed seed.
-constexpr double ChiSquare3Dof = 16.27;
-constexpr double ChiSquare2Dof = 13.82;
+constexpr double chiSquare3Dof = 16.27;
+constexpr double chiSquare2Dof = 13.82;
 
 struct DrawCase {
     float r;
@@ -112,10 +112,10 @@ TEST_F(GameRandomTest, followPatternsStartUniformlyAndEachLaterLightIsUniformOve
         stats.add(p);
     EXPECT_EQ(stats.outOfRange, 0);
     EXPECT_EQ(stats.repeats, 0) << "no light directly follows itself";
-    EXPECT_LT(chiSquare(stats.first), ChiSquare3Dof);
+    EXPECT_LT(chiSquare(stats.first), chiSquare3Dof);
     for (std::size_t prev = 0; prev < 4; ++prev) {
         EXPECT_GT(stats.next[prev][0] + stats.next[prev][1] + stats.next[prev][2], 4000) << "light " << prev + 1;
-        EXPECT_LT(chiSquare(stats.next[prev]), ChiSquare2Dof) << "after light " << prev + 1;
+        EXPECT_LT(chiSquare(stats.next[prev]), chiSquare2Dof) << "after light " << prev + 1;
     }
 }
 
@@ -145,7 +145,7 @@ TEST_F(GameRandomTest, theQuarryMovesUniformlyToOneOfTheThreeOtherLights)
     EXPECT_EQ(stats.outOfRange, 0);
     EXPECT_EQ(stats.repeats, 0);
     for (std::size_t prev = 0; prev < 4; ++prev)
-        EXPECT_LT(chiSquare(stats.next[prev]), ChiSquare2Dof) << "after light " << prev + 1;
+        EXPECT_LT(chiSquare(stats.next[prev]), chiSquare2Dof) << "after light " << prev + 1;
 }
 
 } // namespace

@@ -131,7 +131,7 @@ TEST_F(TagTest, aSecondClickOnTheSamePositionIsAMiss)
     ASSERT_EQ(boxes(), 0);
     clickLight(q);
     ASSERT_EQ(boxes(), 1);
-    EXPECT_EQ(lastBox().text, TagOverText);
+    EXPECT_EQ(lastBox().text, tagOverText);
     EXPECT_EQ(lastBox().title, "Got Away");
     EXPECT_EQ(l.txtScore.text(), "1") << "the score box keeps the last score";
     EXPECT_EQ(l.intLevel, 1);
@@ -155,7 +155,7 @@ TEST_F(TagTest, pressingTheQuarryAndReleasingAwayJudgesNothingButLetsItGetAway)
 
     platform->runNextTick();
     ASSERT_EQ(boxes(), 1);
-    EXPECT_EQ(lastBox().text, TagOverText);
+    EXPECT_EQ(lastBox().text, tagOverText);
     EXPECT_EQ(lastCue(), cue("\\Away.htm"));
 }
 
@@ -187,7 +187,7 @@ TEST_P(TagNoQuarryTest, everyClickIsAMissThatRepeatsTheWholeMissSequence)
         });
         clickLight(round == 1 ? 3 : 1);
         ASSERT_EQ(boxes(), boxesBefore + 1);
-        EXPECT_EQ(lastBox().text, TagOverText);
+        EXPECT_EQ(lastBox().text, tagOverText);
         EXPECT_EQ(lastBox().title, "Got Away");
         ASSERT_EQ(cueCount(), cuesBefore + 1);
         EXPECT_EQ(lastCue(), cue("\\Away.htm"));

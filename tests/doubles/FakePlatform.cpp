@@ -65,7 +65,7 @@ public:
         FakeDocument& doc = platform_.document(name_);
         if (doc.failNext) {
             doc.failNext = false;
-            throw RuntimeError(-2147467259, "Navigation failed");
+            throw RuntimeError(errors::unspecified, "Navigation failed");
         }
         doc.busy = true;
         doc.url = address;
@@ -78,7 +78,7 @@ public:
         FakeDocument& doc = platform_.document(name_);
         ++doc.goBackCount;
         if (doc.position <= 0)
-            throw RuntimeError(-2147467259, "Unspecified error");
+            throw RuntimeError(errors::unspecified, "Unspecified error");
         --doc.position;
         doc.busy = true;
     }
@@ -87,7 +87,7 @@ public:
         FakeDocument& doc = platform_.document(name_);
         ++doc.goForwardCount;
         if (doc.position + 1 >= static_cast<int>(doc.history.size()))
-            throw RuntimeError(-2147467259, "Unspecified error");
+            throw RuntimeError(errors::unspecified, "Unspecified error");
         ++doc.position;
         doc.busy = true;
     }

@@ -6,6 +6,7 @@
 #include "game/FrmLand.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/LabelPeer.h"
+#include "ui/Artwork.h"
 #include "ui/LandControls.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +38,8 @@ protected:
     // The window's inside as the layout sizes it, in logical pixels.
     QSize laidOutSize() const
     {
-        return QSize(static_cast<int>(land.style().clientWidth / TwipsPerPixel),
-                     static_cast<int>(land.style().clientHeight / TwipsPerPixel));
+        return QSize(static_cast<int>(land.style().clientWidth / twipsPerPixel),
+                     static_cast<int>(land.style().clientHeight / twipsPerPixel));
     }
     // Where a control lies in the window, in logical pixels.
     QRect inWindow(const Control& control) const
@@ -71,7 +72,7 @@ TEST_F(LandWindowTest, WindowIsAFixedTitledBoxOfTheLaidOutSize)
 // 2 pixels wide.
 QRect laidOut(const Control& control, const std::function<QRect(const Control&)>& inWindow)
 {
-    const auto px = [](float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); };
+    const auto px = [](float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); };
     QRect place(px(control.left()), px(control.top()), px(control.width()), px(control.height()));
     if (const Control* container = control.container()) {
         EXPECT_EQ(container->kind(), ControlKind::PictureBox);
@@ -142,6 +143,46 @@ TEST_F(LandWindowTest, LandscapeUnderEachLightIsItsRestColour)
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(countOther(image, inWindow(land.cmdLight[n]), rgb(ui::LandControls::restColor(n))), 0)
             << "under light " << n;
+}
+
+// The mask takes exactly the opaque pixels of the mask colour, at the run's pixel ratio,
+// and leaves every other pixel as drawn.
+TEST(MaskedPicture, LosesOnlyItsOpaqueMaskColouredPixels)
+{
+    const qreal ratio = qttest::expectedRatio();
+    const Picture masked = ui::artwork::helpMark();
+    const Picture plain = Picture::create(masked.resource(), masked.widthPx(), masked.heightPx());
+    const QImage drawn = qtplatform::renderPicture(plain, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage shown = qtplatform::renderPicture(masked, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(shown.size(), drawn.size());
+    ASSERT_EQ(drawn.size(), QSize(16, 16) * ratio);
+    EXPECT_EQ(shown.devicePixelRatio(), ratio);
+    const QRgb maskPixel = qttest::rgb(masked.maskColor()).rgb();
+    int maskedPixels = 0, wrong = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* before = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        const auto* after = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            const bool mask = before[x] == maskPixel;
+            maskedPixels += mask;
+            wrong += after[x] != (mask ? 0u : before[x]);
+        }
+    }
+    EXPECT_GT(maskedPixels, drawn.width() * drawn.height() / 4);
+    EXPECT_EQ(wrong, 0);
+}
+
+// A picture is drawn from its source once, however large it is at the ratio (the landscape
+// at ratio 3 outgrows Qt's default pixmap cache), and again after the pictures are released.
+TEST(RenderedPicture, IsDrawnOnceUntilReleased)
+{
+    const Picture land = ui::artwork::landscape();
+    const QPixmap first = qtplatform::renderPicture(land, 3.0);
+    EXPECT_EQ(first.size(), QSize(674, 480) * 3);
+    EXPECT_EQ(qtplatform::renderPicture(land, 3.0).cacheKey(), first.cacheKey());
+    qtplatform::releasePictures();
+    EXPECT_NE(qtplatform::renderPicture(land, 3.0).cacheKey(), first.cacheKey());
+    qtplatform::releasePictures();
 }
 
 TEST_F(LandWindowTest, HelpButtonIsCyanSkyWithAYellowMark)

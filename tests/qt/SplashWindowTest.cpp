@@ -87,6 +87,9 @@ TEST(CaptionLayout, AccessKeyIsUnderlinedAndDoubledAmpersandIsLiteral)
     const qtplatform::CaptionLayout both = qtplatform::layoutCaption("Salt && &Pepper", font, 200);
     EXPECT_EQ(both.plainText, "Salt & Pepper");
     EXPECT_EQ(both.accessKey, 7);
+    const qtplatform::CaptionLayout accented = qtplatform::layoutCaption("\u00A9 &\u00C9t\u00E9", font, 200);
+    EXPECT_EQ(accented.plainText, "\u00A9 \u00C9t\u00E9");
+    EXPECT_EQ(accented.accessKey, 2) << "a position in the shown text, not in its bytes";
 }
 
 TEST(CaptionLayout, WordsWiderThanTheBoxBreakBetweenLetters)

@@ -757,7 +757,7 @@ void GameModel::input(const Action& a)
         break;
     case Op::HelpChoose:
         if (helpLoaded_ && (a.arg == 0 || a.arg == 1))
-            dispatch([&] { helpNavigateFromAddressBox(a.arg == 0 ? startingAddress_ : ui::maker::WebAddress); });
+            dispatch([&] { helpNavigateFromAddressBox(a.arg == 0 ? startingAddress_ : ui::maker::webAddress); });
         break;
     case Op::CloseGame:
         if (gameOpen)

@@ -217,7 +217,7 @@ void PlaySession::rawInput(Op op, int light, int button, int arg)
         break;
     case Op::HelpEnter:
         if (help)
-            p.help().cboAddress.raiseKeyPress(13);
+            p.help().cboAddress.raiseKeyPress(platform::keys::Return);
         break;
     case Op::HelpChoose:
         if (help)

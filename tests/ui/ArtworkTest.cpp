@@ -89,18 +89,18 @@ TEST_P(AtPixelRatio, EveryPictureDrawsAtItsPixelSize)
 
 // --- the landscape ---------------------------------------------------------------------
 
-constexpr QRgb kGrass = 0x008000, kSky = 0x00ffff, kWhite = 0xffffff, kRiver = 0x0000ff;
-constexpr QRgb kRock = 0xc0c0c0, kTrunk = 0x804000;
+constexpr QRgb grass = 0x008000, sky = 0x00ffff, white = 0xffffff, river = 0x0000ff;
+constexpr QRgb rock = 0xc0c0c0, trunk = 0x804000;
 
 TEST_P(AtPixelRatio, LandscapeHoldsEachLightsRestColourUnderIt)
 {
     const int ratio = GetParam();
     const QImage land = render(artwork::landscape(), ratio);
     ASSERT_FALSE(land.isNull());
-    EXPECT_EQ(mismatches(land, ratio, {"light 1, grass", 214, 350, 97, 97}, kGrass), "");
-    EXPECT_EQ(mismatches(land, ratio, {"light 2, sky", 414, 94, 97, 97}, kSky), "");
-    EXPECT_EQ(mismatches(land, ratio, {"light 3, snow", 214, 14, 97, 97}, kWhite), "");
-    EXPECT_EQ(mismatches(land, ratio, {"light 4, river", 526, 374, 97, 97}, kRiver), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 1, grass", 214, 350, 97, 97}, grass), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 2, sky", 414, 94, 97, 97}, sky), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 3, snow", 214, 14, 97, 97}, white), "");
+    EXPECT_EQ(mismatches(land, ratio, {"light 4, river", 526, 374, 97, 97}, river), "");
 }
 
 TEST_P(AtPixelRatio, LandscapeUnderTheOtherControls)
@@ -109,16 +109,16 @@ TEST_P(AtPixelRatio, LandscapeUnderTheOtherControls)
     const QImage land = render(artwork::landscape(), ratio);
     ASSERT_FALSE(land.isNull());
     // The Help button's corner, up to the picture's right edge.
-    EXPECT_EQ(mismatches(land, ratio, {"Help corner", 648, 0, 26, 27}, kSky), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Help corner", 648, 0, 26, 27}, sky), "");
     // The score box and the line of the Start caption where the word shows.
-    EXPECT_EQ(mismatches(land, ratio, {"score cloud", 86, 22, 58, 26}, kWhite), "");
-    EXPECT_EQ(mismatches(land, ratio, {"Start cloud", 424, 57, 194, 25}, kWhite), "");
+    EXPECT_EQ(mismatches(land, ratio, {"score cloud", 86, 22, 58, 26}, white), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Start cloud", 424, 57, 194, 25}, white), "");
     // The mode captions on the rocks, "Start Over" on the trunk.
-    EXPECT_EQ(mismatches(land, ratio, {"Follow rock", 8, 386, 66, 26}, kRock), "");
-    EXPECT_EQ(mismatches(land, ratio, {"Tag rock", 133, 384, 66, 26}, kRock), "");
-    EXPECT_EQ(mismatches(land, ratio, {"Start Over trunk", 88, 384, 34, 42}, kTrunk), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Follow rock", 8, 386, 66, 26}, rock), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Tag rock", 133, 384, 66, 26}, rock), "");
+    EXPECT_EQ(mismatches(land, ratio, {"Start Over trunk", 88, 384, 34, 42}, trunk), "");
     // The quarry's hidden button lies on the grass by the river.
-    EXPECT_EQ(mismatches(land, ratio, {"quarry's place", 342, 382, 97, 97}, kGrass), "");
+    EXPECT_EQ(mismatches(land, ratio, {"quarry's place", 342, 382, 97, 97}, grass), "");
 }
 
 // --- opaque and transparent backgrounds ---------------------------------------------------
@@ -149,8 +149,8 @@ TEST_P(AtPixelRatio, QuarryStandsOnWhite)
     const int ratio = GetParam();
     const QImage quarry = render(artwork::quarry(), ratio);
     ASSERT_FALSE(quarry.isNull());
-    EXPECT_EQ(mismatches(quarry, ratio, {"top right corner", 84, 0, 8, 8}, kWhite), "");
-    EXPECT_EQ(mismatches(quarry, ratio, {"bottom right corner", 84, 84, 8, 8}, kWhite), "");
+    EXPECT_EQ(mismatches(quarry, ratio, {"top right corner", 84, 0, 8, 8}, white), "");
+    EXPECT_EQ(mismatches(quarry, ratio, {"bottom right corner", 84, 84, 8, 8}, white), "");
 }
 
 TEST_P(AtPixelRatio, IconAndLogoShowThroughAroundTheDrawing)
@@ -227,7 +227,7 @@ TEST_P(AtPixelRatio, MaskedPicturesShowThroughOnlyAroundTheDrawing)
         masked.emplace_back("toolbar image " + std::to_string(n), artwork::toolbarImage(n));
     for (const auto& [name, picture] : masked) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(picture.maskColor(), artwork::MaskLightGrey);
+        EXPECT_EQ(picture.maskColor(), artwork::maskLightGrey);
         const QImage image = render(picture, ratio);
         ASSERT_FALSE(image.isNull());
         const int size = image.width() / ratio;
