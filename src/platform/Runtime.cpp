@@ -49,7 +49,8 @@ void Runtime::run(const std::function<void()>& handler)
         reportedErrors_.push_back(error.what());
         if (!ended_) {
             try {
-                msgBox(std::string("Run-time error '") + std::to_string(error.number()) + "':\n\n" + error.what(),
+                msgBox(withArgs(text(TR_TEXT("Runtime", "Run-time error '%1':\n\n%2")),
+                                {std::to_string(error.number()), error.what()}),
                        "Glimmerkin");
             } catch (const ProgramEnded&) {
             }

@@ -10,6 +10,7 @@
 #include "platform/Basics.h"
 #include "platform/Control.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTimer>
@@ -185,8 +186,8 @@ void DocumentBrowserView::startWebLoad()
         QString whyNot;
         web_ = WebAccess::create(this, &whyNot);
         if (!web_) {
-            finish(RenderedPage::error(QStringLiteral("Page cannot be shown"),
-                             QStringLiteral("Web pages cannot be opened here: %1.")
+            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+                             QCoreApplication::translate("DocumentBrowserView", "Web pages cannot be opened here: %1.")
                                  .arg(shortened(whyNot, ShownAddressLength)),
                              target.asked, target.url));
             return;
@@ -194,7 +195,7 @@ void DocumentBrowserView::startWebLoad()
         deadline_ = new QTimer(this);
         deadline_->setSingleShot(true);
         connect(deadline_, &QTimer::timeout, this, [this] {
-            abortWeb(QStringLiteral("No answer"), QStringLiteral("The server did not answer in time."));
+            abortWeb(QCoreApplication::translate("DocumentBrowserView", "No answer"), QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."));
         });
     }
     WebRequest request;
@@ -259,19 +260,19 @@ void DocumentBrowserView::replyFinished()
     if (failure != WebReply::Failure::None && !(reply->isHttpAnswer() && !data.isEmpty())) {
         switch (failure) {
         case WebReply::Failure::HostNotFound:
-            finish(RenderedPage::error(QStringLiteral("Server not found"),
-                             QStringLiteral("The server %1 cannot be found. Check the address, and your connection "
+            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Server not found"),
+                             QCoreApplication::translate("DocumentBrowserView", "The server %1 cannot be found. Check the address, and your connection "
                                             "to the Internet.")
                                  .arg(shortened(target.url.host(), 100)),
                              target.asked, target.url));
             return;
         case WebReply::Failure::NoAnswer:
-            finish(RenderedPage::error(QStringLiteral("No answer"), QStringLiteral("The server did not answer in time."),
+            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "No answer"), QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."),
                              target.asked, target.url));
             return;
         default:
-            finish(RenderedPage::error(QStringLiteral("Page cannot be shown"),
-                             QStringLiteral("The page could not be loaded: %1.")
+            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+                             QCoreApplication::translate("DocumentBrowserView", "The page could not be loaded: %1.")
                                  .arg(shortened(reply->errorString(), ShownAddressLength)),
                              target.asked, target.url));
             return;
@@ -280,8 +281,8 @@ void DocumentBrowserView::replyFinished()
     const QUrl url = reply->url();
     const QString scheme = url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        finish(RenderedPage::error(QStringLiteral("Page cannot be shown"),
-                         QStringLiteral("The server sent the browser to an address it does not open."), target.asked,
+        finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+                         QCoreApplication::translate("DocumentBrowserView", "The server sent the browser to an address it does not open."), target.asked,
                          target.url));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/FileAddress.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -37,14 +38,14 @@ PageTarget problemTarget(const QString& asked, const QString& title, const QStri
 
 PageTarget malformed(const QString& asked)
 {
-    return problemTarget(asked, QStringLiteral("Address not valid"),
-                         QStringLiteral("This is not a valid address of a page."));
+    return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not valid"),
+                         QCoreApplication::translate("DocumentBrowserView", "This is not a valid address of a page."));
 }
 
 PageTarget unsupported(const QString& asked, const QString& scheme)
 {
-    return problemTarget(asked, QStringLiteral("Address not supported"),
-                         QStringLiteral("Addresses that begin with \u201C%1:\u201D cannot be opened here. The help "
+    return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+                         QCoreApplication::translate("DocumentBrowserView", "Addresses that begin with “%1:” cannot be opened here. The help "
                                         "browser opens pages on this computer and web pages (http and https).")
                              .arg(shortened(scheme, 40)));
 }
@@ -80,8 +81,8 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
         const std::optional<std::string> path =
             platform::fileUrlPath(url.toString(QUrl::FullyEncoded).toStdString());
         if (!path)
-            return problemTarget(asked, QStringLiteral("Address not supported"),
-                                 QStringLiteral("Pages on other computers cannot be opened by a file address."));
+            return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+                                 QCoreApplication::translate("DocumentBrowserView", "Pages on other computers cannot be opened by a file address."));
         if (path->empty())
             return malformed(asked);
         return fileTarget(asked, QString::fromStdString(*path));
@@ -99,12 +100,12 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
 PageTarget PageTarget::resolve(const QString& address)
 {
     if (address.size() > MaxAddressLength)
-        return problemTarget(address, QStringLiteral("Address too long"),
-                             QStringLiteral("This address is too long to be opened."));
+        return problemTarget(address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
+                             QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
     QString text = address.trimmed();
     if (text.isEmpty())
-        return problemTarget(address, QStringLiteral("No address"),
-                             QStringLiteral("Type the address of a page into the address box and press Enter."));
+        return problemTarget(address, QCoreApplication::translate("DocumentBrowserView", "No address"),
+                             QCoreApplication::translate("DocumentBrowserView", "Type the address of a page into the address box and press Enter."));
     for (const QChar c : text)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             return malformed(text);

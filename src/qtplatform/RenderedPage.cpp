@@ -3,15 +3,16 @@
 #include "PageContent.h"
 #include "PagePicture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace qtplatform {
 
-QString RenderedPage::tooLargeTitle() { return QStringLiteral("Page too large"); }
+QString RenderedPage::tooLargeTitle() { return QCoreApplication::translate("DocumentBrowserView", "Page too large"); }
 
 QString RenderedPage::tooLargeDetail()
 {
-    return QStringLiteral("This page is larger than 2 MB, too large to be shown here.");
+    return QCoreApplication::translate("DocumentBrowserView", "This page is larger than 2 MB, too large to be shown here.");
 }
 
 RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
@@ -41,25 +42,25 @@ RenderedPage RenderedPage::fileError(sound::FileProblem problem, const QString& 
 {
     switch (problem) {
     case sound::FileProblem::NotFound:
-        return error(QStringLiteral("Page not found"), QStringLiteral("There is no page at this address."),
+        return error(QCoreApplication::translate("DocumentBrowserView", "Page not found"), QCoreApplication::translate("DocumentBrowserView", "There is no page at this address."),
                          asked, url);
     case sound::FileProblem::Folder:
-        return error(QStringLiteral("This is a folder"),
-                         QStringLiteral("This address is a folder, not a page. Open one of the pages in it instead."),
+        return error(QCoreApplication::translate("DocumentBrowserView", "This is a folder"),
+                         QCoreApplication::translate("DocumentBrowserView", "This address is a folder, not a page. Open one of the pages in it instead."),
                          asked, url);
     case sound::FileProblem::NotAFile:
-        return error(QStringLiteral("Not a page"),
-                         QStringLiteral("This address is a device or a pipe, not a page, so it is not opened."),
+        return error(QCoreApplication::translate("DocumentBrowserView", "Not a page"),
+                         QCoreApplication::translate("DocumentBrowserView", "This address is a device or a pipe, not a page, so it is not opened."),
                          asked, url);
     case sound::FileProblem::Unreadable:
-        return error(QStringLiteral("Page cannot be read"),
-                         QStringLiteral("You are not allowed to read this file."), asked, url);
+        return error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be read"),
+                         QCoreApplication::translate("DocumentBrowserView", "You are not allowed to read this file."), asked, url);
     case sound::FileProblem::TooLarge:
         return error(tooLargeTitle(), tooLargeDetail(), asked, url);
     case sound::FileProblem::None:
         break;
     }
-    return error(QStringLiteral("Page cannot be shown"), QString(), asked, url);
+    return error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"), QString(), asked, url);
 }
 
 RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
@@ -73,8 +74,8 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Html:
         page.html = PageContent::decodeText(data);
         if (PageContent::tooComplex(page.html))
-            return error(QStringLiteral("Page too complex"),
-                             QStringLiteral("This page is nested too deeply, or made of too many parts, to be shown "
+            return error(QCoreApplication::translate("DocumentBrowserView", "Page too complex"),
+                             QCoreApplication::translate("DocumentBrowserView", "This page is nested too deeply, or made of too many parts, to be shown "
                                             "here."),
                              asked, url);
         return page;
@@ -86,8 +87,8 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Picture:
         page.image = PagePicture::decode(data, fileName, devicePixelRatio);
         if (page.image.isNull())
-            return error(QStringLiteral("Picture cannot be shown"),
-                             QStringLiteral("This picture is damaged, too large or of a kind that cannot be shown."),
+            return error(QCoreApplication::translate("DocumentBrowserView", "Picture cannot be shown"),
+                             QCoreApplication::translate("DocumentBrowserView", "This picture is damaged, too large or of a kind that cannot be shown."),
                              asked, url);
         page.title = fileName;
         page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
@@ -96,8 +97,8 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Other:
         break;
     }
-    return error(QStringLiteral("Not a page"),
-                     QStringLiteral("This file is neither a page nor a text, so it is not shown here."), asked, url);
+    return error(QCoreApplication::translate("DocumentBrowserView", "Not a page"),
+                     QCoreApplication::translate("DocumentBrowserView", "This file is neither a page nor a text, so it is not shown here."), asked, url);
 }
 
 } // namespace qtplatform

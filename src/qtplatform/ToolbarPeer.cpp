@@ -46,7 +46,7 @@ void ToolbarPeer::rebuild()
         connect(action, &QAction::triggered, this, [this, position] { control_.raiseButtonClick(position); });
         if (auto* toolButton = qobject_cast<QToolButton*>(widgetForAction(action))) {
             toolButton->setFixedSize(31, 30);
-            toolButton->setAccessibleName(toQString(button.key));
+            toolButton->setAccessibleName(toQString(button.toolTip));
         }
     }
 }
