@@ -36,7 +36,8 @@ if(GLIMMERKIN_PORTABLE)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 endif()
 # Qt's Wayland platform plugin, so that a Wayland desktop runs the game natively rather
-# than through Xwayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# than through Xwayland; and Qt's own translations, which name the buttons of the
+# message boxes in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -189,7 +189,7 @@
     <name>frmLand</name>
     <message>
         <source>I Finally Got Away.  Click Start to Try Again.</source>
-        <translation>أخيرًا هربت. انقر ابدأ لتحاول مجددًا.</translation>
+        <translation>أخيرًا هربت. انقر «لنبدأ» لتحاول مجددًا.</translation>
     </message>
     <message>
         <source>Got Away</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>You Let Me Get Away.  Click OK to Try Again.</source>
-        <translation>تركتني أهرب. انقر حسنًا لتحاول مجددًا.</translation>
+        <translation>تركتني أهرب. انقر «حسنًا» لتحاول مجددًا.</translation>
     </message>
     <message>
         <source>You Caught Me!  Click OK to Go to the Next Level.</source>
-        <translation>أمسكت بي! انقر حسنًا للانتقال إلى المستوى التالي.</translation>
+        <translation>أمسكت بي! انقر «حسنًا» للانتقال إلى المستوى التالي.</translation>
     </message>
     <message>
         <source>Great Job!</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>ابدأ</translation>
+        <translation>لنبدأ</translation>
     </message>
     <message>
         <source>Light 1, grass</source>

@@ -28,6 +28,9 @@ QTextOption designMetrics()
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setUseDesignMetrics(true);
+    // A line of a right-to-left language starts at the left of its run too, where
+    // the caption's alignment places it; it is not pushed to the run's far end.
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
     return option;
 }
 
@@ -44,6 +47,8 @@ struct Run {
         layout.endLayout();
     }
     qreal x(int position) const { return line.cursorToX(position); }
+    // The width of the text between two positions, whichever way it runs.
+    qreal advance(int from, int to) const { return std::abs(x(to) - x(from)); }
     QTextLayout layout;
     QTextLine line;
 };
@@ -81,7 +86,7 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             int end = i;
             while (end < n && !isSpace(end))
                 ++end;
-            if (run.x(end) - run.x(lineStart) <= width + slack) {
+            if (run.advance(lineStart, end) <= width + slack) {
                 contentEnd = end;
                 i = end;
                 continue;
@@ -90,7 +95,7 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
                 next = i; // the word starts the next line
             } else {
                 int cut = i + 1; // a word too wide for the box, broken between letters
-                while (cut < end && run.x(cut + 1) - run.x(lineStart) <= width + slack)
+                while (cut < end && run.advance(lineStart, cut + 1) <= width + slack)
                     ++cut;
                 contentEnd = cut;
                 next = cut;
@@ -98,7 +103,7 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             break;
         }
         out.lines.append({text.mid(lineStart, contentEnd - lineStart), offset + lineStart,
-                          run.x(contentEnd) - run.x(lineStart)});
+                          run.advance(lineStart, contentEnd)});
         if (next < 0)
             return;
         lineStart = next;

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 namespace qtplatform {
 
 namespace {
@@ -13,10 +15,15 @@ namespace {
 // Each translation says which way its language runs, as Qt's own translations do.
 [[maybe_unused]] const char* const layoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
-QString& installedLanguage()
+struct Installed {
+    std::unique_ptr<QTranslator> game;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Installed& installed()
 {
-    static QString language;
-    return language;
+    static Installed translators;
+    return translators;
 }
 
 bool isEnglish(const QString& name)
@@ -29,33 +36,47 @@ bool isEnglish(const QString& name)
 
 void installTranslations()
 {
-    QCoreApplication* application = QCoreApplication::instance();
     for (QString name : QLocale::system().uiLanguages()) {
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (isEnglish(name))
+        if (isEnglish(name) || installTranslation(name))
             return;
-        // The game's translations are compiled in (translations/); "de_AT" finds "de".
-        auto* game = new QTranslator(application);
-        if (!game->load(QStringLiteral("glimmerkin_") + name, QStringLiteral(":/i18n"))) {
-            delete game;
-            continue;
-        }
-        QCoreApplication::installTranslator(game);
-        installedLanguage() = game->language();
-        // Qt's own, from the system's copy: the OK of a message box, the text box's menu.
-        auto* qt = new QTranslator(application);
-        if (qt->load(QStringLiteral("qtbase_") + game->language(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-        else
-            delete qt;
-        // The windows made before the event loop runs already take the language's
-        // direction, rather than at the language change Qt posts.
-        if (QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL"))
-            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-        return;
     }
 }
 
-QString loadedLanguage() { return installedLanguage(); }
+bool installTranslation(const QString& language, const QString& directory)
+{
+    auto game = std::make_unique<QTranslator>();
+    if (!game->load(QStringLiteral("glimmerkin_") + language, directory))
+        return false;
+    removeTranslation();
+    Installed& now = installed();
+    now.game = std::move(game);
+    QCoreApplication::installTranslator(now.game.get());
+    // Qt's own, from the system's copy: the OK of a message box, the text box's menu.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + now.game->language(), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        now.qt = std::move(qt);
+        QCoreApplication::installTranslator(now.qt.get());
+    }
+    // The windows made before Qt handles the language change it posts take the
+    // language's direction too.
+    if (QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL"))
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    return true;
+}
+
+void removeTranslation()
+{
+    Installed& now = installed();
+    if (!now.game)
+        return;
+    if (now.qt)
+        QCoreApplication::removeTranslator(now.qt.get());
+    QCoreApplication::removeTranslator(now.game.get());
+    now = Installed{};
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+QString loadedLanguage() { return installed().game ? installed().game->language() : QString(); }
 
 } // namespace qtplatform
