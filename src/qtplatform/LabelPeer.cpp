@@ -163,6 +163,10 @@ void LabelPeer::paintEvent(QPaintEvent*)
     const QFont f = font();
     const CaptionLayout& caption = currentLayout();
     const qreal ascent = QFontMetricsF(f).ascent();
+    // A window that runs right to left starts its lines at the right.
+    Alignment alignment = control_.style().alignment;
+    if (isRightToLeft() && alignment != Alignment::Center)
+        alignment = alignment == Alignment::Left ? Alignment::Right : Alignment::Left;
     auto drawLines = [&](const QColor& color, int shift) {
         p.setPen(color);
         int top = 0;
@@ -170,14 +174,18 @@ void LabelPeer::paintEvent(QPaintEvent*)
             if (!line.text.isEmpty()) {
                 QList<QTextLayout::FormatRange> formats;
                 const int key = caption.accessKey - line.start;
-                if (key >= 0 && key < line.text.size()) {
+                const bool hasKey = key >= 0 && key < line.text.size();
+                // Letters that join (Arabic) are shaped as one run, so a right-to-left
+                // line gets its access key's underline drawn under it afterwards.
+                const bool joined = line.text.isRightToLeft();
+                if (hasKey && !joined) {
                     QTextCharFormat underline;
                     underline.setFontUnderline(true);
                     formats.append({key, 1, underline});
                 }
                 const Run run(line.text, f, formats);
                 qreal x = 0;
-                switch (control_.style().alignment) {
+                switch (alignment) {
                 case Alignment::Left: break;
                 case Alignment::Right: x = std::floor(width() - line.width); break;
                 case Alignment::Center: x = std::floor((width() - line.width) / 2); break;
@@ -185,6 +193,13 @@ void LabelPeer::paintEvent(QPaintEvent*)
                 // Whole-pixel baselines keep the letters crisp.
                 const qreal baseline = std::round(top + ascent);
                 run.layout.draw(&p, QPointF(x + shift, baseline - run.line.ascent() + shift));
+                if (hasKey && joined) {
+                    const QFontMetricsF metrics(f);
+                    const qreal y = baseline + metrics.underlinePos() + shift;
+                    const qreal from = std::min(run.x(key), run.x(key + 1));
+                    const qreal to = std::max(run.x(key), run.x(key + 1));
+                    p.fillRect(QRectF(x + shift + from, y, to - from, std::max<qreal>(1, metrics.lineWidth())), color);
+                }
             }
             top += caption.lineHeight;
         }

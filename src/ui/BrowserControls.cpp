@@ -28,6 +28,7 @@ void BrowserControls::layoutBrowser(FormStyle& window)
     window.clientHeight = 5130;
     window.icon = artwork::windowIcon();
     window.crossCursor = true;
+    window.mirroredRightToLeft = true;
 
     resetControl(tbToolBar, 0, 0, 6540, 540, 0, 3);
     tbToolBar.style().alignTop = true;

@@ -145,6 +145,36 @@ TEST_F(RightToLeftTest, ArabicMessageBoxRunsRightToLeft)
     EXPECT_NE(ok.remove(QLatin1Char('&')), QStringLiteral("OK"));
 }
 
+TEST_F(RightToLeftTest, HelpWindowRunsRightToLeftWhileTheOthersKeepTheirPlaces)
+{
+    ASSERT_TRUE(qtplatform::installTranslation(QStringLiteral("ar")));
+    Windows windows;
+    EXPECT_TRUE(widgetOf(windows.land.picLand)->window()->isLeftToRight());
+    EXPECT_TRUE(widgetOf(windows.splash.picLogo)->window()->isLeftToRight());
+    QWidget* label = widgetOf(windows.help.lblAddress);
+    QWidget* window = label->window();
+    ASSERT_TRUE(window->isRightToLeft());
+    // The address label and box stand as far from the right edge as they stand from the
+    // left in English, and stay there when the window grows.
+    auto rightMargin = [](const QWidget* w) { return w->parentWidget()->width() - (w->x() + w->width()); };
+    EXPECT_EQ(rightMargin(label), 3);
+    EXPECT_EQ(rightMargin(widgetOf(windows.help.cboAddress)), 3);
+    window->resize(window->width() + 120, window->height());
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(rightMargin(label), 3);
+    EXPECT_EQ(rightMargin(widgetOf(windows.help.cboAddress)), 3);
+    // Its words start at the right of their box.
+    const QImage image = rendered(label);
+    const qreal ratio = image.devicePixelRatio();
+    const QColor background = image.pixelColor(0, 0);
+    int leftmostInk = image.width();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background)
+                leftmostInk = std::min(leftmostInk, x);
+    EXPECT_GT(leftmostInk / ratio, label->width() / 2);
+}
+
 TEST_F(RightToLeftTest, GameWindowNeverMirrors)
 {
     auto placeOf = [](const Control& control) {
