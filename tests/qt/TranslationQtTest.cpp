@@ -9,6 +9,7 @@
 #include "qtplatform/Conversions.h"
 #include "qtplatform/LabelPeer.h"
 #include "qtplatform/Translations.h"
+#include "ui/Artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QToolBar>
 
 #include <map>
 #include <stdexcept>
@@ -163,6 +165,16 @@ TEST_F(RightToLeftTest, HelpWindowRunsRightToLeftWhileTheOthersKeepTheirPlaces)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(rightMargin(label), 3);
     EXPECT_EQ(rightMargin(widgetOf(windows.help.cboAddress)), 3);
+    // The toolbar runs from the right, Back first, its arrow pointing right.
+    auto* toolbar = qobject_cast<QToolBar*>(widgetOf(windows.help.tbToolBar));
+    ASSERT_NE(toolbar, nullptr);
+    const QList<QAction*> actions = toolbar->actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_GT(toolbar->widgetForAction(actions[0])->x(), toolbar->widgetForAction(actions[1])->x());
+    const QImage back = actions[0]->icon().pixmap(QSize(24, 24), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage art = qtplatform::renderPicture(ui::artwork::toolbarImage(1), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(back, art.mirrored(true, false));
+    EXPECT_NE(back, art);
     // Its words start at the right of their box.
     const QImage image = rendered(label);
     const qreal ratio = image.devicePixelRatio();
