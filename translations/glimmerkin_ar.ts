@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>تقدم</translation>
+        <translation>للأمام</translation>
     </message>
     <message>
         <source>Stop</source>

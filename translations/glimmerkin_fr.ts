@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Got Away</source>
-        <translation>Échappé</translation>
+        <translation>Il s’est échappé</translation>
     </message>
     <message>
         <source>You Let Me Get Away.  Click OK to Try Again.</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>The quarry is here</source>
-        <translation>Le gibier est ici</translation>
+        <translation>La proie est ici</translation>
     </message>
     <message>
         <source>Start</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Tag</source>
-        <translation>Chat</translation>
+        <translation>Attraper</translation>
     </message>
     <message>
         <source>Start Over</source>
