@@ -186,16 +186,18 @@ void DocumentBrowserView::startWebLoad()
         QString whyNot;
         web_ = WebAccess::create(this, &whyNot);
         if (!web_) {
-            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-                             QCoreApplication::translate("DocumentBrowserView", "Web pages cannot be opened here: %1.")
-                                 .arg(shortened(whyNot, ShownAddressLength)),
-                             target.asked, target.url));
+            finish(RenderedPage::error(
+                QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+                QCoreApplication::translate("DocumentBrowserView", "Web pages cannot be opened here: %1.")
+                    .arg(shortened(whyNot, ShownAddressLength)),
+                target.asked, target.url));
             return;
         }
         deadline_ = new QTimer(this);
         deadline_->setSingleShot(true);
         connect(deadline_, &QTimer::timeout, this, [this] {
-            abortWeb(QCoreApplication::translate("DocumentBrowserView", "No answer"), QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."));
+            abortWeb(QCoreApplication::translate("DocumentBrowserView", "No answer"),
+                     QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."));
         });
     }
     WebRequest request;
@@ -260,30 +262,37 @@ void DocumentBrowserView::replyFinished()
     if (failure != WebReply::Failure::None && !(reply->isHttpAnswer() && !data.isEmpty())) {
         switch (failure) {
         case WebReply::Failure::HostNotFound:
-            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Server not found"),
-                             QCoreApplication::translate("DocumentBrowserView", "The server %1 cannot be found. Check the address, and your connection "
+            finish(RenderedPage::error(
+                QCoreApplication::translate("DocumentBrowserView", "Server not found"),
+                QCoreApplication::translate("DocumentBrowserView",
+                                            "The server %1 cannot be found. Check the address, and your connection "
                                             "to the Internet.")
-                                 .arg(shortened(target.url.host(), 100)),
-                             target.asked, target.url));
+                    .arg(shortened(target.url.host(), 100)),
+                target.asked, target.url));
             return;
         case WebReply::Failure::NoAnswer:
-            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "No answer"), QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."),
-                             target.asked, target.url));
+            finish(RenderedPage::error(
+                QCoreApplication::translate("DocumentBrowserView", "No answer"),
+                QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."), target.asked,
+                target.url));
             return;
         default:
-            finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-                             QCoreApplication::translate("DocumentBrowserView", "The page could not be loaded: %1.")
-                                 .arg(shortened(reply->errorString(), ShownAddressLength)),
-                             target.asked, target.url));
+            finish(RenderedPage::error(
+                QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+                QCoreApplication::translate("DocumentBrowserView", "The page could not be loaded: %1.")
+                    .arg(shortened(reply->errorString(), ShownAddressLength)),
+                target.asked, target.url));
             return;
         }
     }
     const QUrl url = reply->url();
     const QString scheme = url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        finish(RenderedPage::error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-                         QCoreApplication::translate("DocumentBrowserView", "The server sent the browser to an address it does not open."), target.asked,
-                         target.url));
+        finish(RenderedPage::error(
+            QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "The server sent the browser to an address it does not open."),
+            target.asked, target.url));
         return;
     }
     finish(RenderedPage::fromContent(data, url, reply->contentType(), target.asked, devicePixelRatioF()));

@@ -134,7 +134,8 @@ void FormWidget::resizeEvent(QResizeEvent* event)
     if (isRightToLeft()) {
         for (const bool contained : {false, true})
             for (Control* control : form_->controls())
-                if (auto* widget = dynamic_cast<QWidget*>(control->peer()); widget && (control->container() != nullptr) == contained)
+                if (auto* widget = dynamic_cast<QWidget*>(control->peer());
+                    widget && (control->container() != nullptr) == contained)
                     applyCommon(widget, *control, platform::Property::Geometry);
     }
 }

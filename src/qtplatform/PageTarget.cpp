@@ -44,10 +44,12 @@ PageTarget malformed(const QString& asked)
 
 PageTarget unsupported(const QString& asked, const QString& scheme)
 {
-    return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
-                         QCoreApplication::translate("DocumentBrowserView", "Addresses that begin with “%1:” cannot be opened here. The help "
-                                        "browser opens pages on this computer and web pages (http and https).")
-                             .arg(shortened(scheme, 40)));
+    return problemTarget(
+        asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+        QCoreApplication::translate("DocumentBrowserView",
+                                    "Addresses that begin with “%1:” cannot be opened here. The help "
+                                    "browser opens pages on this computer and web pages (http and https).")
+            .arg(shortened(scheme, 40)));
 }
 
 PageTarget fileTarget(const QString& asked, const QString& path)
@@ -81,8 +83,10 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
         const std::optional<std::string> path =
             platform::fileUrlPath(url.toString(QUrl::FullyEncoded).toStdString());
         if (!path)
-            return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
-                                 QCoreApplication::translate("DocumentBrowserView", "Pages on other computers cannot be opened by a file address."));
+            return problemTarget(
+                asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+                QCoreApplication::translate("DocumentBrowserView",
+                                            "Pages on other computers cannot be opened by a file address."));
         if (path->empty())
             return malformed(asked);
         return fileTarget(asked, QString::fromStdString(*path));
@@ -100,12 +104,15 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
 PageTarget PageTarget::resolve(const QString& address)
 {
     if (address.size() > MaxAddressLength)
-        return problemTarget(address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
-                             QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
+        return problemTarget(
+            address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
+            QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
     QString text = address.trimmed();
     if (text.isEmpty())
-        return problemTarget(address, QCoreApplication::translate("DocumentBrowserView", "No address"),
-                             QCoreApplication::translate("DocumentBrowserView", "Type the address of a page into the address box and press Enter."));
+        return problemTarget(
+            address, QCoreApplication::translate("DocumentBrowserView", "No address"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "Type the address of a page into the address box and press Enter."));
     for (const QChar c : text)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             return malformed(text);

@@ -12,7 +12,8 @@ QString RenderedPage::tooLargeTitle() { return QCoreApplication::translate("Docu
 
 QString RenderedPage::tooLargeDetail()
 {
-    return QCoreApplication::translate("DocumentBrowserView", "This page is larger than 2 MB, too large to be shown here.");
+    return QCoreApplication::translate("DocumentBrowserView",
+                                       "This page is larger than 2 MB, too large to be shown here.");
 }
 
 RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
@@ -42,19 +43,24 @@ RenderedPage RenderedPage::fileError(sound::FileProblem problem, const QString& 
 {
     switch (problem) {
     case sound::FileProblem::NotFound:
-        return error(QCoreApplication::translate("DocumentBrowserView", "Page not found"), QCoreApplication::translate("DocumentBrowserView", "There is no page at this address."),
-                         asked, url);
+        return error(QCoreApplication::translate("DocumentBrowserView", "Page not found"),
+                     QCoreApplication::translate("DocumentBrowserView", "There is no page at this address."), asked,
+                     url);
     case sound::FileProblem::Folder:
-        return error(QCoreApplication::translate("DocumentBrowserView", "This is a folder"),
-                         QCoreApplication::translate("DocumentBrowserView", "This address is a folder, not a page. Open one of the pages in it instead."),
-                         asked, url);
+        return error(
+            QCoreApplication::translate("DocumentBrowserView", "This is a folder"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "This address is a folder, not a page. Open one of the pages in it instead."),
+            asked, url);
     case sound::FileProblem::NotAFile:
         return error(QCoreApplication::translate("DocumentBrowserView", "Not a page"),
-                         QCoreApplication::translate("DocumentBrowserView", "This address is a device or a pipe, not a page, so it is not opened."),
-                         asked, url);
+                     QCoreApplication::translate(
+                         "DocumentBrowserView", "This address is a device or a pipe, not a page, so it is not opened."),
+                     asked, url);
     case sound::FileProblem::Unreadable:
         return error(QCoreApplication::translate("DocumentBrowserView", "Page cannot be read"),
-                         QCoreApplication::translate("DocumentBrowserView", "You are not allowed to read this file."), asked, url);
+                     QCoreApplication::translate("DocumentBrowserView", "You are not allowed to read this file."),
+                     asked, url);
     case sound::FileProblem::TooLarge:
         return error(tooLargeTitle(), tooLargeDetail(), asked, url);
     case sound::FileProblem::None:
@@ -74,10 +80,12 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Html:
         page.html = PageContent::decodeText(data);
         if (PageContent::tooComplex(page.html))
-            return error(QCoreApplication::translate("DocumentBrowserView", "Page too complex"),
-                             QCoreApplication::translate("DocumentBrowserView", "This page is nested too deeply, or made of too many parts, to be shown "
+            return error(
+                QCoreApplication::translate("DocumentBrowserView", "Page too complex"),
+                QCoreApplication::translate("DocumentBrowserView",
+                                            "This page is nested too deeply, or made of too many parts, to be shown "
                                             "here."),
-                             asked, url);
+                asked, url);
         return page;
     case PageContent::Kind::Text:
         page.plainText = true;
@@ -87,9 +95,11 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Picture:
         page.image = PagePicture::decode(data, fileName, devicePixelRatio);
         if (page.image.isNull())
-            return error(QCoreApplication::translate("DocumentBrowserView", "Picture cannot be shown"),
-                             QCoreApplication::translate("DocumentBrowserView", "This picture is damaged, too large or of a kind that cannot be shown."),
-                             asked, url);
+            return error(
+                QCoreApplication::translate("DocumentBrowserView", "Picture cannot be shown"),
+                QCoreApplication::translate("DocumentBrowserView",
+                                            "This picture is damaged, too large or of a kind that cannot be shown."),
+                asked, url);
         page.title = fileName;
         page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
                         .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped());
@@ -98,7 +108,9 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
         break;
     }
     return error(QCoreApplication::translate("DocumentBrowserView", "Not a page"),
-                     QCoreApplication::translate("DocumentBrowserView", "This file is neither a page nor a text, so it is not shown here."), asked, url);
+                 QCoreApplication::translate("DocumentBrowserView",
+                                             "This file is neither a page nor a text, so it is not shown here."),
+                 asked, url);
 }
 
 } // namespace qtplatform

@@ -54,7 +54,8 @@ bool installTranslation(const QString& language, const QString& directory)
     QCoreApplication::installTranslator(now.game.get());
     // Qt's own, from the system's copy: the OK of a message box, the text box's menu.
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + now.game->language(), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(QStringLiteral("qtbase_") + now.game->language(),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         now.qt = std::move(qt);
         QCoreApplication::installTranslator(now.qt.get());
     }

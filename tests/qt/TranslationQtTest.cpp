@@ -45,8 +45,8 @@ struct Windows {
     }
     std::vector<const Control*> captions() const
     {
-        return {&splash.lblProud, &splash.lblCopyright, &splash.lblMsg, &land.lblGame[0], &land.lblGame[1],
-                &land.lblStart,   &land.lblSO,          &help.lblAddress};
+        return {&splash.lblProud, &splash.lblCopyright, &splash.lblMsg, &land.lblGame[0],
+                &land.lblGame[1], &land.lblStart,       &land.lblSO,    &help.lblAddress};
     }
 
     qttest::TestPlatform platform;
@@ -172,7 +172,8 @@ TEST_F(RightToLeftTest, HelpWindowRunsRightToLeftWhileTheOthersKeepTheirPlaces)
     ASSERT_GE(actions.size(), 2);
     EXPECT_GT(toolbar->widgetForAction(actions[0])->x(), toolbar->widgetForAction(actions[1])->x());
     const QImage back = actions[0]->icon().pixmap(QSize(24, 24), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage art = qtplatform::renderPicture(ui::artwork::toolbarImage(1), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage art =
+        qtplatform::renderPicture(ui::artwork::toolbarImage(1), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(back, art.mirrored(true, false));
     EXPECT_NE(back, art);
     // Its words start at the right of their box.
@@ -219,15 +220,16 @@ TEST_F(RightToLeftTest, GameWindowNeverMirrors)
     // ...and away from the words of the captions every pixel is the same: the
     // landscape is not mirrored, nor are the lights.
     QList<QRect> words;
-    for (const Control* label : {&windows.land.lblGame[0], &windows.land.lblGame[1], &windows.land.lblStart,
-                                 &windows.land.lblSO})
+    for (const Control* label :
+         {&windows.land.lblGame[0], &windows.land.lblGame[1], &windows.land.lblStart, &windows.land.lblSO})
         words.append(placeOf(*label));
     const qreal ratio = arabic.devicePixelRatio();
     int differing = 0;
     for (int y = 0; y < arabic.height(); ++y)
         for (int x = 0; x < arabic.width(); ++x) {
             const QPoint logical(int(x / ratio), int(y / ratio));
-            const bool inWords = std::any_of(words.begin(), words.end(), [&](const QRect& r) { return r.contains(logical); });
+            const bool inWords =
+                std::any_of(words.begin(), words.end(), [&](const QRect& r) { return r.contains(logical); });
             if (!inWords && arabic.pixel(x, y) != english.pixel(x, y))
                 ++differing;
         }
@@ -235,8 +237,8 @@ TEST_F(RightToLeftTest, GameWindowNeverMirrors)
 
     // The Arabic words are drawn inside their boxes, not pushed out of sight at the
     // far end of a right-to-left line.
-    for (Control* label : {&windows.land.lblGame[0], &windows.land.lblGame[1], &windows.land.lblStart,
-                           &windows.land.lblSO}) {
+    for (Control* label :
+         {&windows.land.lblGame[0], &windows.land.lblGame[1], &windows.land.lblStart, &windows.land.lblSO}) {
         const QRect box = placeOf(*label);
         label->setCaption("");
         const QImage bare = rendered(window);
