@@ -151,6 +151,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Control array element %1 doesn&apos;t exist</source>
+        <translation>العنصر %1 من مصفوفة عناصر التحكم غير موجود</translation>
+    </message>
+    <message>
+        <source>Overflow: %1 does not fit a 16-bit integer</source>
+        <translation>تجاوز السعة: %1 لا يتسع في عدد صحيح من 16 بت</translation>
+    </message>
+    <message>
+        <source>The browser control %1 is not loaded</source>
+        <translation>عنصر التحكم بالمتصفح %1 غير محمّل</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>استدعاء إجراء أو وسيطة غير صالحة</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>قيمة خاصية غير صالحة</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>الفهرس خارج النطاق</translation>
+    </message>
+    <message>
+        <source>There is no page to go back to</source>
+        <translation>لا توجد صفحة سابقة</translation>
+    </message>
+    <message>
+        <source>There is no page to go forward to</source>
+        <translation>لا توجد صفحة تالية</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

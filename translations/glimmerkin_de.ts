@@ -151,6 +151,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Control array element %1 doesn&apos;t exist</source>
+        <translation>Element %1 des Steuerelementfelds existiert nicht</translation>
+    </message>
+    <message>
+        <source>Overflow: %1 does not fit a 16-bit integer</source>
+        <translation>Überlauf: %1 passt nicht in eine 16-Bit-Ganzzahl</translation>
+    </message>
+    <message>
+        <source>The browser control %1 is not loaded</source>
+        <translation>Das Browser-Steuerelement %1 ist nicht geladen</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>There is no page to go back to</source>
+        <translation>Es gibt keine vorherige Seite</translation>
+    </message>
+    <message>
+        <source>There is no page to go forward to</source>
+        <translation>Es gibt keine nächste Seite</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

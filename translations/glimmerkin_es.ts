@@ -151,6 +151,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Control array element %1 doesn&apos;t exist</source>
+        <translation>El elemento %1 de la matriz de controles no existe</translation>
+    </message>
+    <message>
+        <source>Overflow: %1 does not fit a 16-bit integer</source>
+        <translation>Desbordamiento: %1 no cabe en un entero de 16 bits</translation>
+    </message>
+    <message>
+        <source>The browser control %1 is not loaded</source>
+        <translation>El control de navegador %1 no está cargado</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Argumento o llamada a procedimiento no válidos</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>There is no page to go back to</source>
+        <translation>No hay ninguna página anterior</translation>
+    </message>
+    <message>
+        <source>There is no page to go forward to</source>
+        <translation>No hay ninguna página siguiente</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

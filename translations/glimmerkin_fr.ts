@@ -151,6 +151,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Control array element %1 doesn&apos;t exist</source>
+        <translation>L’élément %1 du groupe de contrôles n’existe pas</translation>
+    </message>
+    <message>
+        <source>Overflow: %1 does not fit a 16-bit integer</source>
+        <translation>Dépassement de capacité : %1 ne tient pas dans un entier de 16 bits</translation>
+    </message>
+    <message>
+        <source>The browser control %1 is not loaded</source>
+        <translation>Le contrôle de navigation %1 n’est pas chargé</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument non valide</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice hors limites</translation>
+    </message>
+    <message>
+        <source>There is no page to go back to</source>
+        <translation>Il n’y a pas de page précédente</translation>
+    </message>
+    <message>
+        <source>There is no page to go forward to</source>
+        <translation>Il n’y a pas de page suivante</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

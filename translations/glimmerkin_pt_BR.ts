@@ -151,6 +151,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Control array element %1 doesn&apos;t exist</source>
+        <translation>O elemento %1 da matriz de controles não existe</translation>
+    </message>
+    <message>
+        <source>Overflow: %1 does not fit a 16-bit integer</source>
+        <translation>Estouro: %1 não cabe em um inteiro de 16 bits</translation>
+    </message>
+    <message>
+        <source>The browser control %1 is not loaded</source>
+        <translation>O controle de navegador %1 não está carregado</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Chamada de procedimento ou argumento inválido</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propriedade inválido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscrito fora do intervalo</translation>
+    </message>
+    <message>
+        <source>There is no page to go back to</source>
+        <translation>Não há página anterior</translation>
+    </message>
+    <message>
+        <source>There is no page to go forward to</source>
+        <translation>Não há próxima página</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

@@ -151,6 +151,41 @@
     </message>
   </context>
   <context>
+    <name>RuntimeError</name>
+    <message>
+      <source>Control array element %1 doesn't exist</source>
+      <translation>[Çóñtról árráý éléméñt %1 dóéšñ't éxíšt·············]</translation>
+    </message>
+    <message>
+      <source>Overflow: %1 does not fit a 16-bit integer</source>
+      <translation>[Óvérflów: %1 dóéš ñót fít á 16-bít íñtégér···············]</translation>
+    </message>
+    <message>
+      <source>The browser control %1 is not loaded</source>
+      <translation>[Thé brówšér çóñtról %1 íš ñót lóádéd············]</translation>
+    </message>
+    <message>
+      <source>Invalid procedure call or argument</source>
+      <translation>[Íñválíd próçédúré çáll ór árgúméñt············]</translation>
+    </message>
+    <message>
+      <source>Invalid property value</source>
+      <translation>[Íñválíd própértý válúé·······]</translation>
+    </message>
+    <message>
+      <source>Subscript out of range</source>
+      <translation>[Šúbšçrípt óút óf ráñgé·······]</translation>
+    </message>
+    <message>
+      <source>There is no page to go back to</source>
+      <translation>[Théré íš ñó págé tó gó báçk tó··········]</translation>
+    </message>
+    <message>
+      <source>There is no page to go forward to</source>
+      <translation>[Théré íš ñó págé tó gó fórwárd tó···········]</translation>
+    </message>
+  </context>
+  <context>
     <name>frmBrowser</name>
     <message>
       <source>Working...</source>

@@ -15,7 +15,7 @@ namespace {
 Control& lightAt(ControlArray<Control>& lights, int n)
 {
     if (n < 0 || n >= lights.count())
-        throw RuntimeError(340, "Control array element " + std::to_string(n) + " doesn't exist");
+        throw RuntimeError(340, TR_TEXT("RuntimeError", "Control array element %1 doesn't exist"), {std::to_string(n)});
     return lights[n];
 }
 

@@ -264,7 +264,7 @@ Browser::~Browser() = default;
 BrowserPeer& Browser::requirePeer() const
 {
     if (!browserPeer_)
-        throw RuntimeError(91, "The browser control " + name() + " is not loaded");
+        throw RuntimeError(91, TR_TEXT("RuntimeError", "The browser control %1 is not loaded"), {name()});
     return *browserPeer_;
 }
 
@@ -307,7 +307,7 @@ void ComboBox::addItem(std::string item)
 void ComboBox::removeItem(int index)
 {
     if (index < 0 || index >= static_cast<int>(items_.size()))
-        throw RuntimeError(5, "Invalid procedure call or argument");
+        throw RuntimeError(5, TR_TEXT("RuntimeError", "Invalid procedure call or argument"));
     items_.erase(items_.begin() + index);
     if (listIndex_ == index)
         listIndex_ = -1;
@@ -317,7 +317,7 @@ void ComboBox::removeItem(int index)
 void ComboBox::insertItem(std::string item, int index)
 {
     if (index < 0 || index > static_cast<int>(items_.size()))
-        throw RuntimeError(5, "Invalid procedure call or argument");
+        throw RuntimeError(5, TR_TEXT("RuntimeError", "Invalid procedure call or argument"));
     items_.insert(items_.begin() + index, std::move(item));
     notify(Property::ListItems);
 }
@@ -332,7 +332,7 @@ void ComboBox::clear()
 void ComboBox::setListIndex(int index)
 {
     if (index < -1 || index >= static_cast<int>(items_.size()))
-        throw RuntimeError(380, "Invalid property value");
+        throw RuntimeError(380, TR_TEXT("RuntimeError", "Invalid property value"));
     listIndex_ = index;
     if (index >= 0) {
         setText(items_[static_cast<std::size_t>(index)]);

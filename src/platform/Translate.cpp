@@ -2,7 +2,10 @@
 
 namespace platform {
 
-std::string withArgs(std::string_view text, std::initializer_list<std::string_view> args)
+namespace {
+
+template <typename Pieces>
+std::string fill(std::string_view text, const Pieces& args)
 {
     std::string out;
     out.reserve(text.size());
@@ -10,7 +13,7 @@ std::string withArgs(std::string_view text, std::initializer_list<std::string_vi
         if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
             const auto n = static_cast<std::size_t>(text[i + 1] - '1');
             if (n < args.size()) {
-                out += *(args.begin() + n);
+                out += *(std::begin(args) + static_cast<std::ptrdiff_t>(n));
                 ++i;
                 continue;
             }
@@ -19,5 +22,11 @@ std::string withArgs(std::string_view text, std::initializer_list<std::string_vi
     }
     return out;
 }
+
+} // namespace
+
+std::string withArgs(std::string_view text, std::initializer_list<std::string_view> args) { return fill(text, args); }
+
+std::string withArgs(std::string_view text, const std::vector<std::string>& args) { return fill(text, args); }
 
 } // namespace platform

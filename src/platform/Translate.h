@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -17,6 +18,7 @@ struct SourceText {
 // The text with %1, %2, ... replaced by the given pieces, in one pass, so a piece that
 // itself holds "%2" stays as it is. A translation may put the pieces in any order.
 std::string withArgs(std::string_view text, std::initializer_list<std::string_view> args);
+std::string withArgs(std::string_view text, const std::vector<std::string>& args);
 
 } // namespace platform
 

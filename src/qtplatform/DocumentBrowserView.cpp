@@ -85,8 +85,9 @@ void DocumentBrowserView::moveInHistory(int step)
     const int from = pending_ && pending_->commit == Commit::MoveTo ? pending_->historyIndex : position_;
     const int to = from + step;
     if (from < 0 || to < 0 || to >= static_cast<int>(history_.size()))
-        throw platform::RuntimeError(NoPageError, step < 0 ? "There is no page to go back to"
-                                                           : "There is no page to go forward to");
+        throw platform::RuntimeError(NoPageError, step < 0
+                                                      ? TR_TEXT("RuntimeError", "There is no page to go back to")
+                                                      : TR_TEXT("RuntimeError", "There is no page to go forward to"));
     startLoad(history_[static_cast<std::size_t>(to)], Commit::MoveTo, to);
 }
 

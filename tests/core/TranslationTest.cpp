@@ -106,16 +106,31 @@ TEST_F(TranslatedGameTest, messageBoxesAreTranslatedTextAndTitle)
 TEST(TranslationTest, runTimeErrorBoxIsOneSentenceWhosePiecesATranslationMayReorder)
 {
     FakePlatform fake;
-    fake.translator = [](const std::string& context, const std::string& source) {
-        return context == "Runtime" ? "Fehler %2 (Nummer %1)" : source;
+    fake.translator = [](const std::string& context, const std::string& source) -> std::string {
+        if (context == "Runtime")
+            return "Fehler %2 (Nummer %1)";
+        if (context == "RuntimeError")
+            return "Element %1 fehlt";
+        return source;
     };
     platform::Runtime runtime(fake);
+    runtime.dispatchInput([] {
+        throw platform::RuntimeError(340, TR_TEXT("RuntimeError", "Control array element %1 doesn't exist"), {"7"});
+    });
+    // A plain description is shown as it is, and a piece is put in once: a "%1"
+    // inside it stays as it is.
     runtime.dispatchInput([] { throw platform::RuntimeError(9, "Subscript %1 out of range"); });
-    ASSERT_EQ(fake.messageBoxes.size(), 1u);
-    // A piece is put in once: a "%1" inside it stays as it is.
-    EXPECT_EQ(fake.messageBoxes[0].text, "Fehler Subscript %1 out of range (Nummer 9)");
+    ASSERT_EQ(fake.messageBoxes.size(), 1u); // the first error ended the program
+    EXPECT_EQ(fake.messageBoxes[0].text, "Fehler Element 7 fehlt (Nummer 340)");
     EXPECT_EQ(fake.messageBoxes[0].title, "Glimmerkin");
-    EXPECT_EQ(fake.translations.count({"Runtime", "Run-time error '%1':\n\n%2"}), 1u);
+    // What was reported stays the English.
+    EXPECT_EQ(runtime.reportedErrors(), std::vector<std::string>{"Control array element 7 doesn't exist"});
+
+    FakePlatform english;
+    platform::Runtime untranslated(english);
+    untranslated.dispatchInput([] { throw platform::RuntimeError(9, "Subscript %1 out of range"); });
+    ASSERT_EQ(english.messageBoxes.size(), 1u);
+    EXPECT_EQ(english.messageBoxes[0].text, "Run-time error '9':\n\nSubscript %1 out of range");
 }
 
 TEST(TranslationTest, piecesFillTheirPlaceholdersOnly)
