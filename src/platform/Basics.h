@@ -69,7 +69,8 @@ private:
 class OverflowError : public RuntimeError {
 public:
     explicit OverflowError(int value)
-        : RuntimeError(6, TR_TEXT("RuntimeError", "Overflow: %1 does not fit a 16-bit integer"), {std::to_string(value)})
+        : RuntimeError(6, TR_TEXT("RuntimeError", "Overflow: %1 does not fit a 16-bit integer"),
+                       {std::to_string(value)})
     {
     }
 };
