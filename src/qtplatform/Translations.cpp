@@ -34,13 +34,18 @@ bool isEnglish(const QString& name)
 
 } // namespace
 
-void installTranslations()
+void installTranslations() { installTranslations(QLocale::system().uiLanguages()); }
+
+QString installTranslations(const QStringList& languages)
 {
-    for (QString name : QLocale::system().uiLanguages()) {
+    for (QString name : languages) {
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (isEnglish(name) || installTranslation(name))
-            return;
+        if (isEnglish(name))
+            break;
+        if (installTranslation(name))
+            return loadedLanguage();
     }
+    return {};
 }
 
 bool installTranslation(const QString& language, const QString& directory)

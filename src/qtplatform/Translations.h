@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace qtplatform {
 
@@ -9,6 +10,9 @@ namespace qtplatform {
 // English (or the C locale) comes before any translated language nothing is loaded,
 // and every text stays the English source. Needs a QCoreApplication.
 void installTranslations();
+// The same for a given list of languages, as QLocale::uiLanguages() gives them
+// ("de-DE", "pt-BR"). Returns the language installed, or an empty string.
+QString installTranslations(const QStringList& languages);
 
 // Installs the translation of one language ("de", "pt_BR"; "de_AT" finds "de"), from
 // the compiled-in ones or from another directory; the windows made from then on run

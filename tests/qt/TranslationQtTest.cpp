@@ -115,6 +115,30 @@ TEST_P(TranslatedCaptionTest, FitsItsBoxOnTheLinesOfTheEnglish)
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedCaptionTest, testing::Values("de", "fr", "es", "pt_BR", "ar", "qps"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
+TEST(TranslationChoiceTest, FirstTranslatedLanguageBeforeAnyEnglish)
+{
+    struct Case {
+        QStringList desktop;
+        QString loaded;
+    };
+    const std::vector<Case> cases = {
+        {{"de-DE", "de-Latn-DE", "de"}, "de"},
+        {{"it", "es-MX", "es"}, "es"},          // the first the game has, by its language
+        {{"pt-BR", "pt-Latn-BR", "pt"}, "pt_BR"},
+        {{"pt-PT", "pt-Latn-PT", "pt"}, ""},     // Brazil's Portuguese is not Portugal's
+        {{"en-GB", "de"}, ""},                   // English first: English
+        {{"C"}, ""},
+        {{"it"}, ""},                            // a language without a translation
+        {{"ar-EG", "ar"}, "ar"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(qtplatform::installTranslations(c.desktop), c.loaded) << c.desktop.join(',').toStdString();
+        EXPECT_EQ(qtplatform::loadedLanguage(), c.loaded);
+        qtplatform::removeTranslation();
+    }
+    EXPECT_EQ(QCoreApplication::translate("frmLand", "Follow"), QStringLiteral("Follow"));
+}
+
 class RightToLeftTest : public testing::Test {
 protected:
     void TearDown() override { qtplatform::removeTranslation(); }
