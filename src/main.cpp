@@ -3,6 +3,7 @@
 #include "platform/Runtime.h"
 #include "qtplatform/QtPlatform.h"
 #include "qtplatform/SessionWatcher.h"
+#include "qtplatform/Translations.h"
 
 #include <QApplication>
 
@@ -17,6 +18,8 @@ int main(int, char** argv)
     // entry, by which the desktop finds the game's entry and icon for its windows.
     QApplication::setDesktopFileName(QStringLiteral(GLIMMERKIN_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's language, where the game has a translation for it.
+    qtplatform::installTranslations();
 
     qtplatform::QtPlatform platform;
     int status = 0;

@@ -1,14 +1,29 @@
 #include "FrmBrowser.h"
 
 #include "platform/ErrorTrap.h"
+#include "platform/FileAddress.h"
 #include "platform/Runtime.h"
 #include "ui/Maker.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace browser {
 
 using namespace platform;
+
+std::string helpPageName(const Runtime& runtime)
+{
+    const std::string english = "GameInstructions.htm";
+    const std::string language = runtime.platform().translationLanguage();
+    if (language.empty())
+        return english;
+    const std::string translated = "GameInstructions_" + language + ".htm";
+    std::error_code error;
+    const bool found =
+        std::filesystem::is_regular_file(pathFromAddress(runtime.appPath() + "\\" + translated), error);
+    return found ? translated : english;
+}
 
 frmBrowser::frmBrowser(Runtime& runtime)
     : Form(runtime, "frmBrowser"), BrowserControls(static_cast<Form&>(*this))
@@ -28,7 +43,7 @@ void frmBrowser::Form_Load()
     resumeNext([&] { tbToolBar.refresh(); });
     resumeNext([&] { Form_Resize(); });
     resumeNext([&] { cboAddress.move(50, lblAddress.top() + lblAddress.height() + 15); });
-    resumeNext([&] { StartingAddress = runtime().appPath() + "\\GameInstructions.htm"; });
+    resumeNext([&] { StartingAddress = runtime().appPath() + "\\" + helpPageName(runtime()); });
     if (StartingAddress.size() < 1)
         return;
     resumeNext([&] { cboAddress.setText(StartingAddress); });
@@ -70,7 +85,7 @@ void frmBrowser::cboAddress_KeyPress(std::int16_t& keyAscii)
 void frmBrowser::timTimer_Timer()
 {
     if (brwWebBrowser.busy()) {
-        setCaption("Working...");
+        setCaption(runtime().text(TR_TEXT("frmBrowser", "Working...")));
     } else {
         timTimer.setEnabled(false);
         setCaption(brwWebBrowser.locationName());

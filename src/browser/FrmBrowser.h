@@ -7,6 +7,10 @@
 
 namespace browser {
 
+// The file name of the help page beside the program: the page in the language of the
+// loaded translation where that page is there, else the English one.
+std::string helpPageName(const platform::Runtime& runtime);
+
 // The help browser: opens the game instructions and lets the player move about.
 class frmBrowser : public platform::Form, public ui::BrowserControls {
 public:

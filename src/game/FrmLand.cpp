@@ -15,7 +15,7 @@ namespace {
 Control& lightAt(ControlArray<Control>& lights, int n)
 {
     if (n < 0 || n >= lights.count())
-        throw RuntimeError(errors::noArrayElement, "Control array element " + std::to_string(n) + " doesn't exist");
+        throw RuntimeError(errors::noArrayElement, TR_TEXT("RuntimeError", "Control array element %1 doesn't exist"), {std::to_string(n)});
     return lights[n];
 }
 
@@ -206,7 +206,8 @@ void frmLand::tagGotAway()
     playCue("\\Away.htm");
     for (int n = 1; n <= 4; ++n)
         ResetLight(n);
-    runtime().msgBox("I Finally Got Away.  Click Start to Try Again.", "Got Away");
+    runtime().msgBox(runtime().text(TR_TEXT("frmLand", "I Finally Got Away.  Click Start to Try Again.")),
+                     runtime().text(TR_TEXT("frmLand", "Got Away")));
     enableSteering(false);
 }
 
@@ -231,7 +232,8 @@ void frmLand::cmdLight_Click(int index)
 void frmLand::followEntryWrong()
 {
     playCue("\\Away.htm");
-    runtime().msgBox("You Let Me Get Away.  Click OK to Try Again.", "Got Away");
+    runtime().msgBox(runtime().text(TR_TEXT("frmLand", "You Let Me Get Away.  Click OK to Try Again.")),
+                     runtime().text(TR_TEXT("frmLand", "Got Away")));
     cmdStart_Click();
 }
 
@@ -251,7 +253,8 @@ void frmLand::judgeFollowEntry(int light)
     } else if (intStep == intLevel) {
         playCue("\\Caught.htm");
         txtScore.setText(std::to_string(int(intLevel)));
-        runtime().msgBox("You Caught Me!  Click OK to Go to the Next Level.", "Great Job!");
+        runtime().msgBox(runtime().text(TR_TEXT("frmLand", "You Caught Me!  Click OK to Go to the Next Level.")),
+                         runtime().text(TR_TEXT("frmLand", "Great Job!")));
         intLevel = intLevel + 1;
         aintPattern.redim(intLevel);
         aintEntry.redim(intLevel);

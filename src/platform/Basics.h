@@ -4,6 +4,10 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "Translate.h"
 
 namespace platform {
 
@@ -52,18 +56,34 @@ inline constexpr int unspecified = -2147467259;    // a browser control's reques
 // An error raised at run time, such as an overflow of the game's 16-bit counters.
 // No game handler traps it: the event dispatcher abandons the handler, reports the
 // error in a message box and ends the program.
+// Its description is a marked text (TR_TEXT("RuntimeError", ...)) with the pieces
+// its placeholders take, so that the box can say it in the player's language; what()
+// is the English. A description given as plain text is shown as it is.
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const std::string& what) : std::runtime_error(what), number_(number) {}
+    RuntimeError(int number, SourceText description, std::vector<std::string> pieces = {})
+        : std::runtime_error(withArgs(description.text, pieces)), number_(number), description_(description),
+          pieces_(std::move(pieces))
+    {
+    }
     int number() const { return number_; }
+    SourceText description() const { return description_; }
+    const std::vector<std::string>& pieces() const { return pieces_; }
 
 private:
     int number_;
+    SourceText description_{nullptr, nullptr};
+    std::vector<std::string> pieces_;
 };
 
 class OverflowError : public RuntimeError {
 public:
-    explicit OverflowError(const std::string& what) : RuntimeError(errors::overflow, what) {}
+    explicit OverflowError(int value)
+        : RuntimeError(errors::overflow, TR_TEXT("RuntimeError", "Overflow: %1 does not fit a 16-bit integer"),
+                       {std::to_string(value)})
+    {
+    }
 };
 
 // Thrown out of a handler when the program has ended underneath it (for instance
@@ -87,7 +107,7 @@ private:
     static constexpr std::int16_t check(int v)
     {
         if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
-            throw OverflowError("Overflow: " + std::to_string(v) + " does not fit a 16-bit integer");
+            throw OverflowError(v);
         return static_cast<std::int16_t>(v);
     }
     std::int16_t value_ = 0;

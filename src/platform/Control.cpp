@@ -276,7 +276,7 @@ Browser::~Browser() = default;
 BrowserPeer& Browser::requirePeer() const
 {
     if (!browserPeer_)
-        throw RuntimeError(errors::objectNotSet, "The browser control " + name() + " is not loaded");
+        throw RuntimeError(errors::objectNotSet, TR_TEXT("RuntimeError", "The browser control %1 is not loaded"), {name()});
     return *browserPeer_;
 }
 
@@ -319,7 +319,7 @@ void ComboBox::addItem(std::string item)
 void ComboBox::removeItem(int index)
 {
     if (index < 0 || index >= static_cast<int>(items_.size()))
-        throw RuntimeError(errors::invalidCall, "Invalid procedure call or argument");
+        throw RuntimeError(errors::invalidCall, TR_TEXT("RuntimeError", "Invalid procedure call or argument"));
     items_.erase(items_.begin() + index);
     if (listIndex_ == index)
         listIndex_ = -1;
@@ -329,7 +329,7 @@ void ComboBox::removeItem(int index)
 void ComboBox::insertItem(std::string item, int index)
 {
     if (index < 0 || index > static_cast<int>(items_.size()))
-        throw RuntimeError(errors::invalidCall, "Invalid procedure call or argument");
+        throw RuntimeError(errors::invalidCall, TR_TEXT("RuntimeError", "Invalid procedure call or argument"));
     items_.insert(items_.begin() + index, std::move(item));
     notify(Property::ListItems);
 }
@@ -344,7 +344,7 @@ void ComboBox::clear()
 void ComboBox::setListIndex(int index)
 {
     if (index < -1 || index >= static_cast<int>(items_.size()))
-        throw RuntimeError(errors::invalidPropertyValue, "Invalid property value");
+        throw RuntimeError(errors::invalidPropertyValue, TR_TEXT("RuntimeError", "Invalid property value"));
     listIndex_ = index;
     if (index >= 0) {
         setText(items_[static_cast<std::size_t>(index)]);

@@ -25,6 +25,9 @@ struct FormStyle {
     bool centered = true;
     bool startMaximized = false;
     bool crossCursor = false; // a cross-hair pointer over the window's own surface
+    // Laid out mirrored, right to left, when the player's language runs that way. A
+    // window whose picture is the game keeps its places in every language.
+    bool mirroredRightToLeft = false;
     float clientWidth = 0;   // twips
     float clientHeight = 0;  // twips
     Picture icon;

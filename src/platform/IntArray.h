@@ -14,7 +14,7 @@ public:
     void redim(int upperBound)
     {
         if (upperBound < 0)
-            throw RuntimeError(errors::subscriptOutOfRange, "Subscript out of range");
+            throw RuntimeError(errors::subscriptOutOfRange, TR_TEXT("RuntimeError", "Subscript out of range"));
         items_.assign(static_cast<std::size_t>(upperBound), Int16(0));
         dimensioned_ = true;
     }
@@ -26,7 +26,7 @@ public:
     Int16& operator()(int index)
     {
         if (!contains(index))
-            throw RuntimeError(errors::subscriptOutOfRange, "Subscript out of range");
+            throw RuntimeError(errors::subscriptOutOfRange, TR_TEXT("RuntimeError", "Subscript out of range"));
         return items_[static_cast<std::size_t>(index - 1)];
     }
     Int16 operator()(int index) const { return const_cast<IntArray&>(*this)(index); }

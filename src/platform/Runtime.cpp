@@ -49,7 +49,11 @@ void Runtime::run(const std::function<void()>& handler)
         reportedErrors_.push_back(error.what());
         if (!ended_) {
             try {
-                msgBox(std::string("Run-time error '") + std::to_string(error.number()) + "':\n\n" + error.what(),
+                const std::string description = error.description().text
+                                                    ? withArgs(text(error.description()), error.pieces())
+                                                    : std::string(error.what());
+                msgBox(withArgs(text(TR_TEXT("Runtime", "Run-time error '%1':\n\n%2")),
+                                {std::to_string(error.number()), description}),
                        "Glimmerkin");
             } catch (const ProgramEnded&) {
             }

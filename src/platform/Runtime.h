@@ -2,6 +2,7 @@
 
 #include "Peers.h"
 #include "Random.h"
+#include "Translate.h"
 
 #include <cstdint>
 #include <deque>
@@ -35,6 +36,12 @@ public:
     virtual std::uint64_t clockSeed() = 0;
     // Leaves the event loop, nested loops included.
     virtual void quit() = 0;
+    // The text in the player's language, or the source itself where the loaded
+    // translation has none (or none is loaded, as under English).
+    virtual std::string translate(const char* context, const char* source) const = 0;
+    // The language of the loaded translation, as its file names it ("de", "pt_BR");
+    // empty when none is loaded.
+    virtual std::string translationLanguage() const = 0;
 };
 
 // Program-wide state of the forms runtime: its services, the loaded windows, the
@@ -48,6 +55,8 @@ public:
     Platform& platform() const { return platform_; }
 
     std::string appPath() const { return platform_.appPath(); }
+    // A marked text in the player's language.
+    std::string text(SourceText source) const { return platform_.translate(source.context, source.text); }
     // Shows a modal OK-only box. If the program ends while it is open, the handler
     // that opened it goes no further.
     void msgBox(const std::string& text, const std::string& title);

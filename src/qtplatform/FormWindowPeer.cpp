@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "KeyForwarding.h"
 #include "LabelPeer.h"
+#include "PeerSupport.h"
 #include "PictureBoxPeer.h"
 #include "ShapePeer.h"
 #include "TextBoxPeer.h"
@@ -125,6 +126,15 @@ void FormWidget::resizeEvent(QResizeEvent* event)
         if (control->style().alignTop && !control->container())
             control->setWidth(toTwips(width()));
     form_->raiseResize();
+    // Mirrored places are measured from the right edge, which has moved: containers
+    // first, then what they contain.
+    if (isRightToLeft()) {
+        for (const bool contained : {false, true})
+            for (Control* control : form_->controls())
+                if (auto* widget = dynamic_cast<QWidget*>(control->peer());
+                    widget && (control->container() != nullptr) == contained)
+                    applyCommon(widget, *control, platform::Property::Geometry);
+    }
 }
 
 void FormWidget::paintEvent(QPaintEvent*)
@@ -176,6 +186,10 @@ FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget
         widget_->setCursor(Qt::CrossCursor);
     widget_->setWindowTitle(toQString(form.caption()));
     widget_->setObjectName(toQString(form.className()));
+    // Only a window laid out for it runs right to left; the others keep their places
+    // (their texts still read the way their language runs).
+    if (!style.mirroredRightToLeft)
+        widget_->setLayoutDirection(Qt::LeftToRight);
     createControls();
 }
 

@@ -28,6 +28,9 @@ QTextOption designMetrics()
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setUseDesignMetrics(true);
+    // A line of a right-to-left language starts at the left of its run too, where
+    // the caption's alignment places it; it is not pushed to the run's far end.
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
     return option;
 }
 
@@ -44,6 +47,8 @@ struct Run {
         layout.endLayout();
     }
     qreal x(int position) const { return line.cursorToX(position); }
+    // The width of the text between two positions, whichever way it runs.
+    qreal advance(int from, int to) const { return std::abs(x(to) - x(from)); }
     QTextLayout layout;
     QTextLine line;
 };
@@ -66,7 +71,7 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             int end = i;
             while (end < n && !isSpace(end))
                 ++end;
-            if (run.x(end) - run.x(lineStart) <= width + slack) {
+            if (run.advance(lineStart, end) <= width + slack) {
                 contentEnd = end;
                 i = end;
                 continue;
@@ -75,7 +80,7 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
                 next = i; // the word starts the next line
             } else {
                 int cut = i + 1; // a word too wide for the box, broken between letters
-                while (cut < end && run.x(cut + 1) - run.x(lineStart) <= width + slack)
+                while (cut < end && run.advance(lineStart, cut + 1) <= width + slack)
                     ++cut;
                 contentEnd = cut;
                 next = cut;
@@ -83,7 +88,7 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             break;
         }
         out.lines.append({text.mid(lineStart, contentEnd - lineStart), offset + lineStart,
-                          run.x(contentEnd) - run.x(lineStart)});
+                          run.advance(lineStart, contentEnd)});
         if (next < 0)
             return;
         lineStart = next;
@@ -147,6 +152,10 @@ void LabelPeer::paintEvent(QPaintEvent*)
     const QFont f = font();
     const CaptionLayout& caption = currentLayout();
     const qreal ascent = QFontMetricsF(f).ascent();
+    // A window that runs right to left starts its lines at the right.
+    Alignment alignment = control_.style().alignment;
+    if (isRightToLeft() && alignment != Alignment::Center)
+        alignment = alignment == Alignment::Left ? Alignment::Right : Alignment::Left;
     auto drawLines = [&](const QColor& color, int shift) {
         p.setPen(color);
         int top = 0;
@@ -154,14 +163,18 @@ void LabelPeer::paintEvent(QPaintEvent*)
             if (!line.text.isEmpty()) {
                 QList<QTextLayout::FormatRange> formats;
                 const int key = caption.accessKey - line.start;
-                if (key >= 0 && key < line.text.size()) {
+                const bool hasKey = key >= 0 && key < line.text.size();
+                // Letters that join (Arabic) are shaped as one run, so a right-to-left
+                // line gets its access key's underline drawn under it afterwards.
+                const bool joined = line.text.isRightToLeft();
+                if (hasKey && !joined) {
                     QTextCharFormat underline;
                     underline.setFontUnderline(true);
                     formats.append({key, 1, underline});
                 }
                 const Run run(line.text, f, formats);
                 qreal x = 0;
-                switch (control_.style().alignment) {
+                switch (alignment) {
                 case Alignment::Left: break;
                 case Alignment::Right: x = std::floor(width() - line.width); break;
                 case Alignment::Center: x = std::floor((width() - line.width) / 2); break;
@@ -169,6 +182,13 @@ void LabelPeer::paintEvent(QPaintEvent*)
                 // Whole-pixel baselines keep the letters crisp.
                 const qreal baseline = std::round(top + ascent);
                 run.layout.draw(&p, QPointF(x + shift, baseline - run.line.ascent() + shift));
+                if (hasKey && joined) {
+                    const QFontMetricsF metrics(f);
+                    const qreal y = baseline + metrics.underlinePos() + shift;
+                    const qreal from = std::min(run.x(key), run.x(key + 1));
+                    const qreal to = std::max(run.x(key), run.x(key + 1));
+                    p.fillRect(QRectF(x + shift + from, y, to - from, std::max<qreal>(1, metrics.lineWidth())), color);
+                }
             }
             top += caption.lineHeight;
         }

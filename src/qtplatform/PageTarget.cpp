@@ -2,6 +2,7 @@
 
 #include "platform/FileAddress.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <string>
@@ -36,16 +37,18 @@ PageTarget problemTarget(const QString& asked, const QString& title, const QStri
 
 PageTarget malformed(const QString& asked)
 {
-    return problemTarget(asked, QStringLiteral("Address not valid"),
-                         QStringLiteral("This is not a valid address of a page."));
+    return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not valid"),
+                         QCoreApplication::translate("DocumentBrowserView", "This is not a valid address of a page."));
 }
 
 PageTarget unsupported(const QString& asked, const QString& scheme)
 {
-    return problemTarget(asked, QStringLiteral("Address not supported"),
-                         QStringLiteral("Addresses that begin with \u201C%1:\u201D cannot be opened here. The help "
-                                        "browser opens pages on this computer and web pages (http and https).")
-                             .arg(shortened(scheme, 40)));
+    return problemTarget(
+        asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+        QCoreApplication::translate("DocumentBrowserView",
+                                    "Addresses that begin with “%1:” cannot be opened here. The help "
+                                    "browser opens pages on this computer and web pages (http and https).")
+            .arg(shortened(scheme, 40)));
 }
 
 PageTarget fileTarget(const QString& asked, const QString& path)
@@ -77,8 +80,8 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
     }
     if (url.isLocalFile()) {
         if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
-            return problemTarget(asked, QStringLiteral("Address not supported"),
-                                 QStringLiteral("Pages on other computers cannot be opened by a file address."));
+            return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+                                 QCoreApplication::translate("DocumentBrowserView", "Pages on other computers cannot be opened by a file address."));
         url.setHost(QString());
         const QString path = url.toLocalFile();
         if (path.isEmpty())
@@ -98,12 +101,14 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
 PageTarget PageTarget::resolve(const QString& address)
 {
     if (address.size() > maxAddressLength)
-        return problemTarget(address, QStringLiteral("Address too long"),
-                             QStringLiteral("This address is too long to be opened."));
+        return problemTarget(address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
+                             QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
     QString text = address.trimmed();
     if (text.isEmpty())
-        return problemTarget(address, QStringLiteral("No address"),
-                             QStringLiteral("Type the address of a page into the address box and press Enter."));
+        return problemTarget(
+            address, QCoreApplication::translate("DocumentBrowserView", "No address"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "Type the address of a page into the address box and press Enter."));
     for (const QChar c : text)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             return malformed(text);

@@ -41,8 +41,12 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
     switch (property) {
     case Property::Geometry: {
         const QPoint origin = containerOrigin(control);
-        widget->setGeometry(origin.x() + toPixels(control.left()), origin.y() + toPixels(control.top()),
-                            std::max(0, toPixels(control.width())), std::max(0, toPixels(control.height())));
+        const int width = std::max(0, toPixels(control.width()));
+        int left = origin.x() + toPixels(control.left());
+        // In a window that runs right to left, the left edge is measured from the right.
+        if (widget->isRightToLeft() && widget->parentWidget())
+            left = widget->parentWidget()->width() - left - width;
+        widget->setGeometry(left, origin.y() + toPixels(control.top()), width, std::max(0, toPixels(control.height())));
         return true;
     }
     case Property::Enabled:

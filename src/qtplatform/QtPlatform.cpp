@@ -9,6 +9,7 @@
 #include "FormWindowPeer.h"
 #include "TabOrder.h"
 #include "Conversions.h"
+#include "Translations.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #ifdef GLIMMERKIN_AUDIO_ALSA
@@ -112,5 +113,12 @@ std::uint64_t QtPlatform::clockSeed()
 }
 
 void QtPlatform::quit() { QCoreApplication::exit(0); }
+
+std::string QtPlatform::translate(const char* context, const char* source) const
+{
+    return toStdString(QCoreApplication::translate(context, source));
+}
+
+std::string QtPlatform::translationLanguage() const { return toStdString(loadedLanguage()); }
 
 } // namespace qtplatform

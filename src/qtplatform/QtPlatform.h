@@ -30,6 +30,8 @@ public:
     // The sound output a media player control plays through.
     static std::unique_ptr<platform::AudioOutput> createAudioOutput();
     void quit() override;
+    std::string translate(const char* context, const char* source) const override;
+    std::string translationLanguage() const override;
 
 private:
     std::unique_ptr<BlockedCloseFilter> blockedClose_;

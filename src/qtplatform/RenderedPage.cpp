@@ -4,6 +4,7 @@
 #include "PageContent.h"
 #include "PagePicture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace qtplatform {

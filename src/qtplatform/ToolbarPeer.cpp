@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace qtplatform {
@@ -32,8 +34,17 @@ void ToolbarPeer::rebuild()
     imageList_.clear();
     for (const platform::Picture& picture : control_.images()) {
         QIcon icon;
-        icon.addPixmap(renderPicture(picture, 1.0));
-        icon.addPixmap(renderPicture(picture, 2.0));
+        for (const qreal ratio : {1.0, 2.0}) {
+            QPixmap pixmap = renderPicture(picture, ratio);
+            // Right to left, the buttons' order is mirrored and so are their arrows:
+            // Back points the way the page came from.
+            if (isRightToLeft()) {
+                QImage mirrored = pixmap.toImage().mirrored(true, false);
+                mirrored.setDevicePixelRatio(pixmap.devicePixelRatio());
+                pixmap = QPixmap::fromImage(mirrored);
+            }
+            icon.addPixmap(pixmap);
+        }
         imageList_.push_back(icon);
     }
     const auto& buttons = control_.buttons();
@@ -46,7 +57,7 @@ void ToolbarPeer::rebuild()
         connect(action, &QAction::triggered, this, [this, position] { control_.raiseButtonClick(position); });
         if (auto* toolButton = qobject_cast<QToolButton*>(widgetForAction(action))) {
             toolButton->setFixedSize(31, 30);
-            toolButton->setAccessibleName(toQString(button.key));
+            toolButton->setAccessibleName(toQString(button.toolTip));
         }
     }
 }

@@ -8,8 +8,11 @@ namespace ui::artwork {
 using platform::Picture;
 
 Picture landscape() { return Picture::create(":/art/landscape.svg", 674, 480); }
-// A light that shows the quarry says so to a screen reader.
-Picture quarry() { return Picture::create(":/art/quarry.svg", 92, 92, Picture::noMask, "The quarry is here"); }
+// A light that shows the quarry says so to a screen reader, in the given words.
+Picture quarry(std::string description)
+{
+    return Picture::create(":/art/quarry.svg", 92, 92, Picture::noMask, std::move(description));
+}
 Picture helpMark() { return Picture::create(":/art/help.svg", 16, 16, maskLightGrey); }
 Picture windowIcon() { return Picture::create(":/art/icon.svg", 32, 32); }
 Picture titleBanner() { return Picture::create(":/art/banner.svg", 377, 154); }

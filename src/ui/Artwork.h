@@ -9,7 +9,7 @@ namespace ui::artwork {
 inline constexpr std::uint32_t maskLightGrey = 0xC0C0C0;
 
 platform::Picture landscape();   // 674 x 480
-platform::Picture quarry();      // 92 x 92
+platform::Picture quarry(std::string description); // 92 x 92
 platform::Picture helpMark();    // 16 x 16, light grey masked
 platform::Picture windowIcon();  // 32 x 32
 platform::Picture titleBanner(); // 377 x 154

@@ -2,6 +2,8 @@
 
 #include "Artwork.h"
 #include "LayoutSupport.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
 
 namespace ui {
 
@@ -19,20 +21,27 @@ BrowserControls::BrowserControls(Form& form)
 
 void BrowserControls::layoutBrowser(FormStyle& window)
 {
+    const Runtime& runtime = tbToolBar.form().runtime();
     window = FormStyle{};
     window.border = BorderStyle::Sizable;
     window.clientWidth = 6540;
     window.clientHeight = 5130;
     window.icon = artwork::windowIcon();
     window.crossCursor = true;
+    window.mirroredRightToLeft = true;
 
     resetControl(tbToolBar, 0, 0, 6540, 540, 0, 3);
     tbToolBar.style().alignTop = true;
     tbToolBar.images().clear();
     for (int i = 1; i <= 6; ++i)
         tbToolBar.images().push_back(artwork::toolbarImage(i));
-    tbToolBar.buttons() = {{"Back", "Back", 1}, {"Forward", "Forward", 2}, {"Stop", "Stop", 3},
-                           {"Refresh", "Refresh", 4}, {"Home", "Home", 5}};
+    // The keys stay as they are, since the window's code tells the buttons apart by
+    // them; the tooltips, which screen readers say too, are the player's words.
+    tbToolBar.buttons() = {{"Back", runtime.text(TR_TEXT("frmBrowser", "Back")), 1},
+                           {"Forward", runtime.text(TR_TEXT("frmBrowser", "Forward")), 2},
+                           {"Stop", runtime.text(TR_TEXT("frmBrowser", "Stop")), 3},
+                           {"Refresh", runtime.text(TR_TEXT("frmBrowser", "Refresh")), 4},
+                           {"Home", runtime.text(TR_TEXT("frmBrowser", "Home")), 5}};
 
     resetControl(brwWebBrowser, 50, 1215, 5393, 3734, 1, 0);
 
@@ -50,11 +59,11 @@ void BrowserControls::layoutBrowser(FormStyle& window)
     cboAddress.setBackColor(colors::WindowBackground);
     cboAddress.setForeColor(colors::WindowText);
     cboAddress.clear();
-    cboAddress.style().accessibleName = "Address";
+    cboAddress.style().accessibleName = runtime.text(TR_TEXT("frmBrowser", "Address"));
 
     resetControl(lblAddress, 45, 60, 3075, 255, 1, 1);
     lblAddress.setContainer(&picAddress);
-    lblAddress.setCaption("&Address:");
+    lblAddress.setCaption(runtime.text(TR_TEXT("frmBrowser", "&Address:")));
     lblAddress.style().tag = "&Address:";
 }
 

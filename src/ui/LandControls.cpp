@@ -2,6 +2,8 @@
 
 #include "Artwork.h"
 #include "LayoutSupport.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
 
 namespace ui {
 
@@ -44,6 +46,7 @@ Color LandControls::restColor(int light)
 
 void LandControls::layoutLand(FormStyle& window)
 {
+    const Runtime& runtime = cmdStart.form().runtime();
     window = FormStyle{};
     window.border = BorderStyle::FixedSingle;
     window.minButton = false;
@@ -59,7 +62,7 @@ void LandControls::layoutLand(FormStyle& window)
     cmdHelp.style().flat = true;
     cmdHelp.style().tabStop = false;
     cmdHelp.setPicture(artwork::helpMark());
-    cmdHelp.style().accessibleName = "Help";
+    cmdHelp.style().accessibleName = runtime.text(TR_TEXT("frmLand", "Help"));
 
     resetControl(txtScore, 1320, 360, 855, 375, 1, 8);
     txtScore.setForeColor(0x000080);
@@ -69,12 +72,12 @@ void LandControls::layoutLand(FormStyle& window)
     txtScore.style().alignment = Alignment::Center;
     txtScore.style().tabStop = false;
     txtScore.style().flat = true;
-    txtScore.style().accessibleName = "Score";
+    txtScore.style().accessibleName = runtime.text(TR_TEXT("frmLand", "Score"));
 
     resetControl(cmdPic, 5160, 5760, 1455, 1455, 2, 7);
     cmdPic.setVisible(false);
     cmdPic.style().graphical = true;
-    cmdPic.setPicture(artwork::quarry());
+    cmdPic.setPicture(artwork::quarry(runtime.text(TR_TEXT("frmLand", "The quarry is here"))));
 
     resetControl(cmdLight[0], 120, 1320, 1215, 495, 3, 5);
     cmdLight[0].setVisible(false);
@@ -83,19 +86,23 @@ void LandControls::layoutLand(FormStyle& window)
 
     resetControl(cmdStart, 5400, 360, 735, 375, 4, 4);
     cmdStart.setVisible(false);
-    cmdStart.setCaption("Start");
+    cmdStart.setCaption(runtime.text(TR_TEXT("frmLand", "Start")));
     cmdStart.setBackColor(0xFFFFFF);
     cmdStart.style().graphical = true;
 
     const float lightPos[5][2] = {{0, 0}, {3240, 5280}, {6240, 1440}, {3240, 240}, {7920, 5640}};
-    const char* const lightNames[5] = {"", "Light 1, grass", "Light 2, sky", "Light 3, snow", "Light 4, river"};
+    const SourceText lightNames[5] = {{"", ""},
+                                      TR_TEXT("frmLand", "Light 1, grass"),
+                                      TR_TEXT("frmLand", "Light 2, sky"),
+                                      TR_TEXT("frmLand", "Light 3, snow"),
+                                      TR_TEXT("frmLand", "Light 4, river")};
     for (int i = 4; i >= 1; --i) {
         Control& light = cmdLight[i];
         resetControl(light, lightPos[i][0], lightPos[i][1], 1455, 1455, 5 + (4 - i), i - 1);
         light.setBackColor(restColor(i));
         light.style().graphical = true;
         light.style().tabStop = false;
-        light.style().accessibleName = lightNames[i];
+        light.style().accessibleName = runtime.text(lightNames[i]);
     }
 
     resetControl(tmrLights, 0, 0, 0, 0, 9, -1);
@@ -110,7 +117,7 @@ void LandControls::layoutLand(FormStyle& window)
         Control& label = lblGame[i];
         resetControl(label, i == 0 ? 120 : 2000, i == 0 ? 5800 : 5760, 975, 375, i, i == 0 ? 15 : 13);
         label.setContainer(&picLand);
-        label.setCaption(i == 0 ? "Follow" : "Tag");
+        label.setCaption(i == 0 ? runtime.text(TR_TEXT("frmLand", "Follow")) : runtime.text(TR_TEXT("frmLand", "Tag")));
         label.setFont(bold12);
         label.style().transparent = true;
         label.style().alignment = Alignment::Center;
@@ -120,7 +127,8 @@ void LandControls::layoutLand(FormStyle& window)
 
     resetControl(lblStart, 6360, 480, 2895, 735, 2, 12);
     lblStart.setContainer(&picLand);
-    lblStart.setCaption(std::string(40, ' ') + "Start");
+    // The spaces fill the first line of the box, so the word stands on the second.
+    lblStart.setCaption(std::string(40, ' ') + runtime.text(TR_TEXT("frmLand", "Start")));
     lblStart.setForeColor(0x808080);
     lblStart.setFont(Font{"Times New Roman", 12.75f, true});
     lblStart.style().transparent = true;
@@ -130,7 +138,7 @@ void LandControls::layoutLand(FormStyle& window)
 
     resetControl(lblSO, 1375, 5880, 375, 375, 3, 10);
     lblSO.setContainer(&picLand);
-    lblSO.setCaption("Start Over");
+    lblSO.setCaption(runtime.text(TR_TEXT("frmLand", "Start Over")));
     lblSO.setBackColor(0x404040);
     lblSO.setForeColor(0xFFFFFF);
     lblSO.style().alignment = Alignment::Center;
@@ -146,7 +154,7 @@ void LandControls::layoutLand(FormStyle& window)
     resetControl(wbSounds, 240, 2760, 375, 255, 11, 6);
 
     resetControl(Label2, 0, 0, 975, 375, 12, 14);
-    Label2.setCaption("Tag");
+    Label2.setCaption(runtime.text(TR_TEXT("frmLand", "Tag")));
     Label2.setFont(bold12);
     Label2.style().transparent = true;
     Label2.style().alignment = Alignment::Center;

@@ -4,7 +4,8 @@
 namespace ui::maker {
 inline constexpr const char* name = "Tallowbrook Studio";
 inline constexpr const char* webAddress = "www.tallowbrook.example";
-// The splash's copyright line: holder and years. The game is free software, so the
-// line reserves no rights; the licences are in the package's copyright file.
-inline constexpr const char* copyright = "Copyright \u00A9 2026 Tallowbrook Studio";
+// The years of the splash's copyright line, whose holder is the studio. The game is
+// free software, so the line reserves no rights; the licences are in the package's
+// copyright file.
+inline constexpr const char* copyrightYears = "2026";
 } // namespace ui::maker

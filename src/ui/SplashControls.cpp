@@ -3,6 +3,8 @@
 #include "Artwork.h"
 #include "LayoutSupport.h"
 #include "Maker.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
 
 namespace ui {
 
@@ -31,6 +33,7 @@ SplashControls::SplashControls(Form& form)
 
 void SplashControls::layoutSplash(FormStyle& window)
 {
+    const Runtime& runtime = picLogo.form().runtime();
     window = FormStyle{};
     window.border = BorderStyle::FixedDialog;
     window.minButton = false;
@@ -65,10 +68,11 @@ void SplashControls::layoutSplash(FormStyle& window)
     centredCaption(lblMsg, "Romans 10:17; Luke 13:3&&5; Matthew 10:32-33; Acts 8:35-39; Romans 6:3-5");
 
     resetControl(lblCopyright, 240, 4920, 5415, 255, 5, 4);
-    centredCaption(lblCopyright, maker::copyright);
+    centredCaption(lblCopyright, withArgs(runtime.text(TR_TEXT("frmSplash", "Copyright © %1 %2")),
+                                         {maker::copyrightYears, maker::name}));
 
     resetControl(lblProud, 240, 1680, 5415, 495, 6, 1);
-    centredCaption(lblProud, "Proudly Presents");
+    centredCaption(lblProud, runtime.text(TR_TEXT("frmSplash", "Proudly Presents")));
     lblProud.setFont(Font{"Times New Roman", 21.75f, true});
 }
 

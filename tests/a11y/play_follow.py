@@ -6,8 +6,13 @@ follows the quarry by the lights' descriptions.
     play_follow.py <process id of the game>
 
 Prints what it does; exits 0 when the level is won and the "Great Job!" box is read
-and closed, 1 otherwise. The session and accessibility buses are the caller's."""
+and closed, 1 otherwise. The session and accessibility buses are the caller's.
+The texts looked for are those of the first language of LANGUAGE the game has, and
+English for any other, as the game itself chooses."""
 
+import html
+import os
+import re
 import sys
 import time
 
@@ -17,8 +22,26 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
-LIGHTS = ["Light 1, grass", "Light 2, sky", "Light 3, snow", "Light 4, river"]
-GREAT_JOB_TEXT = "You Caught Me!  Click OK to Go to the Next Level."
+# The texts a player hears, by language.
+TEXTS = {
+    "en": {
+        "lights": ["Light 1, grass", "Light 2, sky", "Light 3, snow", "Light 4, river"],
+        "captions": ["Follow", "Tag", "Start", "Start Over", "Help"],
+        "score": "Score", "address": "Address", "quarry": "The quarry is here", "ok": "OK",
+        "great job": "Great Job!", "great job text": "You Caught Me!  Click OK to Go to the Next Level.",
+    },
+    "de": {
+        "lights": ["Licht 1, Gras", "Licht 2, Himmel", "Licht 3, Schnee", "Licht 4, Fluss"],
+        "captions": ["Folgen", "Fangen", "Start", "Noch mal", "Hilfe"],
+        "score": "Punkte", "address": "Adresse", "quarry": "Hier ist die Beute", "ok": "OK",
+        "great job": "Super gemacht!", "great job text": "Du hast mich erwischt! Klick auf OK für das nächste Level.",
+    },
+}
+LANGUAGE = next((l for l in os.environ.get("LANGUAGE", "").split(":") if l in TEXTS), "en")
+SAID = TEXTS[LANGUAGE]
+LIGHTS = SAID["lights"]
+GREAT_JOB = SAID["great job"]
+GREAT_JOB_TEXT = SAID["great job text"]
 
 # Generous limits: they only bound a broken run and never time the game. The splash
 # alone stays five seconds.
@@ -150,14 +173,26 @@ def texts(node):
 
 
 def quarry_lights(lights):
-    return [n for n, light in enumerate(lights, 1) if "quarry" in light.description]
+    return [n for n, light in enumerate(lights, 1) if light.description == SAID["quarry"]]
+
+
+def help_title(pid):
+    """The title of the help page the game opens: its language's page where that lies
+    beside the program, the English one otherwise."""
+    directory = os.path.dirname(os.path.realpath("/proc/%d/exe" % pid))
+    page = os.path.join(directory, "GameInstructions_%s.htm" % LANGUAGE)
+    if LANGUAGE == "en" or not os.path.exists(page):
+        page = os.path.join(directory, "GameInstructions.htm")
+    with open(page, encoding="utf-8", errors="replace") as f:
+        found = re.search(r"<title>(.*?)</title>", f.read(), re.S | re.I)
+    return " ".join(html.unescape(found.group(1)).split()) if found else ""
 
 
 def play(pid):
     pyatspi.Registry.registerEventListener(on_change, "object:property-change:accessible-description")
 
     app = wait_for("the program on the accessibility bus", lambda: application(pid), APPEAR)
-    print("program on the bus as %r" % app.name)
+    print("program on the bus as %r, in %s" % (app.name, LANGUAGE))
 
     def game_window():
         for w in windows(app):
@@ -174,9 +209,9 @@ def play(pid):
             raise Failure("no button named %r" % name)
         lights.append(light)
     captions = {}
-    for name in ("Follow", "Tag", "Start", "Start Over", "Help"):
-        captions[name] = find(land, name, pyatspi.ROLE_PUSH_BUTTON)
-        if captions[name] is None:
+    for key, name in zip(("Follow", "Tag", "Start", "Start Over", "Help"), SAID["captions"]):
+        captions[key] = find(land, name, pyatspi.ROLE_PUSH_BUTTON)
+        if captions[key] is None:
             raise Failure("no button named %r" % name)
     unnamed = [n.getRoleName() for n in walk(land)
                if n.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON) and not n.name]
@@ -190,9 +225,9 @@ def play(pid):
     before = len(windows(app))
     press(captions["Help"])
     help_window = wait_for("the help window", lambda: len(windows(app)) > before and
-                           next((w for w in windows(app) if find(w, "Address") is not None), None), APPEAR)
-    if "Game Instructions" not in help_window.name:
-        raise Failure("the help window shows %r, not the game instructions" % help_window.name)
+                           next((w for w in windows(app) if find(w, SAID["address"]) is not None), None), APPEAR)
+    title = help_title(pid)
+    wait_for("the help window's title %r" % title, lambda: help_window.name == title, APPEAR)
     print("help window %r open" % help_window.name)
 
     press(captions["Follow"])
@@ -230,26 +265,26 @@ def play(pid):
 
     def great_job():
         for w in windows(app):
-            if w.name == "Great Job!" or find(w, "Great Job!") is not None:
+            if w.name == GREAT_JOB or find(w, GREAT_JOB) is not None:
                 return w
         return None
 
-    box = wait_for("the \"Great Job!\" box", great_job, 30)
+    box = wait_for("the %r box" % GREAT_JOB, great_job, 30)
     read = texts(box)
     if GREAT_JOB_TEXT not in read:
         raise Failure("the box reads %r, not %r" % ([t for t in read if t], GREAT_JOB_TEXT))
     print("read the box %r: %r" % (box.name, GREAT_JOB_TEXT))
 
-    score = find(land, "Score")
+    score = find(land, SAID["score"])
     if score is None:
-        raise Failure("no score box named Score")
+        raise Failure("no score box named %r" % SAID["score"])
     score_text = score.queryText()
     if score_text.getText(0, score_text.characterCount) != "1":
         raise Failure("the score box reads %r" % score_text.getText(0, score_text.characterCount))
 
-    ok = find(box, "OK", pyatspi.ROLE_PUSH_BUTTON)
+    ok = find(box, SAID["ok"], pyatspi.ROLE_PUSH_BUTTON)
     if ok is None:
-        raise Failure("the box has no OK button")
+        raise Failure("the box has no %r button" % SAID["ok"])
     press(ok)
     wait_for("the box to close", lambda: great_job() is None, 30)
     print("closed the box")

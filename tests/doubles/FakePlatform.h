@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,14 @@ public:
     std::unique_ptr<platform::BrowserPeer> createBrowser(platform::Browser& browser) override;
     std::uint64_t clockSeed() override;
     void quit() override { ++quitCount; }
+    // Records the text and gives back its source, as with no translation loaded,
+    // or what `translator` makes of it where a test sets one.
+    std::string translate(const char* context, const char* source) const override
+    {
+        translations.emplace(context, source);
+        return translator ? translator(context, source) : source;
+    }
+    std::string translationLanguage() const override { return language; }
 
     // --- time
     const VirtualClock& clock() const { return clock_; }
@@ -115,6 +124,12 @@ public:
     int reseeds = 0;
 
     int quitCount = 0;
+
+    // --- translation
+    // Each text looked up, once, as {context, source}.
+    mutable std::set<std::pair<std::string, std::string>> translations;
+    std::function<std::string(const std::string& context, const std::string& source)> translator;
+    std::string language; // of the translation the game is to think is loaded
     std::string appPath_ = "/opt/glimmerkin";
 
 private:

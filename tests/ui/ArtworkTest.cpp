@@ -62,7 +62,7 @@ struct Expected {
 std::vector<Expected> everyPicture()
 {
     std::vector<Expected> all = {{"landscape", artwork::landscape(), 674, 480},
-                                 {"quarry", artwork::quarry(), 92, 92},
+                                 {"quarry", artwork::quarry("The quarry is here"), 92, 92},
                                  {"help mark", artwork::helpMark(), 16, 16},
                                  {"window icon", artwork::windowIcon(), 32, 32},
                                  {"title banner", artwork::titleBanner(), 377, 154},
@@ -135,7 +135,7 @@ int opaquePixels(const QImage& image)
 TEST_P(AtPixelRatio, FullPicturesCoverEveryPixel)
 {
     for (const auto& [name, picture] : {std::pair{"landscape", artwork::landscape()},
-                                        std::pair{"quarry", artwork::quarry()},
+                                        std::pair{"quarry", artwork::quarry("The quarry is here")},
                                         std::pair{"title banner", artwork::titleBanner()}}) {
         SCOPED_TRACE(name);
         const QImage image = render(picture, GetParam());
@@ -147,7 +147,7 @@ TEST_P(AtPixelRatio, FullPicturesCoverEveryPixel)
 TEST_P(AtPixelRatio, QuarryStandsOnWhite)
 {
     const int ratio = GetParam();
-    const QImage quarry = render(artwork::quarry(), ratio);
+    const QImage quarry = render(artwork::quarry("The quarry is here"), ratio);
     ASSERT_FALSE(quarry.isNull());
     EXPECT_EQ(mismatches(quarry, ratio, {"top right corner", 84, 0, 8, 8}, white), "");
     EXPECT_EQ(mismatches(quarry, ratio, {"bottom right corner", 84, 84, 8, 8}, white), "");
