@@ -139,6 +139,26 @@
         <source>This address exists, but it cannot be read.</source>
         <translation>هذا العنوان موجود، لكن لا يمكن قراءته.</translation>
     </message>
+    <message>
+        <source>the web module glimmerkin-web is missing from %1</source>
+        <translation>وحدة الويب glimmerkin-web غير موجودة في %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
+        <translation>وحدة الويب %1 ليست إضافة Qt: لا تحتوي على بيانات وصفية للإضافة</translation>
+    </message>
+    <message>
+        <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
+        <translation>وحدة الويب %1 إضافة Qt أخرى (%2)، وليست إضافة متصفح التعليمات</translation>
+    </message>
+    <message>
+        <source>the web module cannot be loaded: %1</source>
+        <translation>لا يمكن تحميل وحدة الويب: %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 has no web access of its own</source>
+        <translation>وحدة الويب %1 لا توفّر وصولًا إلى الويب</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

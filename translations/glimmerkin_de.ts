@@ -139,6 +139,26 @@
         <source>This address exists, but it cannot be read.</source>
         <translation>Diese Adresse gibt es, aber sie kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>the web module glimmerkin-web is missing from %1</source>
+        <translation>das Webmodul glimmerkin-web fehlt in %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
+        <translation>das Webmodul %1 ist kein Qt-Plugin: es enthält keine Plugin-Metadaten</translation>
+    </message>
+    <message>
+        <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
+        <translation>das Webmodul %1 ist ein anderes Qt-Plugin (%2), nicht das des Hilfefensters</translation>
+    </message>
+    <message>
+        <source>the web module cannot be loaded: %1</source>
+        <translation>das Webmodul kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 has no web access of its own</source>
+        <translation>das Webmodul %1 bietet keinen eigenen Webzugriff</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

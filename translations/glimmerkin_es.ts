@@ -139,6 +139,26 @@
         <source>This address exists, but it cannot be read.</source>
         <translation>Esta dirección existe, pero no se puede leer.</translation>
     </message>
+    <message>
+        <source>the web module glimmerkin-web is missing from %1</source>
+        <translation>falta el módulo web glimmerkin-web en %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
+        <translation>el módulo web %1 no es un complemento de Qt: no contiene metadatos de complemento</translation>
+    </message>
+    <message>
+        <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
+        <translation>el módulo web %1 es otro complemento de Qt (%2), no el de la ayuda</translation>
+    </message>
+    <message>
+        <source>the web module cannot be loaded: %1</source>
+        <translation>no se puede cargar el módulo web: %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 has no web access of its own</source>
+        <translation>el módulo web %1 no ofrece acceso web propio</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

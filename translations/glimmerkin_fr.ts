@@ -139,6 +139,26 @@
         <source>This address exists, but it cannot be read.</source>
         <translation>Cette adresse existe, mais elle ne peut pas être lue.</translation>
     </message>
+    <message>
+        <source>the web module glimmerkin-web is missing from %1</source>
+        <translation>le module web glimmerkin-web est absent de %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
+        <translation>le module web %1 n’est pas un module Qt : il ne contient aucune métadonnée de module</translation>
+    </message>
+    <message>
+        <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
+        <translation>le module web %1 est un autre module Qt (%2), pas celui de l’aide</translation>
+    </message>
+    <message>
+        <source>the web module cannot be loaded: %1</source>
+        <translation>le module web ne peut pas être chargé : %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 has no web access of its own</source>
+        <translation>le module web %1 n’offre pas d’accès web</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

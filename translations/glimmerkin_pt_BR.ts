@@ -139,6 +139,26 @@
         <source>This address exists, but it cannot be read.</source>
         <translation>Este endereço existe, mas não pode ser lido.</translation>
     </message>
+    <message>
+        <source>the web module glimmerkin-web is missing from %1</source>
+        <translation>o módulo web glimmerkin-web não está em %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
+        <translation>o módulo web %1 não é um plugin do Qt: ele não tem metadados de plugin</translation>
+    </message>
+    <message>
+        <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
+        <translation>o módulo web %1 é outro plugin do Qt (%2), não o da ajuda</translation>
+    </message>
+    <message>
+        <source>the web module cannot be loaded: %1</source>
+        <translation>o módulo web não pode ser carregado: %1</translation>
+    </message>
+    <message>
+        <source>the web module %1 has no web access of its own</source>
+        <translation>o módulo web %1 não oferece acesso à web</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -139,6 +139,26 @@
       <source>This address exists, but it cannot be read.</source>
       <translation>[Thíš áddréšš éxíštš, bút ít çáññót bé réád.···············]</translation>
     </message>
+    <message>
+      <source>the web module glimmerkin-web is missing from %1</source>
+      <translation>[thé wéb módúlé glímmérkíñ-wéb íš míššíñg fróm %1·················]</translation>
+    </message>
+    <message>
+      <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
+      <translation>[thé wéb módúlé %1 íš ñót á Qt plúgíñ: ít hóldš ñó plúgíñ métádátá························]</translation>
+    </message>
+    <message>
+      <source>the web module %1 is another Qt plugin (%2), not the help browser's</source>
+      <translation>[thé wéb módúlé %1 íš áñóthér Qt plúgíñ (%2), ñót thé hélp brówšér'š·························]</translation>
+    </message>
+    <message>
+      <source>the web module cannot be loaded: %1</source>
+      <translation>[thé wéb módúlé çáññót bé lóádéd: %1············]</translation>
+    </message>
+    <message>
+      <source>the web module %1 has no web access of its own</source>
+      <translation>[thé wéb módúlé %1 háš ñó wéb áççéšš óf ítš ówñ················]</translation>
+    </message>
   </context>
   <context>
     <name>QGuiApplication</name>
