@@ -24,8 +24,8 @@ struct HelpPage {
 // Every page the program lays beside itself: English, and one per translated language.
 const HelpPage pages[] = {
     {"GameInstructions.htm", "Glimmerkin - Game Instructions", "The quarry is here", Qt::LeftToRight},
-    {"GameInstructions_de.htm", "Glimmerkin - Spielanleitung", "„Die Beute ist hier“", Qt::LeftToRight},
-    {"GameInstructions_fr.htm", "Glimmerkin - Règles du jeu", "entraîne votre mémoire", Qt::LeftToRight},
+    {"GameInstructions_de.htm", "Glimmerkin - Spielanleitung", "„Hier ist die Beute“", Qt::LeftToRight},
+    {"GameInstructions_fr.htm", "Glimmerkin - Règles du jeu", "entraîne ta mémoire", Qt::LeftToRight},
     {"GameInstructions_es.htm", "Glimmerkin - Instrucciones del juego", "¿Encuentras las cuatro?", Qt::LeftToRight},
     {"GameInstructions_pt_BR.htm", "Glimmerkin - Instruções do jogo", "“A presa está aqui”", Qt::LeftToRight},
     {"GameInstructions_ar.htm", "تعليمات لعبة Glimmerkin", "«الطريدة هنا»", Qt::RightToLeft},
