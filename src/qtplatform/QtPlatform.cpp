@@ -11,11 +11,7 @@
 #include "Conversions.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
-#ifdef GLIMMERKIN_AUDIO_ALSA
-#include "AlsaAudioOutput.h"
-#else
-#include "SoundEffectAudioOutput.h"
-#endif
+#include "SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QAbstractButton>
@@ -98,11 +94,7 @@ std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Brows
 
 std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput()
 {
-#ifdef GLIMMERKIN_AUDIO_ALSA
-    return std::make_unique<AlsaAudioOutput>();
-#else
-    return std::make_unique<SoundEffectAudioOutput>();
-#endif
+    return std::make_unique<SdlAudioOutput>();
 }
 
 std::uint64_t QtPlatform::clockSeed()

@@ -1,0 +1,345 @@
+#include "SdlAudioOutput.h"
+
+#include "FirstFrame.h"
+#include "sound/RegularFile.h"
+#include "sound/Wave.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+
+#if __has_include(<pthread.h>)
+#include <pthread.h>
+#include <signal.h>
+#endif
+
+namespace qtplatform {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The longest the first sound waits for the program's first window.
+constexpr auto firstFrameCap = 1000ms;
+constexpr auto firstFramePoll = 5ms;
+// Silence sent after a sound's last sample before its device is closed: by then what
+// the device and the sound server held of it has been heard.
+constexpr unsigned tailMilliseconds = 200;
+// The device's buffer, at least this long: a new sound follows a cut this soon.
+constexpr unsigned bufferMilliseconds = 10;
+
+// SDL's audio is one per process; its start, end and devices are handled by one
+// thread at a time.
+std::mutex& sdlMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+// The samples of `wave` as SDL takes them; 24-bit samples, which SDL has no format
+// for, become 32-bit ones.
+std::pair<SDL_AudioFormat, std::string> deviceSamples(const sound::Wave& wave)
+{
+    const auto& format = wave.format;
+    if (format.encoding == sound::WaveFormat::Encoding::Float)
+        return {AUDIO_F32LSB, std::string(wave.samples)};
+    switch (format.bitsPerSample) {
+    case 8: return {AUDIO_U8, std::string(wave.samples)};
+    case 16: return {AUDIO_S16LSB, std::string(wave.samples)};
+    case 32: return {AUDIO_S32LSB, std::string(wave.samples)};
+    default: break;
+    }
+    std::string wide;
+    wide.reserve(wave.samples.size() / 3 * 4);
+    for (std::size_t at = 0; at + 3 <= wave.samples.size(); at += 3) {
+        wide.push_back('\0');
+        wide.append(wave.samples.substr(at, 3));
+    }
+    return {AUDIO_S32LSB, std::move(wide)};
+}
+
+} // namespace
+
+// What play() and stop() leave for the player's thread, the thread's loop, and the
+// sound the device's thread is sending.
+struct SdlAudioOutput::Worker {
+    Worker(std::string application, std::string icon) : appName(std::move(application)), iconName(std::move(icon)) {}
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    const std::string appName;
+    const std::string iconName;
+
+    std::mutex mutex;
+    std::condition_variable wake; // a new request, a sound heard to its end, or quit
+    std::condition_variable done; // the player has caught up
+    // Guarded by mutex:
+    std::uint64_t requested = 0; // number of the latest request
+    std::uint64_t taken = 0;     // number of the request the player is on
+    std::uint64_t heard = 0;     // number of the last sound heard to its end
+    bool busy = false;
+    bool quit = false;
+    std::string file; // of the latest request; empty for a stop
+    bool loop = false;
+    // The latest request's number, read without the lock while the player waits for
+    // the first window.
+    std::atomic<std::uint64_t> latest{0};
+
+    // Used by the player's thread only:
+    bool sdlStarted = false;
+    SDL_AudioDeviceID device = 0;
+    SDL_AudioSpec spec{};
+
+    // The sound being sent; guarded by the device's lock (SDL_LockAudioDevice).
+    struct Track {
+        std::string samples;
+        std::size_t at = 0;
+        bool loop = false;
+        std::size_t silenceSent = 0; // bytes of silence since its end
+        std::size_t tailBytes = 0;
+        std::uint64_t number = 0;
+        bool heard = false;
+    } track;
+
+    bool pending() const { return quit || requested != taken; }
+
+    void run()
+    {
+#if __has_include(<pthread.h>)
+        // Signals are for the UI thread, which turns them into a close; SDL's own
+        // threads, started from here, inherit this.
+        sigset_t all;
+        sigfillset(&all);
+        pthread_sigmask(SIG_BLOCK, &all, nullptr);
+#endif
+        std::unique_lock lock(mutex);
+        std::uint64_t playing = 0; // number of the sound playing, 0 for none
+        for (;;) {
+            busy = playing != 0 || pending();
+            if (!busy)
+                done.notify_all();
+            wake.wait(lock, [&] { return pending() || (playing != 0 && heard == playing); });
+            if (quit)
+                break;
+            if (!pending()) {
+                // Heard to its end with nothing after it: the device is closed and
+                // SDL's audio let go, so nothing of it runs while the game is quiet.
+                lock.unlock();
+                stopSdl();
+                lock.lock();
+                playing = 0;
+                continue;
+            }
+            taken = requested;
+            const std::uint64_t number = taken;
+            const std::string sound = file;
+            const bool repeat = loop;
+            lock.unlock();
+            const bool started = !sound.empty() && start(sound, repeat, number);
+            if (!started)
+                stopSdl();
+            lock.lock();
+            playing = started ? number : 0;
+        }
+        lock.unlock();
+        stopSdl();
+    }
+
+    bool interrupted(std::uint64_t number) const { return latest.load(std::memory_order_acquire) != number; }
+
+    // Sends `path` to the device, opening it for the sound's layout where it is
+    // closed or set up for another. False if nothing plays.
+    bool start(const std::string& path, bool repeat, std::uint64_t number)
+    {
+        const auto bytes = sound::readRegularFile(path, sound::maxSoundBytes, false);
+        if (!bytes)
+            return false;
+        const auto wave = sound::Wave::parse(*bytes);
+        if (!wave)
+            return false;
+        // The first sound of the program begins as its window appears, not before:
+        // starting SDL's audio then would only slow the window down. Looked at every
+        // few milliseconds, so that a stop or quit still gets through at once.
+        for (auto waited = 0ms; !firstFrame::isDrawn() && waited < firstFrameCap; waited += firstFramePoll) {
+            if (interrupted(number))
+                return false;
+            std::unique_lock lock(mutex);
+            wake.wait_for(lock, firstFramePoll, [&] { return quit || requested != number; });
+        }
+        auto [format, samples] = deviceSamples(*wave);
+        SDL_AudioSpec wanted{};
+        wanted.freq = static_cast<int>(wave->format.rate);
+        wanted.format = format;
+        wanted.channels = static_cast<Uint8>(wave->format.channels);
+        wanted.samples = 1;
+        while (wanted.samples < wave->format.rate * bufferMilliseconds / 1000)
+            wanted.samples = static_cast<Uint16>(wanted.samples * 2);
+        wanted.callback = &Worker::fill;
+        wanted.userdata = this;
+
+        Track next;
+        next.samples = std::move(samples);
+        next.loop = repeat;
+        next.tailBytes = std::size_t{wave->format.rate} * tailMilliseconds / 1000 * SDL_AUDIO_BITSIZE(format) / 8
+            * wave->format.channels;
+        next.number = number;
+
+        const bool sameLayout = device != 0 && spec.freq == wanted.freq && spec.format == wanted.format
+            && spec.channels == wanted.channels;
+        if (!sameLayout) {
+            closeDevice();
+            if (interrupted(number) || !open(wanted))
+                return false;
+        }
+        SDL_LockAudioDevice(device);
+        std::swap(track, next);
+        SDL_UnlockAudioDevice(device);
+        if (!sameLayout)
+            SDL_PauseAudioDevice(device, 0);
+        return true;
+    }
+
+    bool open(const SDL_AudioSpec& wanted)
+    {
+        std::lock_guard sdl(sdlMutex());
+        if (!sdlStarted) {
+            // Read when a device opens, by the drivers that name their streams.
+            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+            SDL_SetHint(SDL_HINT_APP_NAME, appName.c_str());
+            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
+            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+            // SDL's log goes to stderr; a missing device is silence and says nothing.
+            SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
+            SDL_SetMainReady();
+            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+                return false;
+            sdlStarted = true;
+        }
+        // Any change of layout is SDL's to convert, so the callback sends the file's
+        // samples as they are.
+        device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec, 0);
+        return device != 0;
+    }
+
+    void closeDevice()
+    {
+        if (device == 0)
+            return;
+        std::lock_guard sdl(sdlMutex());
+        SDL_CloseAudioDevice(device);
+        device = 0;
+    }
+
+    // Closes the device and lets SDL's audio go: a device that vanished is looked
+    // for afresh at the next sound, and no thread of SDL's stays behind.
+    void stopSdl()
+    {
+        closeDevice();
+        if (!sdlStarted)
+            return;
+        std::lock_guard sdl(sdlMutex());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdlStarted = false;
+    }
+
+    // On SDL's device thread: the next `length` bytes of the sound.
+    static void fill(void* self, Uint8* out, int length)
+    {
+        auto& worker = *static_cast<Worker*>(self);
+        Track& track = worker.track;
+        auto size = static_cast<std::size_t>(length);
+        while (size > 0 && track.at < track.samples.size()) {
+            const std::size_t part = std::min(size, track.samples.size() - track.at);
+            std::memcpy(out, track.samples.data() + track.at, part);
+            out += part;
+            size -= part;
+            track.at += part;
+            if (track.loop && track.at == track.samples.size())
+                track.at = 0;
+        }
+        if (size == 0)
+            return;
+        std::memset(out, worker.spec.silence, size);
+        track.silenceSent += size;
+        if (!track.heard && track.silenceSent >= track.tailBytes) {
+            track.heard = true;
+            {
+                std::lock_guard lock(worker.mutex);
+                worker.heard = track.number;
+            }
+            worker.wake.notify_all();
+        }
+    }
+};
+
+SdlAudioOutput::SdlAudioOutput()
+    : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
+                                       QGuiApplication::desktopFileName().toStdString()))
+{
+    // PulseAudio's client library (through which SDL reaches PipeWire too) takes the
+    // stream's role and icon from its environment; set here, on the UI thread, long
+    // before the first sound starts it.
+    QByteArray properties = "media.role=game";
+    if (!worker_->iconName.empty())
+        properties += " application.icon_name=" + QByteArray::fromStdString(worker_->iconName);
+    if (qgetenv("PULSE_PROP") != properties)
+        qputenv("PULSE_PROP", properties);
+}
+
+SdlAudioOutput::~SdlAudioOutput()
+{
+    {
+        std::lock_guard lock(worker_->mutex);
+        worker_->quit = true;
+        worker_->latest.fetch_add(1, std::memory_order_release);
+    }
+    worker_->wake.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void SdlAudioOutput::play(const std::string& soundFile, bool loop)
+{
+    post(soundFile, loop, true);
+}
+
+void SdlAudioOutput::stop()
+{
+    // Nothing has played yet, so there is nothing to stop and no thread to start.
+    if (!thread_.joinable())
+        return;
+    post({}, false, false);
+}
+
+void SdlAudioOutput::post(std::string soundFile, bool loop, bool play)
+{
+    {
+        std::lock_guard lock(worker_->mutex);
+        worker_->file = play ? std::move(soundFile) : std::string{};
+        worker_->loop = loop;
+        worker_->requested += 1;
+        worker_->latest.store(worker_->requested, std::memory_order_release);
+    }
+    worker_->wake.notify_all();
+    if (!thread_.joinable())
+        thread_ = std::thread([worker = worker_] { worker->run(); });
+}
+
+bool SdlAudioOutput::waitUntilIdle(int timeoutMs)
+{
+    std::unique_lock lock(worker_->mutex);
+    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
+        return !worker_->busy && worker_->requested == worker_->taken;
+    });
+}
+
+} // namespace qtplatform
