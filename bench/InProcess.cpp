@@ -1,5 +1,6 @@
 #include "InProcess.h"
 
+#include "ProcessProbe.h"
 #include "SoundListener.h"
 
 #include "app/Program.h"
@@ -8,6 +9,7 @@
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 #include "qtplatform/QtPlatform.h"
+#include "qtplatform/SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QEventLoop>
@@ -21,6 +23,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -321,6 +325,29 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
         afterSilence([&] { keptEffect.play(); }, [&] { keptEffect.stop(); }, result.bareAfterSilenceMs);
     }
 #endif
+    return result;
+}
+
+CueMemory cueMemory(const std::string& gameDir, int cues)
+{
+    const std::string sound = gameDir + "/sounds/splash.wav";
+    qtplatform::SdlAudioOutput output;
+    auto cue = [&output, &sound] {
+        output.play(sound, true);
+        output.waitUntilStarted(10'000);
+        output.stop();
+        output.waitUntilIdle(10'000);
+    };
+    for (int i = 0; i < 100; ++i)
+        cue();
+    CueMemory result;
+    result.cues = cues;
+    result.beforeKb = memoryOf(getpid()).rssKb;
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < cues; ++i)
+        cue();
+    result.seconds = msBetween(start, Clock::now()) / 1000.0;
+    result.afterKb = memoryOf(getpid()).rssKb;
     return result;
 }
 

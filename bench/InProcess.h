@@ -62,4 +62,16 @@ struct CueLatency {
 };
 CueLatency cueLatency(const std::string& gameDir, int trials);
 
+// The benchmark's resident set before and after `cues` cues of the game's sound
+// output, each started on the device (or come to nothing, without one) and then
+// stopped, so that each opens and closes the device; after a first hundred, which
+// let the sound libraries settle.
+struct CueMemory {
+    long beforeKb = 0;
+    long afterKb = 0;
+    int cues = 0;
+    double seconds = 0;
+};
+CueMemory cueMemory(const std::string& gameDir, int cues);
+
 } // namespace bench

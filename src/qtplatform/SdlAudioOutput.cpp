@@ -85,6 +85,7 @@ struct SdlAudioOutput::Worker {
     // Guarded by mutex:
     std::uint64_t requested = 0; // number of the latest request
     std::uint64_t taken = 0;     // number of the request the player is on
+    std::uint64_t settled = 0;   // number of the last request playing or come to nothing
     std::uint64_t heard = 0;     // number of the last sound heard to its end
     bool busy = false;
     bool quit = false;
@@ -131,10 +132,10 @@ struct SdlAudioOutput::Worker {
             if (quit)
                 break;
             if (!pending()) {
-                // Heard to its end with nothing after it: the device is closed and
-                // SDL's audio let go, so nothing of it runs while the game is quiet.
+                // Heard to its end with nothing after it: the device is closed, so
+                // that nothing of the sound runs while the game is quiet.
                 lock.unlock();
-                stopSdl();
+                closeDevice();
                 lock.lock();
                 playing = 0;
                 continue;
@@ -146,9 +147,11 @@ struct SdlAudioOutput::Worker {
             lock.unlock();
             const bool started = !sound.empty() && start(sound, repeat, number);
             if (!started)
-                stopSdl();
+                closeDevice();
             lock.lock();
             playing = started ? number : 0;
+            settled = number;
+            done.notify_all();
         }
         lock.unlock();
         stopSdl();
@@ -210,6 +213,14 @@ struct SdlAudioOutput::Worker {
 
     bool open(const SDL_AudioSpec& wanted)
     {
+        if (openDevice(wanted))
+            return true;
+        stopSdl();
+        return false;
+    }
+
+    bool openDevice(const SDL_AudioSpec& wanted)
+    {
         std::lock_guard sdl(sdlMutex());
         if (!sdlStarted) {
             // Read when a device opens, by the drivers that name their streams.
@@ -220,9 +231,16 @@ struct SdlAudioOutput::Worker {
             // SDL's log goes to stderr; a missing device is silence and says nothing.
             SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
             SDL_SetMainReady();
-            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            // Where PipeWire runs, its own driver, rather than the PulseAudio one SDL
+            // would choose through pipewire-pulse: the PulseAudio driver loses a
+            // little memory at every device it opens. Elsewhere SDL chooses.
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
+            sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+            if (!sdlStarted)
+                sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            if (!sdlStarted)
                 return false;
-            sdlStarted = true;
         }
         // Any change of layout is SDL's to convert, so the callback sends the file's
         // samples as they are.
@@ -230,20 +248,33 @@ struct SdlAudioOutput::Worker {
         return device != 0;
     }
 
+    // Closes the device. SDL's audio is kept for the next sound where its driver is a
+    // sound server's, whose threads sleep until they are called on; another driver
+    // (ALSA's looks for new cards ten times a second) is let go.
     void closeDevice()
     {
-        if (device == 0)
-            return;
-        std::lock_guard sdl(sdlMutex());
-        SDL_CloseAudioDevice(device);
-        device = 0;
+        bool keep = true;
+        {
+            std::lock_guard sdl(sdlMutex());
+            if (device != 0)
+                SDL_CloseAudioDevice(device);
+            device = 0;
+            const char* driver = sdlStarted ? SDL_GetCurrentAudioDriver() : nullptr;
+            keep = !driver || std::strcmp(driver, "pipewire") == 0 || std::strcmp(driver, "pulseaudio") == 0;
+        }
+        if (!keep)
+            stopSdl();
     }
 
-    // Closes the device and lets SDL's audio go: a device that vanished is looked
-    // for afresh at the next sound, and no thread of SDL's stays behind.
+    // Closes the device and lets SDL's audio go: after a failure, so that a device
+    // that vanished is looked for afresh at the next sound, and at the end.
     void stopSdl()
     {
-        closeDevice();
+        if (device != 0) {
+            std::lock_guard sdl(sdlMutex());
+            SDL_CloseAudioDevice(device);
+            device = 0;
+        }
         if (!sdlStarted)
             return;
         std::lock_guard sdl(sdlMutex());
@@ -285,14 +316,16 @@ SdlAudioOutput::SdlAudioOutput()
     : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
                                        QGuiApplication::desktopFileName().toStdString()))
 {
-    // PulseAudio's client library (through which SDL reaches PipeWire too) takes the
-    // stream's role and icon from its environment; set here, on the UI thread, long
-    // before the first sound starts it.
+    // The client libraries of PipeWire and PulseAudio take the stream's role and icon
+    // from their environment; set here, on the UI thread, long before the first sound
+    // starts them.
     QByteArray properties = "media.role=game";
     if (!worker_->iconName.empty())
         properties += " application.icon_name=" + QByteArray::fromStdString(worker_->iconName);
-    if (qgetenv("PULSE_PROP") != properties)
-        qputenv("PULSE_PROP", properties);
+    for (const char* name : {"PULSE_PROP", "PIPEWIRE_PROPS"}) {
+        if (qgetenv(name) != properties)
+            qputenv(name, properties);
+    }
 }
 
 SdlAudioOutput::~SdlAudioOutput()
@@ -332,6 +365,14 @@ void SdlAudioOutput::post(std::string soundFile, bool loop, bool play)
     worker_->wake.notify_all();
     if (!thread_.joinable())
         thread_ = std::thread([worker = worker_] { worker->run(); });
+}
+
+bool SdlAudioOutput::waitUntilStarted(int timeoutMs)
+{
+    std::unique_lock lock(worker_->mutex);
+    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
+        return worker_->quit || worker_->settled == worker_->requested;
+    });
 }
 
 bool SdlAudioOutput::waitUntilIdle(int timeoutMs)

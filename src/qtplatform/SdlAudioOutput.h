@@ -19,9 +19,12 @@ namespace qtplatform {
 // sample layout takes the place of the one playing at the device's next buffer; one
 // of another layout, or stop(), closes the device at once. When a sound has been
 // heard to its end and nothing follows, the device is closed, so that nothing of the
-// sound wakes the program while it is quiet; the next sound opens it again. Without
-// a device, or with a file that is no playable WAV, a cue is silence and says
-// nothing; a device that failed is looked for again at the next cue.
+// sound wakes the program while it is quiet; the next sound opens it again. SDL's
+// audio stays started between sounds on PipeWire and PulseAudio, whose threads sleep
+// until they are called on, and is let go after each sound on other drivers and
+// after any device that failed to open, so that a device that vanished is looked
+// for afresh at the next cue. Without a device, or with a file that is no playable
+// WAV, a cue is silence and says nothing.
 //
 // The stream is named for a sound server's mixer: the application's name, the
 // desktop file name as its icon, and the role "game".
@@ -35,6 +38,11 @@ public:
 
     void play(const std::string& soundFile, bool loop) override;
     void stop() override;
+
+    // For tests and the benchmark: blocks until the latest request plays or has
+    // come to nothing (a stop, no device, no playable file), or until `timeoutMs`
+    // has passed. True if it has.
+    bool waitUntilStarted(int timeoutMs);
 
     // For tests: blocks until the player has taken every request made so far and
     // finished the sound it leads to (a looping sound never finishes), or until
