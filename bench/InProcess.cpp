@@ -283,8 +283,8 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     const QString sound = QString::fromStdString(gameDir + "/sounds/splash.wav");
     // Each trial starts from silence and from a fresh output, as the game's first cue does.
     auto quiet = [&listener] { listener.waitForSilence(std::chrono::milliseconds(300), std::chrono::seconds(10)); };
-    // Then an output that stays, after a silence longer than the two seconds after
-    // which the game's output lets its library go.
+    // Then an output that stays, after a silence long past the end of its sound,
+    // when the game's output has closed its device.
     result.silenceMs = 2500;
     sound::MediaPageBrowser kept(player, qtplatform::QtPlatform::createAudioOutput());
     QSoundEffect keptEffect;
