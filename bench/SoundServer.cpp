@@ -126,8 +126,15 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
     std::vector<std::string> load{"pactl", "load-module", "module-null-sink", "sink_name=bench", "rate=48000"};
     if (kind_ == Kind::PipeWire)
         load.push_back("sink_properties=session.suspend-timeout-seconds=0");
-    if (!run(load)
-        || !run({"pactl", "set-default-sink", "bench"})) {
+    // The PulseAudio side may answer a moment before it takes modules: tried again
+    // for a while.
+    bool loaded = false;
+    for (int i = 0; i < 50 && !loaded; ++i) {
+        loaded = run(load);
+        if (!loaded)
+            std::this_thread::sleep_for(100ms);
+    }
+    if (!loaded || !run({"pactl", "set-default-sink", "bench"})) {
         problem_ = "no null sink on " + name();
         return;
     }
