@@ -8,6 +8,7 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
+#include "qtplatform/FirstFrame.h"
 #include "qtplatform/QtPlatform.h"
 #include "qtplatform/SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
@@ -286,7 +287,7 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     // Then an output that stays, after a silence long past the end of its sound,
     // when the game's output has closed its device.
     result.silenceMs = 2500;
-    sound::MediaPageBrowser kept(player, qtplatform::QtPlatform::createAudioOutput());
+    sound::MediaPageBrowser kept(player, std::make_unique<qtplatform::SdlAudioOutput>(gameDir));
     QSoundEffect keptEffect;
     keptEffect.setSource(QUrl::fromLocalFile(sound));
     auto afterSilence = [&](auto&& cue, auto&& stop, std::vector<double>& into) {
@@ -308,7 +309,7 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     for (int i = 0; i < trials; ++i) {
         quiet();
         {
-            sound::MediaPageBrowser browser(player, qtplatform::QtPlatform::createAudioOutput());
+            sound::MediaPageBrowser browser(player, std::make_unique<qtplatform::SdlAudioOutput>(gameDir));
             const Clock::time_point start = Clock::now();
             browser.navigate(page);
             result.cueMs.push_back(untilHeard(listener, start));
@@ -331,7 +332,9 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
 CueMemory cueMemory(const std::string& gameDir, int cues)
 {
     const std::string sound = gameDir + "/sounds/splash.wav";
-    qtplatform::SdlAudioOutput output;
+    // As after the game's first frame, which the output's first sound waits for.
+    qtplatform::firstFrame::drawn();
+    qtplatform::SdlAudioOutput output(gameDir);
     auto cue = [&output, &sound] {
         output.play(sound, true);
         output.waitUntilStarted(10'000);

@@ -1,14 +1,13 @@
 #include "SdlAudioOutput.h"
 
 #include "FirstFrame.h"
+#include "SoundDevice.h"
 #include "sound/RegularFile.h"
 #include "sound/Wave.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
-
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
+#include <QPluginLoader>
 
 #include <atomic>
 #include <chrono>
@@ -37,25 +36,35 @@ constexpr unsigned tailMilliseconds = 200;
 // The device's buffer, at least this long: a new sound follows a cut this soon.
 constexpr unsigned bufferMilliseconds = 10;
 
-// SDL's audio is one per process; its start, end and devices are handled by one
-// thread at a time.
-std::mutex& sdlMutex()
+// The module with SDL, loaded once by the first output that plays and never let go.
+SoundDeviceFactory* soundModule(const std::string& directory)
 {
     static std::mutex mutex;
-    return mutex;
+    static SoundDeviceFactory* factory = nullptr;
+    static bool tried = false;
+    std::lock_guard lock(mutex);
+    if (!tried) {
+        tried = true;
+        QPluginLoader module(QString::fromStdString(directory) + QStringLiteral("/glimmerkin-sound"));
+        // Its devices and SDL's threads may outlive the application object.
+        module.setLoadHints(QLibrary::PreventUnloadHint);
+        factory = qobject_cast<SoundDeviceFactory*>(module.instance());
+    }
+    return factory;
 }
 
-// The samples of `wave` as SDL takes them; 24-bit samples, which SDL has no format
-// for, become 32-bit ones.
-std::pair<SDL_AudioFormat, std::string> deviceSamples(const sound::Wave& wave)
+// The samples of `wave` as the device takes them; 24-bit samples, which SDL has no
+// format for, become 32-bit ones.
+std::pair<SoundDevice::Sample, std::string> deviceSamples(const sound::Wave& wave)
 {
+    using Sample = SoundDevice::Sample;
     const auto& format = wave.format;
     if (format.encoding == sound::WaveFormat::Encoding::Float)
-        return {AUDIO_F32LSB, std::string(wave.samples)};
+        return {Sample::F32, std::string(wave.samples)};
     switch (format.bitsPerSample) {
-    case 8: return {AUDIO_U8, std::string(wave.samples)};
-    case 16: return {AUDIO_S16LSB, std::string(wave.samples)};
-    case 32: return {AUDIO_S32LSB, std::string(wave.samples)};
+    case 8: return {Sample::U8, std::string(wave.samples)};
+    case 16: return {Sample::S16, std::string(wave.samples)};
+    case 32: return {Sample::S32, std::string(wave.samples)};
     default: break;
     }
     std::string wide;
@@ -64,7 +73,12 @@ std::pair<SDL_AudioFormat, std::string> deviceSamples(const sound::Wave& wave)
         wide.push_back('\0');
         wide.append(wave.samples.substr(at, 3));
     }
-    return {AUDIO_S32LSB, std::move(wide)};
+    return {Sample::S32, std::move(wide)};
+}
+
+unsigned sampleBytes(SoundDevice::Sample sample)
+{
+    return sample == SoundDevice::Sample::U8 ? 1 : sample == SoundDevice::Sample::S16 ? 2 : 4;
 }
 
 } // namespace
@@ -72,12 +86,15 @@ std::pair<SDL_AudioFormat, std::string> deviceSamples(const sound::Wave& wave)
 // What play() and stop() leave for the player's thread, the thread's loop, and the
 // sound the device's thread is sending.
 struct SdlAudioOutput::Worker {
-    Worker(std::string application, std::string icon) : appName(std::move(application)), iconName(std::move(icon)) {}
+    Worker(std::string application, std::string directory)
+        : appName(std::move(application)), moduleDirectory(std::move(directory))
+    {
+    }
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
     const std::string appName;
-    const std::string iconName;
+    const std::string moduleDirectory;
 
     std::mutex mutex;
     std::condition_variable wake; // a new request, a sound heard to its end, or quit
@@ -96,11 +113,12 @@ struct SdlAudioOutput::Worker {
     std::atomic<std::uint64_t> latest{0};
 
     // Used by the player's thread only:
-    bool sdlStarted = false;
-    SDL_AudioDeviceID device = 0;
-    SDL_AudioSpec spec{};
+    std::unique_ptr<SoundDevice> output; // made when the first sound plays
+    bool open = false;
+    SoundDevice::Layout layout;
+    char silence = 0;
 
-    // The sound being sent; guarded by the device's lock (SDL_LockAudioDevice).
+    // The sound being sent; guarded by the device's lock.
     struct Track {
         std::string samples;
         std::size_t at = 0;
@@ -154,7 +172,8 @@ struct SdlAudioOutput::Worker {
             done.notify_all();
         }
         lock.unlock();
-        stopSdl();
+        if (output)
+            output->release();
     }
 
     bool interrupted(std::uint64_t number) const { return latest.load(std::memory_order_acquire) != number; }
@@ -178,112 +197,51 @@ struct SdlAudioOutput::Worker {
             std::unique_lock lock(mutex);
             wake.wait_for(lock, firstFramePoll, [&] { return quit || requested != number; });
         }
-        auto [format, samples] = deviceSamples(*wave);
-        SDL_AudioSpec wanted{};
-        wanted.freq = static_cast<int>(wave->format.rate);
-        wanted.format = format;
-        wanted.channels = static_cast<Uint8>(wave->format.channels);
-        wanted.samples = 1;
-        while (wanted.samples < wave->format.rate * bufferMilliseconds / 1000)
-            wanted.samples = static_cast<Uint16>(wanted.samples * 2);
-        wanted.callback = &Worker::fill;
-        wanted.userdata = this;
+        if (!output) {
+            SoundDeviceFactory* module = soundModule(moduleDirectory);
+            if (!module)
+                return false;
+            output = module->create(appName);
+        }
+        auto [sample, samples] = deviceSamples(*wave);
+        const SoundDevice::Layout wanted{sample, wave->format.channels, wave->format.rate};
 
         Track next;
         next.samples = std::move(samples);
         next.loop = repeat;
-        next.tailBytes = std::size_t{wave->format.rate} * tailMilliseconds / 1000 * SDL_AUDIO_BITSIZE(format) / 8
-            * wave->format.channels;
+        next.tailBytes = std::size_t{wanted.rate} * tailMilliseconds / 1000 * sampleBytes(sample) * wanted.channels;
         next.number = number;
 
-        const bool sameLayout = device != 0 && spec.freq == wanted.freq && spec.format == wanted.format
-            && spec.channels == wanted.channels;
+        const bool sameLayout = open && layout == wanted;
         if (!sameLayout) {
             closeDevice();
-            if (interrupted(number) || !open(wanted))
+            unsigned bufferFrames = 1;
+            while (bufferFrames < wanted.rate * bufferMilliseconds / 1000)
+                bufferFrames *= 2;
+            if (interrupted(number) || !output->open(wanted, bufferFrames, &Worker::fill, this))
                 return false;
+            open = true;
+            layout = wanted;
+            silence = sample == SoundDevice::Sample::U8 ? '\x80' : '\0';
         }
-        SDL_LockAudioDevice(device);
+        output->lock();
         std::swap(track, next);
-        SDL_UnlockAudioDevice(device);
+        output->unlock();
         if (!sameLayout)
-            SDL_PauseAudioDevice(device, 0);
+            output->resume();
         return true;
     }
 
-    bool open(const SDL_AudioSpec& wanted)
-    {
-        if (openDevice(wanted))
-            return true;
-        stopSdl();
-        return false;
-    }
-
-    bool openDevice(const SDL_AudioSpec& wanted)
-    {
-        std::lock_guard sdl(sdlMutex());
-        if (!sdlStarted) {
-            // Read when a device opens, by the drivers that name their streams.
-            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-            SDL_SetHint(SDL_HINT_APP_NAME, appName.c_str());
-            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
-            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-            // SDL's log goes to stderr; a missing device is silence and says nothing.
-            SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
-            SDL_SetMainReady();
-            // Where PipeWire runs, its own driver, rather than the PulseAudio one SDL
-            // would choose through pipewire-pulse: the PulseAudio driver loses a
-            // little memory at every device it opens. Elsewhere SDL chooses.
-            SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
-            sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-            if (!sdlStarted)
-                sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-            if (!sdlStarted)
-                return false;
-        }
-        // Any change of layout is SDL's to convert, so the callback sends the file's
-        // samples as they are.
-        device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec, 0);
-        return device != 0;
-    }
-
-    // Closes the device. SDL's audio is kept for the next sound where its driver is a
-    // sound server's, whose threads sleep until they are called on; another driver
-    // (ALSA's looks for new cards ten times a second) is let go.
+    // Closes the device; the next sound opens it again.
     void closeDevice()
     {
-        bool keep = true;
-        {
-            std::lock_guard sdl(sdlMutex());
-            if (device != 0)
-                SDL_CloseAudioDevice(device);
-            device = 0;
-            const char* driver = sdlStarted ? SDL_GetCurrentAudioDriver() : nullptr;
-            keep = !driver || std::strcmp(driver, "pipewire") == 0 || std::strcmp(driver, "pulseaudio") == 0;
-        }
-        if (!keep)
-            stopSdl();
-    }
-
-    // Closes the device and lets SDL's audio go: after a failure, so that a device
-    // that vanished is looked for afresh at the next sound, and at the end.
-    void stopSdl()
-    {
-        if (device != 0) {
-            std::lock_guard sdl(sdlMutex());
-            SDL_CloseAudioDevice(device);
-            device = 0;
-        }
-        if (!sdlStarted)
-            return;
-        std::lock_guard sdl(sdlMutex());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        sdlStarted = false;
+        if (output)
+            output->close();
+        open = false;
     }
 
     // On SDL's device thread: the next `length` bytes of the sound.
-    static void fill(void* self, Uint8* out, int length)
+    static void fill(void* self, unsigned char* out, int length)
     {
         auto& worker = *static_cast<Worker*>(self);
         Track& track = worker.track;
@@ -299,7 +257,7 @@ struct SdlAudioOutput::Worker {
         }
         if (size == 0)
             return;
-        std::memset(out, worker.spec.silence, size);
+        std::memset(out, worker.silence, size);
         track.silenceSent += size;
         if (!track.heard && track.silenceSent >= track.tailBytes) {
             track.heard = true;
@@ -312,16 +270,19 @@ struct SdlAudioOutput::Worker {
     }
 };
 
-SdlAudioOutput::SdlAudioOutput()
+SdlAudioOutput::SdlAudioOutput(const std::string& moduleDirectory)
     : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
-                                       QGuiApplication::desktopFileName().toStdString()))
+                                       moduleDirectory.empty()
+                                           ? QGuiApplication::applicationDirPath().toStdString()
+                                           : moduleDirectory))
 {
     // The client libraries of PipeWire and PulseAudio take the stream's role and icon
     // from their environment; set here, on the UI thread, long before the first sound
     // starts them.
     QByteArray properties = "media.role=game";
-    if (!worker_->iconName.empty())
-        properties += " application.icon_name=" + QByteArray::fromStdString(worker_->iconName);
+    const QString icon = QGuiApplication::desktopFileName();
+    if (!icon.isEmpty())
+        properties += " application.icon_name=" + icon.toUtf8();
     for (const char* name : {"PULSE_PROP", "PIPEWIRE_PROPS"}) {
         if (qgetenv(name) != properties)
             qputenv(name, properties);

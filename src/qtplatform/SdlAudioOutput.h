@@ -15,7 +15,8 @@ namespace qtplatform {
 // opens.
 //
 // The first sound of a program that shows a window waits until the window has been
-// drawn (see FirstFrame.h), and SDL's audio starts only then. A new sound of the same
+// drawn (see FirstFrame.h); only then is the module with SDL loaded (see
+// SoundDevice.h) and SDL's audio started. A new sound of the same
 // sample layout takes the place of the one playing at the device's next buffer; one
 // of another layout, or stop(), closes the device at once. When a sound has been
 // heard to its end and nothing follows, the device is closed, so that nothing of the
@@ -30,7 +31,9 @@ namespace qtplatform {
 // desktop file name as its icon, and the role "game".
 class SdlAudioOutput : public platform::AudioOutput {
 public:
-    SdlAudioOutput();
+    // The module glimmerkin-sound is looked for in `moduleDirectory`, by default
+    // the program's own directory.
+    explicit SdlAudioOutput(const std::string& moduleDirectory = {});
     ~SdlAudioOutput() override;
 
     SdlAudioOutput(const SdlAudioOutput&) = delete;

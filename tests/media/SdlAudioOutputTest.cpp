@@ -27,6 +27,8 @@ using qtplatform::SdlAudioOutput;
 namespace {
 
 constexpr int patienceMs = 20'000;
+// Where the build puts the module with SDL, beside the program.
+const std::string moduleDir = GLIMMERKIN_BIN_DIR;
 
 // `frames` frames of a ramp that never holds a silent byte, recognisable wherever
 // it ends up.
@@ -117,7 +119,7 @@ TEST_F(SdlOutput, sendsTheWholeSoundOnceThenClosesTheDevice)
 {
     const std::string data = samples(1000, 2, 1);
     const fs::path file = write("once.wav", wave(data, 1, 16));
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     output.play(file.string(), false);
     ASSERT_TRUE(output.waitUntilIdle(patienceMs));
     EXPECT_TRUE(aloneIn(heard(), data));
@@ -137,7 +139,7 @@ TEST_F(SdlOutput, eachSampleLayoutReachesTheDeviceUnchanged)
         SCOPED_TRACE(std::to_string(layout.channels) + " channels of " + std::to_string(layout.bits) + " bits");
         const std::string data = samples(500, layout.channels * layout.bits / 8, layout.bits);
         const fs::path file = write("layout.wav", wave(data, layout.channels, layout.bits, 22050));
-        SdlAudioOutput output;
+        SdlAudioOutput output(moduleDir);
         output.play(file.string(), false);
         ASSERT_TRUE(output.waitUntilIdle(patienceMs));
         EXPECT_TRUE(aloneIn(heard(), data, layout.silence));
@@ -148,7 +150,7 @@ TEST_F(SdlOutput, eachSampleLayoutReachesTheDeviceUnchanged)
     for (std::size_t at = 0; at < data.size(); at += 3)
         wide += '\0' + data.substr(at, 3);
     const fs::path file = write("layout24.wav", wave(data, 2, 24, 22050));
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     output.play(file.string(), false);
     ASSERT_TRUE(output.waitUntilIdle(patienceMs));
     EXPECT_TRUE(aloneIn(heard(), wide));
@@ -158,7 +160,7 @@ TEST_F(SdlOutput, aLoopRepeatsWholeUntilStopped)
 {
     const std::string data = samples(400, 2, 3);
     const fs::path file = write("loop.wav", wave(data, 1, 16));
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     output.play(file.string(), true);
     ASSERT_TRUE(waitToHear(4 * data.size()));
     EXPECT_FALSE(output.waitUntilIdle(0)) << "a loop never ends on its own";
@@ -183,7 +185,7 @@ TEST_F(SdlOutput, aNewSoundCutsTheOneBeforeAtTheNextBuffer)
     const std::string cue = samples(300, 2, 9);
     const fs::path loop = write("music.wav", wave(music, 1, 16));
     const fs::path once = write("cue.wav", wave(cue, 1, 16));
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     output.play(loop.string(), true);
     ASSERT_TRUE(waitToHear(music.size() / 4));
     output.play(once.string(), false);
@@ -206,7 +208,7 @@ TEST_F(SdlOutput, aSoundOfAnotherLayoutReopensTheDevice)
     const std::string stereo = samples(300, 2, 13);
     const fs::path first = write("mono16.wav", wave(mono, 1, 16, 8000));
     const fs::path second = write("stereo8.wav", wave(stereo, 2, 8, 11025));
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     output.play(first.string(), true);
     ASSERT_TRUE(waitToHear(mono.size()));
     output.play(second.string(), false);
@@ -223,7 +225,7 @@ TEST_F(SdlOutput, withoutADeviceEveryCueIsSilentAndSaysNothing)
     for (const char* driver : {"disk", "glimmerkin-no-such-driver"}) {
         SCOPED_TRACE(driver);
         ::setenv("SDL_AUDIODRIVER", driver, 1);
-        SdlAudioOutput output;
+        SdlAudioOutput output(moduleDir);
         testing::internal::CaptureStderr();
         testing::internal::CaptureStdout();
         for (int i = 0; i < 3; ++i) {
@@ -243,7 +245,7 @@ TEST_F(SdlOutput, aDeviceThatComesBackIsUsedAtTheNextCue)
     const fs::path file = write("cue.wav", wave(data, 1, 16));
     const fs::path later = dir_ / "later";
     useDevice(later / "heard.raw");
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     output.play(file.string(), false);
     ASSERT_TRUE(output.waitUntilIdle(patienceMs));
     fs::create_directory(later);
@@ -261,7 +263,7 @@ TEST_F(SdlOutput, aDeviceSlowToOpenNeverHoldsUpTheCaller)
     useDevice(pipe);
     const std::string data = samples(200, 2, 19);
     const fs::path file = write("cue.wav", wave(data, 1, 16));
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     for (int i = 0; i < 5; ++i) {
         output.play(file.string(), i % 2 == 0);
         output.stop();
@@ -288,7 +290,7 @@ TEST_F(SdlOutput, whatIsNoPlayableSoundSendsNothingAndTheNextSoundPlays)
     const fs::path bad[] = {
         dir_ / "missing.wav", dir_, fifo, write("text.wav", "not a sound at all"), write("short.wav", cutShort),
     };
-    SdlAudioOutput output;
+    SdlAudioOutput output(moduleDir);
     for (const fs::path& file : bad) {
         SCOPED_TRACE(file.string());
         output.play(file.string(), true);
@@ -305,13 +307,13 @@ TEST_F(SdlOutput, stoppingOrDestroyingAtAnyMomentClosesTheDevice)
     const std::string data = samples(800, 2, 21);
     const fs::path file = write("loop.wav", wave(data, 1, 16));
     {
-        SdlAudioOutput unused;
+        SdlAudioOutput unused(moduleDir);
         unused.stop(); // before any sound: nothing starts
         EXPECT_TRUE(unused.waitUntilIdle(0));
     }
     EXPECT_FALSE(fs::exists(heard_));
     for (int round = 0; round < 20; ++round) {
-        SdlAudioOutput output;
+        SdlAudioOutput output(moduleDir);
         output.play(file.string(), true);
         if (round % 2)
             output.stop();

@@ -76,7 +76,7 @@ const std::string cue = GLIMMERKIN_BIN_DIR "/sounds/try.wav";
 
 TEST_F(OnPipeWire, theMixerListsTheStreamAsTheGamesSoundsWithItsIconAndRole)
 {
-    SdlAudioOutput output;
+    SdlAudioOutput output(GLIMMERKIN_BIN_DIR);
     output.play(cue, true);
     std::map<std::string, std::string> properties;
     for (int i = 0; i < 200 && properties.empty(); ++i) {
@@ -102,7 +102,7 @@ TEST_F(OnPipeWire, aServerThatStopsAndComesBackIsUsedAgainAtTheNextCue)
         }
         return false;
     };
-    SdlAudioOutput output;
+    SdlAudioOutput output(GLIMMERKIN_BIN_DIR);
     output.play(cue, true);
     ASSERT_TRUE(listed());
     output.stop();
