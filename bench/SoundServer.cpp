@@ -126,15 +126,16 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
     std::vector<std::string> load{"pactl", "load-module", "module-null-sink", "sink_name=bench", "rate=48000"};
     if (kind_ == Kind::PipeWire)
         load.push_back("sink_properties=session.suspend-timeout-seconds=0");
-    // The PulseAudio side may answer a moment before it takes modules: tried again
-    // for a while.
-    bool loaded = false;
-    for (int i = 0; i < 50 && !loaded; ++i) {
-        loaded = run(load);
-        if (!loaded)
+    // The PulseAudio side may answer a moment before it takes modules, and the sink
+    // may be named a moment after it has been loaded: both are tried again for a while.
+    bool loaded = false, chosen = false;
+    for (int i = 0; i < 50 && !chosen; ++i) {
+        loaded = loaded || run(load);
+        chosen = loaded && run({"pactl", "set-default-sink", "bench"});
+        if (!chosen)
             std::this_thread::sleep_for(100ms);
     }
-    if (!loaded || !run({"pactl", "set-default-sink", "bench"})) {
+    if (!chosen) {
         problem_ = "no null sink on " + name();
         return;
     }
