@@ -16,16 +16,16 @@ namespace qtplatform {
 //
 // The first sound of a program that shows a window waits until the window has been
 // drawn (see FirstFrame.h); only then is the module with SDL loaded (see
-// SoundDevice.h) and SDL's audio started. A new sound of the same
-// sample layout takes the place of the one playing at the device's next buffer; one
-// of another layout, or stop(), closes the device at once. When a sound has been
+// SoundDevice.h) and SDL's audio started. A new sound of the same sample layout takes
+// the place of the one playing at the device's next buffer; one of another layout, or
+// stop(), closes the device at once. When a sound has been
 // heard to its end and nothing follows, the device is closed, so that nothing of the
 // sound wakes the program while it is quiet; the next sound opens it again. SDL's
 // audio stays started between sounds on PipeWire and PulseAudio, whose threads sleep
 // until they are called on, and is let go after each sound on other drivers and
 // after any device that failed to open, so that a device that vanished is looked
-// for afresh at the next cue. Without a device, or with a file that is no playable
-// WAV, a cue is silence and says nothing.
+// for afresh at the next cue. Without a device, without the module, or with a file
+// that is no playable WAV, a cue is silence and says nothing.
 //
 // The stream is named for a sound server's mixer: the application's name, the
 // desktop file name as its icon, and the role "game".
