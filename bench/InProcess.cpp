@@ -1,5 +1,6 @@
 #include "InProcess.h"
 
+#include "ProcessProbe.h"
 #include "SoundListener.h"
 
 #include "app/Program.h"
@@ -7,7 +8,9 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
+#include "qtplatform/FirstFrame.h"
 #include "qtplatform/QtPlatform.h"
+#include "qtplatform/SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QEventLoop>
@@ -21,6 +24,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -279,10 +284,10 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     const QString sound = QString::fromStdString(gameDir + "/sounds/splash.wav");
     // Each trial starts from silence and from a fresh output, as the game's first cue does.
     auto quiet = [&listener] { listener.waitForSilence(std::chrono::milliseconds(300), std::chrono::seconds(10)); };
-    // Then an output that stays, after a silence longer than the two seconds after
-    // which the game's output lets its library go.
+    // Then an output that stays, after a silence long past the end of its sound,
+    // when the game's output has closed its device.
     result.silenceMs = 2500;
-    sound::MediaPageBrowser kept(player, qtplatform::QtPlatform::createAudioOutput());
+    sound::MediaPageBrowser kept(player, std::make_unique<qtplatform::SdlAudioOutput>(gameDir));
     QSoundEffect keptEffect;
     keptEffect.setSource(QUrl::fromLocalFile(sound));
     auto afterSilence = [&](auto&& cue, auto&& stop, std::vector<double>& into) {
@@ -304,7 +309,7 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     for (int i = 0; i < trials; ++i) {
         quiet();
         {
-            sound::MediaPageBrowser browser(player, qtplatform::QtPlatform::createAudioOutput());
+            sound::MediaPageBrowser browser(player, std::make_unique<qtplatform::SdlAudioOutput>(gameDir));
             const Clock::time_point start = Clock::now();
             browser.navigate(page);
             result.cueMs.push_back(untilHeard(listener, start));
@@ -321,6 +326,31 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
         afterSilence([&] { keptEffect.play(); }, [&] { keptEffect.stop(); }, result.bareAfterSilenceMs);
     }
 #endif
+    return result;
+}
+
+CueMemory cueMemory(const std::string& gameDir, int cues)
+{
+    const std::string sound = gameDir + "/sounds/splash.wav";
+    // As after the game's first frame, which the output's first sound waits for.
+    qtplatform::firstFrame::drawn();
+    qtplatform::SdlAudioOutput output(gameDir);
+    auto cue = [&output, &sound] {
+        output.play(sound, true);
+        output.waitUntilStarted(10'000);
+        output.stop();
+        output.waitUntilIdle(10'000);
+    };
+    for (int i = 0; i < 100; ++i)
+        cue();
+    CueMemory result;
+    result.cues = cues;
+    result.beforeKb = memoryOf(getpid()).rssKb;
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < cues; ++i)
+        cue();
+    result.seconds = msBetween(start, Clock::now()) / 1000.0;
+    result.afterKb = memoryOf(getpid()).rssKb;
     return result;
 }
 

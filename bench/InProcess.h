@@ -49,8 +49,8 @@ Spot startCaptionSpot();
 
 // From a sound cue (a media page request) to the sound heard on the output's
 // monitor, against a bare QSoundEffect of the same sound: the first cue of a fresh
-// output, and a cue of an output that has been silent for silenceMs, after which the
-// game's has let its sound library go (the usual case in play), against the same
+// output, and a cue of an output that has been silent for silenceMs, by when the
+// game's has closed its device (the usual case in play), against the same
 // QSoundEffect played again after as long. Skipped without an audio device.
 struct CueLatency {
     std::string skipped; // why, when skipped
@@ -61,5 +61,17 @@ struct CueLatency {
     std::vector<double> bareAfterSilenceMs;
 };
 CueLatency cueLatency(const std::string& gameDir, int trials);
+
+// The benchmark's resident set before and after `cues` cues of the game's sound
+// output, each started on the device (or come to nothing, without one) and then
+// stopped, so that each opens and closes the device; after a first hundred, which
+// let the sound libraries settle.
+struct CueMemory {
+    long beforeKb = 0;
+    long afterKb = 0;
+    int cues = 0;
+    double seconds = 0;
+};
+CueMemory cueMemory(const std::string& gameDir, int cues);
 
 } // namespace bench

@@ -76,11 +76,6 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
             problem_ = program + " is not installed";
             return;
         }
-    if (kind == Kind::PipeWire && !std::filesystem::exists("/usr/share/alsa/alsa.conf.d/99-pipewire-default.conf")
-        && !std::filesystem::exists("/etc/alsa/conf.d/99-pipewire-default.conf")) {
-        problem_ = "pipewire-alsa is not installed";
-        return;
-    }
 
     char pattern[] = "/tmp/glimmerkin-bench-sound.XXXXXX";
     if (!mkdtemp(pattern)) {
@@ -131,8 +126,16 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
     std::vector<std::string> load{"pactl", "load-module", "module-null-sink", "sink_name=bench", "rate=48000"};
     if (kind_ == Kind::PipeWire)
         load.push_back("sink_properties=session.suspend-timeout-seconds=0");
-    if (!run(load)
-        || !run({"pactl", "set-default-sink", "bench"})) {
+    // The PulseAudio side may answer a moment before it takes modules, and the sink
+    // may be named a moment after it has been loaded: both are tried again for a while.
+    bool loaded = false, chosen = false;
+    for (int i = 0; i < 50 && !chosen; ++i) {
+        loaded = loaded || run(load);
+        chosen = loaded && run({"pactl", "set-default-sink", "bench"});
+        if (!chosen)
+            std::this_thread::sleep_for(100ms);
+    }
+    if (!chosen) {
         problem_ = "no null sink on " + name();
         return;
     }

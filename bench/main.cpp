@@ -311,6 +311,15 @@ void input(Table& table)
 
 void audio(Table& table, const std::string& gameDir)
 {
+    constexpr int cues = 10'000;
+    progress("memory over " + std::to_string(cues) + " sound cues");
+    const CueMemory memory = cueMemory(gameDir, cues);
+    const double grownMb = (memory.afterKb - memory.beforeKb) / 1024.0;
+    table.add({"Sound: resident set grown over " + std::to_string(cues) + " cues, each opening the device (MiB)",
+               fixed(grownMb, 2), "", "", "< 1 MiB", grownMb < 1.0 ? Verdict::Met : Verdict::Missed});
+    table.note("Sound cues: " + std::to_string(cues) + " in " + fixed(memory.seconds, 0) + " s; resident set " +
+               fixed(memory.beforeKb / 1024.0, 1) + " MiB before them, " + fixed(memory.afterKb / 1024.0, 1) +
+               " MiB after.");
     progress("sound cue latency");
     const CueLatency latency = cueLatency(gameDir, 10);
     if (!latency.skipped.empty()) {

@@ -24,17 +24,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-# The libraries come from the binaries through dpkg-shlibdeps. What the program loads
-# without linking it is named here: Qt's X11 platform plugin, ALSA's library, which
-# plays the sounds (loaded when the first one plays), and the fonts the layouts are
-# measured in. Qt's SVG plugins come with libqt6svg6, which the program links and
-# dpkg-shlibdeps names.
+# The libraries come from the binaries through dpkg-shlibdeps, SDL's among them, which
+# plays the sounds. What the program loads without linking it is named here: Qt's X11
+# platform plugin and the fonts the layouts are measured in. Qt's SVG plugins come
+# with libqt6svg6, which the program links and dpkg-shlibdeps names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libasound2, fonts-liberation2")
-if(GLIMMERKIN_PORTABLE)
-  # A portable build plays its sounds through Qt Multimedia, which the program links.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # Qt's Wayland platform plugin, so that a Wayland desktop runs the game natively rather
 # than through Xwayland; and Qt's own translations, which name the message boxes'
 # buttons in the player's language.

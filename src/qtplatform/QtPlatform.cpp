@@ -12,11 +12,7 @@
 #include "Translations.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
-#ifdef GLIMMERKIN_AUDIO_ALSA
-#include "AlsaAudioOutput.h"
-#else
-#include "SoundEffectAudioOutput.h"
-#endif
+#include "SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QAbstractButton>
@@ -99,11 +95,7 @@ std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Brows
 
 std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput()
 {
-#ifdef GLIMMERKIN_AUDIO_ALSA
-    return std::make_unique<AlsaAudioOutput>();
-#else
-    return std::make_unique<SoundEffectAudioOutput>();
-#endif
+    return std::make_unique<SdlAudioOutput>();
 }
 
 std::uint64_t QtPlatform::clockSeed()

@@ -95,8 +95,8 @@ for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
 done
 
 # --- a session bus, as every desktop session has --------------------------------------
-# The sound server's client library (PulseAudio's, through ALSA's default device or Qt
-# Multimedia) looks for its server on the session bus; with no bus, libdbus would start
+# The sound server's client library (PipeWire's or PulseAudio's, through SDL) looks
+# for its server on the session bus; with no bus, libdbus would start
 # one of its own through the X server and leave it running, with files in the home
 # directory. The bus runs outside the program's session.
 command -v dbus-daemon >/dev/null 2>&1 || fail "dbus-daemon is not installed"

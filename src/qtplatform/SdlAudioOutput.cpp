@@ -1,0 +1,348 @@
+#include "SdlAudioOutput.h"
+
+#include "FirstFrame.h"
+#include "SoundDevice.h"
+#include "QtPlatform.h"
+#include "sound/RegularFile.h"
+#include "sound/Wave.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QPluginLoader>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+
+#if __has_include(<pthread.h>)
+#include <pthread.h>
+#include <signal.h>
+#endif
+
+namespace qtplatform {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The longest the first sound waits for the program's first window.
+constexpr auto firstFrameCap = 1000ms;
+constexpr auto firstFramePoll = 5ms;
+// Silence sent after a sound's last sample before its device is closed: by then what
+// the device and the sound server held of it has been heard.
+constexpr unsigned tailMilliseconds = 200;
+// The device's buffer, at least this long: a new sound follows a cut this soon.
+constexpr unsigned bufferMilliseconds = 10;
+
+// The module with SDL, loaded once by the first output that plays and never let go.
+SoundDeviceFactory* soundModule(const std::string& directory)
+{
+    static std::mutex mutex;
+    static SoundDeviceFactory* factory = nullptr;
+    static bool tried = false;
+    std::lock_guard lock(mutex);
+    if (!tried) {
+        tried = true;
+        QPluginLoader module(QString::fromStdString(directory) + QStringLiteral("/glimmerkin-sound"));
+        // Its devices and SDL's threads may outlive the application object.
+        module.setLoadHints(QLibrary::PreventUnloadHint);
+        factory = qobject_cast<SoundDeviceFactory*>(module.instance());
+    }
+    return factory;
+}
+
+// The samples of `wave` as the device takes them; 24-bit samples, which SDL has no
+// format for, become 32-bit ones.
+std::pair<SoundDevice::Sample, std::string> deviceSamples(const sound::Wave& wave)
+{
+    using Sample = SoundDevice::Sample;
+    const auto& format = wave.format;
+    if (format.encoding == sound::WaveFormat::Encoding::Float)
+        return {Sample::F32, std::string(wave.samples)};
+    switch (format.bitsPerSample) {
+    case 8: return {Sample::U8, std::string(wave.samples)};
+    case 16: return {Sample::S16, std::string(wave.samples)};
+    case 32: return {Sample::S32, std::string(wave.samples)};
+    default: break;
+    }
+    std::string wide;
+    wide.reserve(wave.samples.size() / 3 * 4);
+    for (std::size_t at = 0; at + 3 <= wave.samples.size(); at += 3) {
+        wide.push_back('\0');
+        wide.append(wave.samples.substr(at, 3));
+    }
+    return {Sample::S32, std::move(wide)};
+}
+
+unsigned sampleBytes(SoundDevice::Sample sample)
+{
+    return sample == SoundDevice::Sample::U8 ? 1 : sample == SoundDevice::Sample::S16 ? 2 : 4;
+}
+
+} // namespace
+
+// What play() and stop() leave for the player's thread, the thread's loop, and the
+// sound the device's thread is sending.
+struct SdlAudioOutput::Worker {
+    Worker(std::string application, std::string directory)
+        : appName(std::move(application)), moduleDirectory(std::move(directory))
+    {
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    const std::string appName;
+    const std::string moduleDirectory;
+
+    std::mutex mutex;
+    std::condition_variable wake; // a new request, a sound heard to its end, or quit
+    std::condition_variable done; // the player has caught up
+    // Guarded by mutex:
+    std::uint64_t requested = 0; // number of the latest request
+    std::uint64_t taken = 0;     // number of the request the player is on
+    std::uint64_t settled = 0;   // number of the last request playing or come to nothing
+    std::uint64_t heard = 0;     // number of the last sound heard to its end
+    bool busy = false;
+    bool quit = false;
+    std::string file; // of the latest request; empty for a stop
+    bool loop = false;
+    // The latest request's number, read without the lock while the player waits for
+    // the first window.
+    std::atomic<std::uint64_t> latest{0};
+
+    // Used by the player's thread only:
+    std::unique_ptr<SoundDevice> output; // made when the first sound plays
+    bool open = false;
+    SoundDevice::Layout layout;
+    char silence = 0;
+
+    // The sound being sent; guarded by the device's lock.
+    struct Track {
+        std::string samples;
+        std::size_t at = 0;
+        bool loop = false;
+        std::size_t silenceSent = 0; // bytes of silence since its end
+        std::size_t tailBytes = 0;
+        std::uint64_t number = 0;
+        bool heard = false;
+    } track;
+
+    bool pending() const { return quit || requested != taken; }
+
+    void run()
+    {
+#if __has_include(<pthread.h>)
+        // Signals are for the UI thread, which turns them into a close; SDL's own
+        // threads, started from here, inherit this.
+        sigset_t all;
+        sigfillset(&all);
+        pthread_sigmask(SIG_BLOCK, &all, nullptr);
+#endif
+        std::unique_lock lock(mutex);
+        std::uint64_t playing = 0; // number of the sound playing, 0 for none
+        for (;;) {
+            busy = playing != 0 || pending();
+            if (!busy)
+                done.notify_all();
+            wake.wait(lock, [&] { return pending() || (playing != 0 && heard == playing); });
+            if (quit)
+                break;
+            if (!pending()) {
+                // Heard to its end with nothing after it: the device is closed, so
+                // that nothing of the sound runs while the game is quiet.
+                lock.unlock();
+                closeDevice();
+                lock.lock();
+                playing = 0;
+                continue;
+            }
+            taken = requested;
+            const std::uint64_t number = taken;
+            const std::string sound = file;
+            const bool repeat = loop;
+            lock.unlock();
+            const bool started = !sound.empty() && start(sound, repeat, number);
+            if (!started)
+                closeDevice();
+            lock.lock();
+            playing = started ? number : 0;
+            settled = number;
+            done.notify_all();
+        }
+        lock.unlock();
+        if (output)
+            output->release();
+    }
+
+    bool interrupted(std::uint64_t number) const { return latest.load(std::memory_order_acquire) != number; }
+
+    // Sends `path` to the device, opening it for the sound's layout where it is
+    // closed or set up for another. False if nothing plays.
+    bool start(const std::string& path, bool repeat, std::uint64_t number)
+    {
+        const auto bytes = sound::readRegularFile(path, sound::maxSoundBytes, false);
+        if (!bytes)
+            return false;
+        const auto wave = sound::Wave::parse(*bytes);
+        if (!wave)
+            return false;
+        // The first sound of the program begins as its window appears, not before:
+        // starting SDL's audio then would only slow the window down. Looked at every
+        // few milliseconds, so that a stop or quit still gets through at once.
+        for (auto waited = 0ms; !firstFrame::isDrawn() && waited < firstFrameCap; waited += firstFramePoll) {
+            if (interrupted(number))
+                return false;
+            std::unique_lock lock(mutex);
+            wake.wait_for(lock, firstFramePoll, [&] { return quit || requested != number; });
+        }
+        if (!output) {
+            SoundDeviceFactory* module = soundModule(moduleDirectory);
+            if (!module)
+                return false;
+            output = module->create(appName);
+        }
+        auto [sample, samples] = deviceSamples(*wave);
+        const SoundDevice::Layout wanted{sample, wave->format.channels, wave->format.rate};
+
+        Track next;
+        next.samples = std::move(samples);
+        next.loop = repeat;
+        next.tailBytes = std::size_t{wanted.rate} * tailMilliseconds / 1000 * sampleBytes(sample) * wanted.channels;
+        next.number = number;
+
+        const bool sameLayout = open && layout == wanted;
+        if (!sameLayout) {
+            closeDevice();
+            unsigned bufferFrames = 1;
+            while (bufferFrames < wanted.rate * bufferMilliseconds / 1000)
+                bufferFrames *= 2;
+            if (interrupted(number) || !output->open(wanted, bufferFrames, &Worker::fill, this))
+                return false;
+            open = true;
+            layout = wanted;
+            silence = sample == SoundDevice::Sample::U8 ? '\x80' : '\0';
+        }
+        output->lock();
+        std::swap(track, next);
+        output->unlock();
+        if (!sameLayout)
+            output->resume();
+        return true;
+    }
+
+    // Closes the device; the next sound opens it again.
+    void closeDevice()
+    {
+        if (output)
+            output->close();
+        open = false;
+    }
+
+    // On SDL's device thread: the next `length` bytes of the sound.
+    static void fill(void* self, unsigned char* out, int length)
+    {
+        auto& worker = *static_cast<Worker*>(self);
+        Track& track = worker.track;
+        auto size = static_cast<std::size_t>(length);
+        while (size > 0 && track.at < track.samples.size()) {
+            const std::size_t part = std::min(size, track.samples.size() - track.at);
+            std::memcpy(out, track.samples.data() + track.at, part);
+            out += part;
+            size -= part;
+            track.at += part;
+            if (track.loop && track.at == track.samples.size())
+                track.at = 0;
+        }
+        if (size == 0)
+            return;
+        std::memset(out, worker.silence, size);
+        track.silenceSent += size;
+        if (!track.heard && track.silenceSent >= track.tailBytes) {
+            track.heard = true;
+            {
+                std::lock_guard lock(worker.mutex);
+                worker.heard = track.number;
+            }
+            worker.wake.notify_all();
+        }
+    }
+};
+
+SdlAudioOutput::SdlAudioOutput(const std::string& moduleDirectory)
+    : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
+                                       moduleDirectory.empty()
+                                           ? programDirectory().toStdString()
+                                           : moduleDirectory))
+{
+    // The client libraries of PipeWire and PulseAudio take the stream's role and icon
+    // from their environment; set here, on the UI thread, long before the first sound
+    // starts them.
+    QByteArray properties = "media.role=game";
+    const QString icon = QGuiApplication::desktopFileName();
+    if (!icon.isEmpty())
+        properties += " application.icon_name=" + icon.toUtf8();
+    for (const char* name : {"PULSE_PROP", "PIPEWIRE_PROPS"}) {
+        if (qgetenv(name) != properties)
+            qputenv(name, properties);
+    }
+}
+
+SdlAudioOutput::~SdlAudioOutput()
+{
+    {
+        std::lock_guard lock(worker_->mutex);
+        worker_->quit = true;
+        worker_->latest.fetch_add(1, std::memory_order_release);
+    }
+    worker_->wake.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void SdlAudioOutput::play(const std::string& soundFile, bool loop)
+{
+    post(soundFile, loop, true);
+}
+
+void SdlAudioOutput::stop()
+{
+    // Nothing has played yet, so there is nothing to stop and no thread to start.
+    if (!thread_.joinable())
+        return;
+    post({}, false, false);
+}
+
+void SdlAudioOutput::post(std::string soundFile, bool loop, bool play)
+{
+    {
+        std::lock_guard lock(worker_->mutex);
+        worker_->file = play ? std::move(soundFile) : std::string{};
+        worker_->loop = loop;
+        worker_->requested += 1;
+        worker_->latest.store(worker_->requested, std::memory_order_release);
+    }
+    worker_->wake.notify_all();
+    if (!thread_.joinable())
+        thread_ = std::thread([worker = worker_] { worker->run(); });
+}
+
+bool SdlAudioOutput::waitUntilStarted(int timeoutMs)
+{
+    std::unique_lock lock(worker_->mutex);
+    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
+        return worker_->quit || worker_->settled == worker_->requested;
+    });
+}
+
+bool SdlAudioOutput::waitUntilIdle(int timeoutMs)
+{
+    std::unique_lock lock(worker_->mutex);
+    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
+        return !worker_->busy && worker_->requested == worker_->taken;
+    });
+}
+
+} // namespace qtplatform

@@ -1,0 +1,138 @@
+// The glimmerkin-sound module: output devices on SDL's audio (see SoundDevice.h).
+
+#include "qtplatform/SoundDevice.h"
+
+#include <QObject>
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include <cstring>
+#include <mutex>
+
+namespace qtplatform {
+
+namespace {
+
+// SDL's audio is one per process; its start, end and devices are handled by one
+// thread at a time.
+std::mutex sdlMutex;
+
+SDL_AudioFormat sdlFormat(SoundDevice::Sample sample)
+{
+    switch (sample) {
+    case SoundDevice::Sample::U8: return AUDIO_U8;
+    case SoundDevice::Sample::S16: return AUDIO_S16LSB;
+    case SoundDevice::Sample::S32: return AUDIO_S32LSB;
+    case SoundDevice::Sample::F32: return AUDIO_F32LSB;
+    }
+    return AUDIO_S16LSB;
+}
+
+class SdlSoundDevice : public SoundDevice {
+public:
+    explicit SdlSoundDevice(std::string application) : application_(std::move(application)) {}
+    ~SdlSoundDevice() override { release(); }
+    SdlSoundDevice(const SdlSoundDevice&) = delete;
+    SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
+
+    bool open(const Layout& layout, unsigned bufferFrames, Fill fill, void* user) override
+    {
+        if (openDevice(layout, bufferFrames, fill, user))
+            return true;
+        release();
+        return false;
+    }
+
+    void resume() override { SDL_PauseAudioDevice(device_, 0); }
+    void lock() override { SDL_LockAudioDevice(device_); }
+    void unlock() override { SDL_UnlockAudioDevice(device_); }
+
+    void close() override
+    {
+        bool keep = true;
+        {
+            std::lock_guard sdl(sdlMutex);
+            closeDevice();
+            const char* driver = started_ ? SDL_GetCurrentAudioDriver() : nullptr;
+            keep = !driver || std::strcmp(driver, "pipewire") == 0 || std::strcmp(driver, "pulseaudio") == 0;
+        }
+        if (!keep)
+            release();
+    }
+
+    void release() override
+    {
+        std::lock_guard sdl(sdlMutex);
+        closeDevice();
+        if (started_)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        started_ = false;
+    }
+
+private:
+    bool openDevice(const Layout& layout, unsigned bufferFrames, Fill fill, void* user)
+    {
+        std::lock_guard sdl(sdlMutex);
+        closeDevice();
+        if (!started_) {
+            // Read when a device opens, by the drivers that name their streams.
+            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+            SDL_SetHint(SDL_HINT_APP_NAME, application_.c_str());
+            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
+            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+            // SDL's log goes to stderr; a missing device is silence and says nothing.
+            SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
+            SDL_SetMainReady();
+            // Where PipeWire runs, its own driver, rather than the PulseAudio one SDL
+            // would choose through pipewire-pulse: SDL 2.26's PulseAudio driver loses
+            // a little memory at every device it opens. Elsewhere SDL chooses.
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
+            started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+            if (!started_)
+                started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            if (!started_)
+                return false;
+        }
+        SDL_AudioSpec wanted{};
+        wanted.freq = static_cast<int>(layout.rate);
+        wanted.format = sdlFormat(layout.sample);
+        wanted.channels = static_cast<Uint8>(layout.channels);
+        wanted.samples = static_cast<Uint16>(bufferFrames);
+        wanted.callback = fill;
+        wanted.userdata = user;
+        // Any change of layout is SDL's to make, so the sound goes out as it is.
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        return device_ != 0;
+    }
+
+    // With sdlMutex held.
+    void closeDevice()
+    {
+        if (device_ != 0)
+            SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+
+    const std::string application_;
+    bool started_ = false;
+    SDL_AudioDeviceID device_ = 0;
+};
+
+class SdlSoundModule : public QObject, public SoundDeviceFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID GLIMMERKIN_SOUND_DEVICE_IID)
+    Q_INTERFACES(qtplatform::SoundDeviceFactory)
+public:
+    std::unique_ptr<SoundDevice> create(const std::string& application) override
+    {
+        return std::make_unique<SdlSoundDevice>(application);
+    }
+};
+
+} // namespace
+
+} // namespace qtplatform
+
+#include "SdlSoundDevice.moc"
