@@ -11,6 +11,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -47,8 +48,18 @@ pid_t spawnQuiet(const std::vector<std::string>& args)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    // The server's programs run without the client properties a game in this process
+    // may have set for its own streams: PipeWire gives PIPEWIRE_PROPS to every context
+    // a program makes, the session manager's and the PulseAudio server's included.
+    std::vector<char*> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        if (!entry.starts_with("PIPEWIRE_PROPS=") && !entry.starts_with("PULSE_PROP="))
+            env.push_back(*e);
+    }
+    env.push_back(nullptr);
     pid_t pid = -1;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), env.data());
     posix_spawn_file_actions_destroy(&actions);
     return spawned == 0 ? pid : -1;
 }
@@ -91,6 +102,8 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
     setenv("PULSE_SERVER", ("unix:" + dir_ + "/pulse/native").c_str(), 1);
     setenv("PULSE_COOKIE", (dir_ + "/pulse/cookie").c_str(), 1);
     setenv("PIPEWIRE_RUNTIME_DIR", dir_.c_str(), 1);
+    // The session manager keeps its state there, not in the home directory.
+    setenv("XDG_STATE_HOME", (dir_ + "/state").c_str(), 1);
     const std::string bus = "unix:path=" + dir_ + "/bus";
     if (!spawn({"dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + bus})) {
         problem_ = "the session bus did not start";
@@ -112,7 +125,14 @@ SoundServer::SoundServer(Kind kind) : kind_(kind)
             return;
         }
     } else {
-        if (!spawn({"pipewire"}) || !spawn({"wireplumber"}) || !spawn({"pipewire-pulse"})) {
+        // The session manager and the PulseAudio side give up at once when PipeWire
+        // is not answering yet, so they start once its socket is there.
+        const bool started = spawn({"pipewire"}) && [this] {
+            for (int i = 0; i < 250 && !std::filesystem::exists(dir_ + "/pipewire-0"); ++i)
+                std::this_thread::sleep_for(20ms);
+            return std::filesystem::exists(dir_ + "/pipewire-0");
+        }();
+        if (!started || !spawn({"wireplumber"}) || !spawn({"pipewire-pulse"})) {
             problem_ = "pipewire did not start";
             return;
         }
