@@ -53,6 +53,16 @@ struct Run {
     QTextLine line;
 };
 
+bool hasRightToLeft(const QString& text)
+{
+    for (const QChar c : text) {
+        const QChar::Direction d = c.direction();
+        if (d == QChar::DirR || d == QChar::DirAL)
+            return true;
+    }
+    return false;
+}
+
 void breakParagraph(CaptionLayout& out, int offset, const QString& text, const QFont& font, qreal width)
 {
     const Run run(text, font);
@@ -87,8 +97,13 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             }
             break;
         }
-        out.lines.append({text.mid(lineStart, contentEnd - lineStart), offset + lineStart,
-                          run.advance(lineStart, contentEnd)});
+        const QString lineText = text.mid(lineStart, contentEnd - lineStart);
+        qreal lineWidth = run.advance(lineStart, contentEnd);
+        // Where directions mix, a line's logical ends are not its visual ends: it is
+        // measured as a run of its own.
+        if (hasRightToLeft(lineText))
+            lineWidth = Run(lineText, font).line.naturalTextWidth();
+        out.lines.append({lineText, offset + lineStart, lineWidth});
         if (next < 0)
             return;
         lineStart = next;
@@ -214,15 +229,9 @@ const CaptionLayout& LabelPeer::currentLayout()
     return layout_;
 }
 
-void LabelPeer::mousePressEvent(QMouseEvent* event)
-{
-    clicks_.press(control_, event->button());
-}
+void LabelPeer::mousePressEvent(QMouseEvent* event) { clicks_.press(control_, event->button()); }
 
-void LabelPeer::mouseReleaseEvent(QMouseEvent* event)
-{
-    clicks_.release(this, control_, *event);
-}
+void LabelPeer::mouseReleaseEvent(QMouseEvent* event) { clicks_.release(this, control_, *event); }
 
 void LabelPeer::updateAccessKey()
 {

@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
 
@@ -123,12 +124,12 @@ TEST(TranslationChoiceTest, FirstTranslatedLanguageBeforeAnyEnglish)
     };
     const std::vector<Case> cases = {
         {{"de-DE", "de-Latn-DE", "de"}, "de"},
-        {{"it", "es-MX", "es"}, "es"},          // the first the game has, by its language
+        {{"it", "es-MX", "es"}, "es"}, // the first the game has, by its language
         {{"pt-BR", "pt-Latn-BR", "pt"}, "pt_BR"},
-        {{"pt-PT", "pt-Latn-PT", "pt"}, ""},     // Brazil's Portuguese is not Portugal's
-        {{"en-GB", "de"}, ""},                   // English first: English
+        {{"pt-PT", "pt-Latn-PT", "pt"}, ""}, // Brazil's Portuguese is not Portugal's
+        {{"en-GB", "de"}, ""}, // English first: English
         {{"C"}, ""},
-        {{"it"}, ""},                            // a language without a translation
+        {{"it"}, ""}, // a language without a translation
         {{"ar-EG", "ar"}, "ar"},
     };
     for (const Case& c : cases) {
@@ -275,3 +276,18 @@ TEST_F(RightToLeftTest, GameWindowNeverMirrors)
 }
 
 } // namespace
+
+// A line that mixes Arabic with Latin letters and digits, such as the splash's copyright
+// line, is as wide as it is drawn, so that a centred caption stands in the middle.
+TEST(MixedDirectionCaptionTest, LineIsMeasuredAsWideAsItIsDrawn)
+{
+    const QFont font(QStringLiteral("Liberation Sans"), 8);
+    const QString mixed = QString::fromUtf8("حقوق النشر © 2026 Tallowbrook Studio");
+    const qtplatform::CaptionLayout layout = qtplatform::layoutCaption(mixed, font, 1000);
+    ASSERT_EQ(layout.lines.size(), 1);
+    QTextLayout drawn(mixed, font);
+    drawn.beginLayout();
+    QTextLine line = drawn.createLine();
+    drawn.endLayout();
+    EXPECT_NEAR(layout.lines[0].width, line.naturalTextWidth(), 1.0);
+}
