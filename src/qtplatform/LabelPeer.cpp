@@ -87,8 +87,8 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             }
             break;
         }
-        out.lines.append({text.mid(lineStart, contentEnd - lineStart), offset + lineStart,
-                          run.advance(lineStart, contentEnd)});
+        out.lines.append(
+            {text.mid(lineStart, contentEnd - lineStart), offset + lineStart, run.advance(lineStart, contentEnd)});
         if (next < 0)
             return;
         lineStart = next;
@@ -214,15 +214,9 @@ const CaptionLayout& LabelPeer::currentLayout()
     return layout_;
 }
 
-void LabelPeer::mousePressEvent(QMouseEvent* event)
-{
-    clicks_.press(control_, event->button());
-}
+void LabelPeer::mousePressEvent(QMouseEvent* event) { clicks_.press(control_, event->button()); }
 
-void LabelPeer::mouseReleaseEvent(QMouseEvent* event)
-{
-    clicks_.release(this, control_, *event);
-}
+void LabelPeer::mouseReleaseEvent(QMouseEvent* event) { clicks_.release(this, control_, *event); }
 
 void LabelPeer::updateAccessKey()
 {

@@ -123,12 +123,12 @@ TEST(TranslationChoiceTest, FirstTranslatedLanguageBeforeAnyEnglish)
     };
     const std::vector<Case> cases = {
         {{"de-DE", "de-Latn-DE", "de"}, "de"},
-        {{"it", "es-MX", "es"}, "es"},          // the first the game has, by its language
+        {{"it", "es-MX", "es"}, "es"}, // the first the game has, by its language
         {{"pt-BR", "pt-Latn-BR", "pt"}, "pt_BR"},
-        {{"pt-PT", "pt-Latn-PT", "pt"}, ""},     // Brazil's Portuguese is not Portugal's
-        {{"en-GB", "de"}, ""},                   // English first: English
+        {{"pt-PT", "pt-Latn-PT", "pt"}, ""}, // Brazil's Portuguese is not Portugal's
+        {{"en-GB", "de"}, ""}, // English first: English
         {{"C"}, ""},
-        {{"it"}, ""},                            // a language without a translation
+        {{"it"}, ""}, // a language without a translation
         {{"ar-EG", "ar"}, "ar"},
     };
     for (const Case& c : cases) {
