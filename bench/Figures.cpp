@@ -57,8 +57,12 @@ void Table::add(Row row) { rows_.push_back(std::move(row)); }
 void Table::addRatio(const std::string& figure, double game, double baseline, int decimals, double maxRatio)
 {
     const double ratio = baseline > 0 ? game / baseline : NAN;
-    Row row{figure, fixed(game, decimals), fixed(baseline, decimals), fixed(ratio, 2) + "×",
-            "≤ " + fixed(maxRatio, 1) + "×", Verdict::Missed};
+    Row row{figure,
+            fixed(game, decimals),
+            fixed(baseline, decimals),
+            fixed(ratio, 2) + "×",
+            "≤ " + fixed(maxRatio, 1) + "×",
+            Verdict::Missed};
     if (!std::isnan(ratio) && ratio <= maxRatio)
         row.verdict = Verdict::Met;
     add(std::move(row));
@@ -68,7 +72,8 @@ void Table::note(std::string text) { notes_.push_back(std::move(text)); }
 
 int Table::missed() const
 {
-    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [](const Row& r) { return r.verdict == Verdict::Missed; }));
+    return static_cast<int>(
+        std::count_if(rows_.begin(), rows_.end(), [](const Row& r) { return r.verdict == Verdict::Missed; }));
 }
 
 void Table::print(std::ostream& out) const

@@ -59,10 +59,7 @@ protected:
     }
 };
 
-void settle(int ms)
-{
-    QTest::qWait(ms);
-}
+void settle(int ms) { QTest::qWait(ms); }
 
 // Deletes the widgets that closing windows left for later, when it goes: placed
 // first among members, it goes after the windows.
@@ -154,8 +151,7 @@ Ticks absoluteSleepTicks(int intervalMs, int count, Clock::time_point start)
         timespec at{};
         at.tv_sec = static_cast<time_t>(seconds.count());
         at.tv_nsec = static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count());
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) != 0) {
-        }
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) != 0) {}
         last = Clock::now();
         result.lateMs.push_back(lateness(start, interval, last, due));
     }

@@ -45,7 +45,7 @@ struct ThreadCost {
     long switches = 0;
 };
 struct Cost {
-    long ticks = 0;   // the whole process, exited threads included
+    long ticks = 0; // the whole process, exited threads included
     long switches = 0; // summed over the threads
     std::vector<ThreadCost> threads;
 };

@@ -27,8 +27,13 @@ SoundListener::SoundListener()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
-    std::string args[] = {"parec",           "--raw",           "--format=s16le",       "--channels=1",
-                          "--rate=48000",    "--latency-msec=2", "--device=@DEFAULT_MONITOR@"};
+    std::string args[] = {"parec",
+                          "--raw",
+                          "--format=s16le",
+                          "--channels=1",
+                          "--rate=48000",
+                          "--latency-msec=2",
+                          "--device=@DEFAULT_MONITOR@"};
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());

@@ -79,9 +79,10 @@ bool run(const std::vector<std::string>& args)
 
 SoundServer::SoundServer(Kind kind) : kind_(kind)
 {
-    const std::vector<std::string> programs = kind == Kind::PulseAudio
-        ? std::vector<std::string>{"pulseaudio", "pactl", "dbus-daemon"}
-        : std::vector<std::string>{"pipewire", "wireplumber", "pipewire-pulse", "pactl", "dbus-daemon"};
+    const std::vector<std::string> programs =
+        kind == Kind::PulseAudio
+            ? std::vector<std::string>{"pulseaudio", "pactl", "dbus-daemon"}
+            : std::vector<std::string>{"pipewire", "wireplumber", "pipewire-pulse", "pactl", "dbus-daemon"};
     for (const std::string& program : programs)
         if (!onPath(program)) {
             problem_ = program + " is not installed";

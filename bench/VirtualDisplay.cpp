@@ -21,7 +21,7 @@ namespace {
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
 };
-template <typename T>
+template<typename T>
 using Reply = std::unique_ptr<T, FreeDeleter>;
 
 } // namespace
@@ -122,14 +122,14 @@ void VirtualDisplay::drain()
 {
     Reply<xcb_get_input_focus_reply_t> sync(
         xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    while (Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection_)}) {
-    }
+    while (Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection_)}) {}
 }
 
 Rect VirtualDisplay::geometry(xcb_window_t window)
 {
     Rect rect;
-    Reply<xcb_get_geometry_reply_t> geo(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+    Reply<xcb_get_geometry_reply_t> geo(
+        xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
     Reply<xcb_translate_coordinates_reply_t> at(xcb_translate_coordinates_reply(
         connection_, xcb_translate_coordinates(connection_, window, root_, 0, 0), nullptr));
     if (geo) {
@@ -146,11 +146,11 @@ Rect VirtualDisplay::geometry(xcb_window_t window)
 std::vector<std::uint8_t> VirtualDisplay::image(xcb_window_t window)
 {
     const Rect rect = geometry(window);
-    Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(
-        connection_,
-        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(rect.width),
-                      static_cast<uint16_t>(rect.height), ~0u),
-        nullptr));
+    Reply<xcb_get_image_reply_t> reply(
+        xcb_get_image_reply(connection_,
+                            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          static_cast<uint16_t>(rect.width), static_cast<uint16_t>(rect.height), ~0u),
+                            nullptr));
     if (!reply)
         return {};
     const uint8_t* data = xcb_get_image_data(reply.get());

@@ -45,8 +45,8 @@ Options parse(int argc, char** argv)
         } else if (arg == "--programs" && i + 2 < argc) {
             options.game = argv[++i];
             options.baseline = argv[++i];
-        } else if (arg == "--sound" && i + 1 < argc && (std::string(argv[i + 1]) == "pulseaudio" ||
-                                                        std::string(argv[i + 1]) == "pipewire")) {
+        } else if (arg == "--sound" && i + 1 < argc &&
+                   (std::string(argv[i + 1]) == "pulseaudio" || std::string(argv[i + 1]) == "pipewire")) {
             options.sound = argv[++i];
         } else if (arg == "--only" && i + 1 < argc) {
             std::stringstream list(argv[++i]);
@@ -132,8 +132,9 @@ void startup(Table& table, VirtualDisplay& display, const std::string& game, con
     const double gameCpuMedian = median(gameCpu), baseCpuMedian = median(baseCpu);
     table.add({"Start-up: CPU time until mapped, all threads, median (ms)", fixed(gameCpuMedian, 1),
                fixed(baseCpuMedian, 1), fixed(gameCpuMedian / baseCpuMedian, 2) + "×", "", Verdict::Info});
-    table.note("Start-up spread (ms): game " + fixed(percentile(gameMs, 0), 1) + "–" + fixed(percentile(gameMs, 100), 1) +
-               ", baseline " + fixed(percentile(baseMs, 0), 1) + "–" + fixed(percentile(baseMs, 100), 1) + ".");
+    table.note("Start-up spread (ms): game " + fixed(percentile(gameMs, 0), 1) + "–" +
+               fixed(percentile(gameMs, 100), 1) + ", baseline " + fixed(percentile(baseMs, 0), 1) + "–" +
+               fixed(percentile(baseMs, 100), 1) + ".");
 }
 
 struct Session {
@@ -210,7 +211,8 @@ Session gameSession(VirtualDisplay& display, const std::string& game, bool idle)
     std::this_thread::sleep_until(clicked + 4500ms);
     const bool answering = display.image(land->window) == ready;
     if (!playing || !answering) {
-        session.answerSkipped = playing ? "the pattern did not end as expected" : "the click on Start did not start a game";
+        session.answerSkipped =
+            playing ? "the pattern did not end as expected" : "the click on Start did not start a game";
         return session;
     }
     progress("idle: Follow answer");
@@ -283,7 +285,8 @@ void timers(Table& table)
         std::thread side([&limit, plan, start] { limit = absoluteSleepTicks(plan.interval, plan.count, start); });
         const Ticks qt = platformTimerTicks(plan.interval, plan.count, start);
         side.join();
-        const std::string name = "Timer " + std::to_string(plan.interval) + " ms (" + std::to_string(plan.count) + " ticks)";
+        const std::string name =
+            "Timer " + std::to_string(plan.interval) + " ms (" + std::to_string(plan.count) + " ticks)";
         const double qtMedian = median(qt.lateMs), limitMedian = median(limit.lateMs);
         table.add({name + ": lateness median (ms)", fixed(qtMedian, 3), fixed(limitMedian, 3),
                    fixed(qtMedian / limitMedian, 1) + "×", "", Verdict::Info});
@@ -292,8 +295,8 @@ void timers(Table& table)
                    "≤ baseline + 1 ms", qtP99 <= limitP99 + 1.0 ? Verdict::Met : Verdict::Missed});
         if (plan.interval == 1)
             table.add({name + ": ticks per second", fixed(qt.perSecond, 0), fixed(limit.perSecond, 0),
-                        fixed(qt.perSecond / limit.perSecond, 2) + "×", "≥ 900",
-                        qt.perSecond >= 900 ? Verdict::Met : Verdict::Missed});
+                       fixed(qt.perSecond / limit.perSecond, 2) + "×", "≥ 900",
+                       qt.perSecond >= 900 ? Verdict::Met : Verdict::Missed});
     }
 }
 
@@ -346,8 +349,9 @@ void audio(Table& table, const std::string& gameDir)
     table.note("Sound spread (ms): first cue " + fixed(percentile(latency.cueMs, 0), 1) + "–" +
                fixed(percentile(latency.cueMs, 100), 1) + ", bare " + fixed(percentile(latency.bareMs, 0), 1) + "–" +
                fixed(percentile(latency.bareMs, 100), 1) + "; after silence " +
-               fixed(percentile(latency.afterSilenceMs, 0), 1) + "–" + fixed(percentile(latency.afterSilenceMs, 100), 1) +
-               ", bare " + fixed(percentile(latency.bareAfterSilenceMs, 0), 1) + "–" +
+               fixed(percentile(latency.afterSilenceMs, 0), 1) + "–" +
+               fixed(percentile(latency.afterSilenceMs, 100), 1) + ", bare " +
+               fixed(percentile(latency.bareAfterSilenceMs, 0), 1) + "–" +
                fixed(percentile(latency.bareAfterSilenceMs, 100), 1) + ".");
 }
 
@@ -413,16 +417,18 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::cout << "\nGlimmerkin benchmark: " << std::thread::hardware_concurrency() << " cores, Qt " << qVersion()
-              << ", load average " << loadBefore << " before and " << loadAverage() << " after.\n"
-              << "Sound: "
-              << (!server ? std::string("no sound server started")
-                          : server->problem().empty() ? "a private " + server->name() + " server with a null sink"
-                                                      : "none (" + server->problem() + ")")
-              << ".\n"
-              << "Baselines: an empty Qt Widgets window (start-up, memory, idle), clock_nanosleep to absolute deadlines "
-                 "(timers), a bare QPushButton (input), a bare QSoundEffect (sound).\n\n";
+    std::cout
+        << "\nGlimmerkin benchmark: " << std::thread::hardware_concurrency() << " cores, Qt " << qVersion()
+        << ", load average " << loadBefore << " before and " << loadAverage() << " after.\n"
+        << "Sound: "
+        << (!server                     ? std::string("no sound server started")
+            : server->problem().empty() ? "a private " + server->name() + " server with a null sink"
+                                        : "none (" + server->problem() + ")")
+        << ".\n"
+        << "Baselines: an empty Qt Widgets window (start-up, memory, idle), clock_nanosleep to absolute deadlines "
+           "(timers), a bare QPushButton (input), a bare QSoundEffect (sound).\n\n";
     table.print(std::cout);
-    std::cout << "\n" << (table.missed() ? std::to_string(table.missed()) + " goal(s) missed." : "All goals met.") << "\n";
+    std::cout << "\n"
+              << (table.missed() ? std::to_string(table.missed()) + " goal(s) missed." : "All goals met.") << "\n";
     return 0;
 }

@@ -20,13 +20,11 @@ std::string helpPageName(const Runtime& runtime)
         return english;
     const std::string translated = "GameInstructions_" + language + ".htm";
     std::error_code error;
-    const bool found =
-        std::filesystem::is_regular_file(pathFromAddress(runtime.appPath() + "\\" + translated), error);
+    const bool found = std::filesystem::is_regular_file(pathFromAddress(runtime.appPath() + "\\" + translated), error);
     return found ? translated : english;
 }
 
-frmBrowser::frmBrowser(Runtime& runtime)
-    : Form(runtime, "frmBrowser"), BrowserControls(static_cast<Form&>(*this))
+frmBrowser::frmBrowser(Runtime& runtime) : Form(runtime, "frmBrowser"), BrowserControls(static_cast<Form&>(*this))
 {
     brwWebBrowser.onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
     cboAddress.onClick = [this] { cboAddress_Click(); };
@@ -119,8 +117,8 @@ bool frmBrowser::Form_KeyDown(const KeyEvent& key, const Control*)
         const char* button;
     };
     static constexpr BrowserKey browserKeys[] = {
-        {keys::Left, keys::AltMask, "Back"},   {keys::Right, keys::AltMask, "Forward"}, {keys::F5, 0, "Refresh"},
-        {keys::Escape, 0, "Stop"},             {keys::Home, keys::AltMask, "Home"},
+        {keys::Left, keys::AltMask, "Back"}, {keys::Right, keys::AltMask, "Forward"}, {keys::F5, 0, "Refresh"},
+        {keys::Escape, 0, "Stop"},           {keys::Home, keys::AltMask, "Home"},
     };
     for (const BrowserKey& k : browserKeys) {
         if (k.keyCode != key.keyCode || k.shift != key.shift)

@@ -15,7 +15,8 @@ namespace {
 Control& lightAt(ControlArray<Control>& lights, int n)
 {
     if (n < 0 || n >= lights.count())
-        throw RuntimeError(errors::noArrayElement, TR_TEXT("RuntimeError", "Control array element %1 doesn't exist"), {std::to_string(n)});
+        throw RuntimeError(errors::noArrayElement, TR_TEXT("RuntimeError", "Control array element %1 doesn't exist"),
+                           {std::to_string(n)});
     return lights[n];
 }
 
@@ -57,7 +58,11 @@ bool frmLand::Form_KeyUp(const KeyEvent& key, const Control* focus) { return key
 
 void frmLand::Form_KeyboardLost() { keys_.keyboardLost(); }
 
-void frmLand::layout() { layoutLand(style()); setCaption("Glimmerkin"); }
+void frmLand::layout()
+{
+    layoutLand(style());
+    setCaption("Glimmerkin");
+}
 
 void frmLand::playCue(const char* page) { sound::playCue(wbSounds, page); }
 

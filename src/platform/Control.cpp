@@ -268,15 +268,15 @@ void Timer::detach()
 
 Browser::Browser(Form& form, std::string name, BrowserRole role)
     : Control(form, ControlKind::Browser, std::move(name)), role_(role)
-{
-}
+{}
 
 Browser::~Browser() = default;
 
 BrowserPeer& Browser::requirePeer() const
 {
     if (!browserPeer_)
-        throw RuntimeError(errors::objectNotSet, TR_TEXT("RuntimeError", "The browser control %1 is not loaded"), {name()});
+        throw RuntimeError(errors::objectNotSet, TR_TEXT("RuntimeError", "The browser control %1 is not loaded"),
+                           {name()});
     return *browserPeer_;
 }
 

@@ -14,7 +14,18 @@ namespace platform {
 
 class Form;
 
-enum class ControlKind { CommandButton, Label, TextBox, PictureBox, Shape, Timer, Browser, ComboBox, Toolbar, ImageList };
+enum class ControlKind {
+    CommandButton,
+    Label,
+    TextBox,
+    PictureBox,
+    Shape,
+    Timer,
+    Browser,
+    ComboBox,
+    Toolbar,
+    ImageList
+};
 enum class Alignment { Left, Right, Center };
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
@@ -26,24 +37,24 @@ enum class AccessibleRole { Automatic, Button, Text, Picture, None };
 // Settings fixed by a window's layout; they do not change at run time.
 struct ControlStyle {
     Alignment alignment = Alignment::Left;
-    bool transparent = false;   // a caption drawn without its back colour
-    bool border = true;         // a border round a text box or picture box
-    bool flat = false;          // flat look instead of the 3-D one
-    bool graphical = false;     // a button that shows its back colour and picture
+    bool transparent = false; // a caption drawn without its back colour
+    bool border = true; // a border round a text box or picture box
+    bool flat = false; // flat look instead of the 3-D one
+    bool graphical = false; // a button that shows its back colour and picture
     bool tabStop = true;
     int tabIndex = 0;
     bool wordWrap = false;
     bool autoSize = false;
     ShapeKind shape = ShapeKind::Rectangle;
-    int fillStyle = 1;          // shapes: 0 solid, 1 transparent
-    int borderStyle = 1;        // shapes: 0 no outline, 1 solid
+    int fillStyle = 1; // shapes: 0 solid, 1 transparent
+    int borderStyle = 1; // shapes: 0 no outline, 1 solid
     Color fillColor = colors::Black;
-    bool alignTop = false;      // kept at the top edge, spanning the container's width
-    int zOrder = 0;             // place in the stacking order of its container, 0 on top
+    bool alignTop = false; // kept at the top edge, spanning the container's width
+    int zOrder = 0; // place in the stacking order of its container, 0 on top
     std::string tag;
     AccessibleRole accessibleRole = AccessibleRole::Automatic;
     std::string accessibleName; // empty: the caption's words
-    bool checkable = false;     // a caption that shows a choice by its checked state
+    bool checkable = false; // a caption that shows a choice by its checked state
 };
 
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
@@ -162,7 +173,7 @@ private:
 };
 
 // Controls of one kind sharing their handlers, indexed from 0.
-template <typename T>
+template<typename T>
 class ControlArray {
 public:
     ControlArray(Form& form, ControlKind kind, const std::string& name, int count)

@@ -6,13 +6,12 @@ namespace platform {
 
 // Runs one step of a handler that resumes with its next step on an error: a
 // failing step is abandoned silently.
-template <typename Step>
+template<typename Step>
 void resumeNext(Step&& step)
 {
     try {
         step();
-    } catch (const RuntimeError&) {
-    }
+    } catch (const RuntimeError&) {}
 }
 
 } // namespace platform

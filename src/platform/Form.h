@@ -28,8 +28,8 @@ struct FormStyle {
     // Laid out mirrored, right to left, when the player's language runs that way. A
     // window whose picture is the game keeps its places in every language.
     bool mirroredRightToLeft = false;
-    float clientWidth = 0;   // twips
-    float clientHeight = 0;  // twips
+    float clientWidth = 0; // twips
+    float clientHeight = 0; // twips
     Picture icon;
     Color backColor = colors::ButtonFace;
 };

@@ -18,10 +18,10 @@ inline constexpr std::int16_t Left = 0x25;
 inline constexpr std::int16_t Up = 0x26;
 inline constexpr std::int16_t Right = 0x27;
 inline constexpr std::int16_t Down = 0x28;
-inline constexpr std::int16_t Digit0 = 0x30;  // 0x30 to 0x39: the digits of the top row
-inline constexpr std::int16_t A = 0x41;       // 0x41 to 0x5A: the letters
+inline constexpr std::int16_t Digit0 = 0x30; // 0x30 to 0x39: the digits of the top row
+inline constexpr std::int16_t A = 0x41; // 0x41 to 0x5A: the letters
 inline constexpr std::int16_t Numpad0 = 0x60; // 0x60 to 0x69: the digits of the keypad
-inline constexpr std::int16_t F1 = 0x70;      // 0x70 to 0x7B: F1 to F12
+inline constexpr std::int16_t F1 = 0x70; // 0x70 to 0x7B: F1 to F12
 inline constexpr std::int16_t F5 = 0x74;
 
 constexpr std::int16_t letter(char c) { return static_cast<std::int16_t>(A + (c - 'A')); }

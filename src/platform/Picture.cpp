@@ -18,7 +18,8 @@ Picture Picture::create(std::string resource, int widthPx, int heightPx, std::ui
 {
     static std::atomic<std::uint64_t> nextHandle{1};
     Picture p;
-    p.object_ = std::make_shared<const Object>(Object{nextHandle++, std::move(resource), widthPx, heightPx, maskColor, std::move(description)});
+    p.object_ = std::make_shared<const Object>(
+        Object{nextHandle++, std::move(resource), widthPx, heightPx, maskColor, std::move(description)});
     return p;
 }
 

@@ -55,8 +55,7 @@ void Runtime::run(const std::function<void()>& handler)
                 msgBox(withArgs(text(TR_TEXT("Runtime", "Run-time error '%1':\n\n%2")),
                                 {std::to_string(error.number()), description}),
                        "Glimmerkin");
-            } catch (const ProgramEnded&) {
-            }
+            } catch (const ProgramEnded&) {}
             end();
         }
     }

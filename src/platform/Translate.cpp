@@ -4,7 +4,7 @@ namespace platform {
 
 namespace {
 
-template <typename Pieces>
+template<typename Pieces>
 std::string fill(std::string_view text, const Pieces& args)
 {
     std::string out;

@@ -3,10 +3,10 @@
 #include "ComboBoxPeer.h"
 #include "CommandButtonPeer.h"
 #include "Conversions.h"
+#include "FormWindowPeer.h"
 #include "LabelPeer.h"
 #include "PictureBoxPeer.h"
 #include "ShapePeer.h"
-#include "FormWindowPeer.h"
 #include "platform/Control.h"
 
 #include <QAccessible>

@@ -5,9 +5,9 @@
 #include "platform/Control.h"
 #include "platform/Keyboard.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QWheelEvent>
 
 namespace qtplatform {

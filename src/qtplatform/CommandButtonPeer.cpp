@@ -5,9 +5,9 @@
 #include "PeerSupport.h"
 #include "platform/Control.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QImage>
 #include <QPainter>
 
 namespace qtplatform {

@@ -83,10 +83,7 @@ void makeRoomFor(const QImage& image)
 
 } // namespace
 
-void releasePictures()
-{
-    QPixmapCache::clear();
-}
+void releasePictures() { QPixmapCache::clear(); }
 
 QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio)
 {
@@ -102,7 +99,8 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
 
-    const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio), qRound(logicalSize.height() * devicePixelRatio));
+    const QSize deviceSize(qRound(logicalSize.width() * devicePixelRatio),
+                           qRound(logicalSize.height() * devicePixelRatio));
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer& renderer = rendererFor(toQString(picture.resource()));

@@ -67,8 +67,9 @@ void DocumentBrowserView::goForward() { moveInHistory(+1); }
 void DocumentBrowserView::moveInHistory(int step)
 {
     if (!navigator_.moveInHistory(step))
-        throw platform::RuntimeError(platform::errors::unspecified, step < 0 ? TR_TEXT("RuntimeError", "There is no page to go back to")
-                                                           : TR_TEXT("RuntimeError", "There is no page to go forward to"));
+        throw platform::RuntimeError(platform::errors::unspecified,
+                                     step < 0 ? TR_TEXT("RuntimeError", "There is no page to go back to")
+                                              : TR_TEXT("RuntimeError", "There is no page to go forward to"));
 }
 
 void DocumentBrowserView::backward() { navigator_.moveInHistory(-1); }

@@ -1,17 +1,17 @@
 #include "FormWindowPeer.h"
 
-#include "FirstFrame.h"
 #include "ComboBoxPeer.h"
 #include "CommandButtonPeer.h"
 #include "Conversions.h"
+#include "FirstFrame.h"
 #include "KeyForwarding.h"
 #include "LabelPeer.h"
 #include "PeerSupport.h"
 #include "PictureBoxPeer.h"
 #include "ShapePeer.h"
+#include "TabOrder.h"
 #include "TextBoxPeer.h"
 #include "ToolbarPeer.h"
-#include "TabOrder.h"
 #include "platform/Form.h"
 
 #include <QApplication>
@@ -226,12 +226,11 @@ void FormWindowPeer::createControls()
         case ControlKind::Toolbar: w = new ToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
         case ControlKind::Browser:
         case ControlKind::Timer:
-        case ControlKind::ImageList:
-            break; // no widget of their own here; see QtPlatform::createBrowser
+        case ControlKind::ImageList: break; // no widget of their own here; see QtPlatform::createBrowser
         }
         if (w) {
             w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
-                                                               : control->name()));
+                                                             : control->name()));
             widgets[control] = w;
         }
     }

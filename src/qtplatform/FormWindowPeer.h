@@ -9,7 +9,7 @@
 namespace platform {
 class Control;
 class Form;
-}
+} // namespace platform
 
 namespace qtplatform {
 

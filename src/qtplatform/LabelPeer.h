@@ -21,11 +21,11 @@ namespace qtplatform {
 // screen's hinting.
 struct CaptionLayout {
     struct Line {
-        QString text;  // the line without its hanging spaces; empty for a line of spaces
+        QString text; // the line without its hanging spaces; empty for a line of spaces
         int start = 0; // position of the line's first character in plainText
         qreal width = 0;
     };
-    QString plainText;  // the caption with its access-key marks removed ("&&" is one "&")
+    QString plainText; // the caption with its access-key marks removed ("&&" is one "&")
     int accessKey = -1; // position of the underlined character in plainText, or -1
     QList<Line> lines;
     int lineHeight = 0;

@@ -15,10 +15,7 @@ namespace qtplatform {
 
 namespace {
 
-bool isUtf16(const QByteArray& data)
-{
-    return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF");
-}
+bool isUtf16(const QByteArray& data) { return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"); }
 
 } // namespace
 
@@ -26,8 +23,8 @@ PageContent::Kind PageContent::classify(const QByteArray& data, const QString& f
 {
     const QMimeDatabase database;
     const QString given = mimeType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
-    const QMimeType named = given.isEmpty() ? database.mimeTypeForFileNameAndData(fileName, data)
-                                            : database.mimeTypeForName(given);
+    const QMimeType named =
+        given.isEmpty() ? database.mimeTypeForFileNameAndData(fileName, data) : database.mimeTypeForName(given);
     // A type the database does not know, or its catch-all one: the bytes decide.
     const QMimeType type = !named.isValid() || named.isDefault() ? database.mimeTypeForData(data) : named;
     if (given.startsWith(QLatin1String("image/")) || type.name().startsWith(QLatin1String("image/")))
@@ -66,8 +63,8 @@ bool PageContent::tooComplex(const QString& html)
     constexpr int maxElements = 30000;
     // Elements that have no end tag, or whose end tag is often left out.
     static constexpr std::string_view unclosed[] = {
-        "area", "base", "br", "col", "dd", "dt", "embed", "hr", "img", "input", "li",
-        "link", "meta", "option", "p", "param", "source", "td", "th", "tr", "track", "wbr"};
+        "area", "base", "br",     "col", "dd",    "dt",     "embed", "hr", "img", "input", "li",
+        "link", "meta", "option", "p",   "param", "source", "td",    "th", "tr",  "track", "wbr"};
     const std::string markup = html.toStdString();
     platform::html::TagReader reader(markup);
     platform::html::Tag tag;

@@ -11,8 +11,7 @@ namespace qtplatform {
 
 PageNavigator::PageNavigator(QWidget& view, Show show, std::function<void()> ended)
     : view_(view), show_(std::move(show)), ended_(std::move(ended)), web_(nullptr)
-{
-}
+{}
 
 PageNavigator::~PageNavigator() { cancel(); }
 

@@ -80,8 +80,10 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
     }
     if (url.isLocalFile()) {
         if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
-            return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
-                                 QCoreApplication::translate("DocumentBrowserView", "Pages on other computers cannot be opened by a file address."));
+            return problemTarget(
+                asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+                QCoreApplication::translate("DocumentBrowserView",
+                                            "Pages on other computers cannot be opened by a file address."));
         url.setHost(QString());
         const QString path = url.toLocalFile();
         if (path.isEmpty())
@@ -101,8 +103,9 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
 PageTarget PageTarget::resolve(const QString& address)
 {
     if (address.size() > maxAddressLength)
-        return problemTarget(address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
-                             QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
+        return problemTarget(
+            address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
+            QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
     QString text = address.trimmed();
     if (text.isEmpty())
         return problemTarget(

@@ -11,10 +11,10 @@ namespace qtplatform {
 struct PageTarget {
     enum class Kind { Blank, File, Web, Problem };
     Kind kind = Kind::Problem;
-    QUrl url;          // file: or http(s): address of the page
-    QString problem;   // for Problem: the title of its error page
-    QString detail;    // for Problem: what went wrong, in a sentence
-    QString asked;     // the address as asked for, shortened for display
+    QUrl url; // file: or http(s): address of the page
+    QString problem; // for Problem: the title of its error page
+    QString detail; // for Problem: what went wrong, in a sentence
+    QString asked; // the address as asked for, shortened for display
 
     // An address as the player typed it.
     static PageTarget resolve(const QString& address);

@@ -20,10 +20,8 @@ int borderWidth(const Control& control)
         if (!control.style().border)
             return 0;
         return control.style().flat ? 1 : 2;
-    case ControlKind::TextBox:
-        return control.style().border ? 2 : 0;
-    default:
-        return 0;
+    case ControlKind::TextBox: return control.style().border ? 2 : 0;
+    default: return 0;
     }
 }
 
@@ -53,14 +51,9 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
         widget->setEnabled(control.enabled());
         widget->update();
         return true;
-    case Property::Visible:
-        widget->setVisible(control.visible());
-        return true;
-    case Property::Focus:
-        widget->setFocus(Qt::OtherFocusReason);
-        return true;
-    default:
-        return false;
+    case Property::Visible: widget->setVisible(control.visible()); return true;
+    case Property::Focus: widget->setFocus(Qt::OtherFocusReason); return true;
+    default: return false;
     }
 }
 

@@ -1,26 +1,26 @@
 #include "QtPlatform.h"
 
 #include "Accessibility.h"
-#include "FirstFrame.h"
 #include "BlockedCloseFilter.h"
-#include "DocumentBrowserView.h"
-#include "DocumentBrowserPeer.h"
-#include "PreciseTimerPeer.h"
-#include "FormWindowPeer.h"
-#include "TabOrder.h"
 #include "Conversions.h"
+#include "DocumentBrowserPeer.h"
+#include "DocumentBrowserView.h"
+#include "FirstFrame.h"
+#include "FormWindowPeer.h"
+#include "PreciseTimerPeer.h"
+#include "SdlAudioOutput.h"
+#include "TabOrder.h"
 #include "Translations.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
-#include "SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QIcon>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -93,10 +93,7 @@ std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Brows
     return std::make_unique<DocumentBrowserPeer>(dynamic_cast<DocumentBrowserView*>(browser.peer()));
 }
 
-std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput()
-{
-    return std::make_unique<SdlAudioOutput>();
-}
+std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput() { return std::make_unique<SdlAudioOutput>(); }
 
 std::uint64_t QtPlatform::clockSeed()
 {

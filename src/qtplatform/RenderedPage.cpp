@@ -44,8 +44,7 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
         page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
                         .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped());
         return page;
-    case PageContent::Kind::Other:
-        break;
+    case PageContent::Kind::Other: break;
     }
     return ErrorPage::notAPage(asked, url);
 }

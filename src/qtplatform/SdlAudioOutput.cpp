@@ -1,8 +1,8 @@
 #include "SdlAudioOutput.h"
 
 #include "FirstFrame.h"
-#include "SoundDevice.h"
 #include "QtPlatform.h"
+#include "SoundDevice.h"
 #include "sound/RegularFile.h"
 #include "sound/Wave.h"
 
@@ -89,8 +89,7 @@ unsigned sampleBytes(SoundDevice::Sample sample)
 struct SdlAudioOutput::Worker {
     Worker(std::string application, std::string directory)
         : appName(std::move(application)), moduleDirectory(std::move(directory))
-    {
-    }
+    {}
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
@@ -102,9 +101,9 @@ struct SdlAudioOutput::Worker {
     std::condition_variable done; // the player has caught up
     // Guarded by mutex:
     std::uint64_t requested = 0; // number of the latest request
-    std::uint64_t taken = 0;     // number of the request the player is on
-    std::uint64_t settled = 0;   // number of the last request playing or come to nothing
-    std::uint64_t heard = 0;     // number of the last sound heard to its end
+    std::uint64_t taken = 0; // number of the request the player is on
+    std::uint64_t settled = 0; // number of the last request playing or come to nothing
+    std::uint64_t heard = 0; // number of the last sound heard to its end
     bool busy = false;
     bool quit = false;
     std::string file; // of the latest request; empty for a stop
@@ -273,9 +272,7 @@ struct SdlAudioOutput::Worker {
 
 SdlAudioOutput::SdlAudioOutput(const std::string& moduleDirectory)
     : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
-                                       moduleDirectory.empty()
-                                           ? programDirectory().toStdString()
-                                           : moduleDirectory))
+                                       moduleDirectory.empty() ? programDirectory().toStdString() : moduleDirectory))
 {
     // The client libraries of PipeWire and PulseAudio take the stream's role and icon
     // from their environment; set here, on the UI thread, long before the first sound
@@ -302,10 +299,7 @@ SdlAudioOutput::~SdlAudioOutput()
         thread_.join();
 }
 
-void SdlAudioOutput::play(const std::string& soundFile, bool loop)
-{
-    post(soundFile, loop, true);
-}
+void SdlAudioOutput::play(const std::string& soundFile, bool loop) { post(soundFile, loop, true); }
 
 void SdlAudioOutput::stop()
 {
@@ -332,17 +326,15 @@ void SdlAudioOutput::post(std::string soundFile, bool loop, bool play)
 bool SdlAudioOutput::waitUntilStarted(int timeoutMs)
 {
     std::unique_lock lock(worker_->mutex);
-    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
-        return worker_->quit || worker_->settled == worker_->requested;
-    });
+    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                  [this] { return worker_->quit || worker_->settled == worker_->requested; });
 }
 
 bool SdlAudioOutput::waitUntilIdle(int timeoutMs)
 {
     std::unique_lock lock(worker_->mutex);
-    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
-        return !worker_->busy && worker_->requested == worker_->taken;
-    });
+    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                  [this] { return !worker_->busy && worker_->requested == worker_->taken; });
 }
 
 } // namespace qtplatform

@@ -31,7 +31,8 @@ void ShapePeer::paintEvent(QPaintEvent*)
     p.setPen(style.borderStyle == 0 ? QPen(Qt::NoPen) : QPen(toQColor(control_.foreColor(), palette())));
     p.setBrush(style.fillStyle == 0 ? QBrush(toQColor(style.fillColor, palette())) : QBrush(Qt::NoBrush));
     QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (style.shape == ShapeKind::Circle || style.shape == ShapeKind::Square || style.shape == ShapeKind::RoundedSquare) {
+    if (style.shape == ShapeKind::Circle || style.shape == ShapeKind::Square ||
+        style.shape == ShapeKind::RoundedSquare) {
         const qreal side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }

@@ -16,7 +16,8 @@ QFont standInFont(const platform::Font& font)
 {
     QFont result;
     if (font.name == "Times New Roman") {
-        result.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});
+        result.setFamilies(
+            {QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});
     } else {
         result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("sans-serif")});
         result.setStretch(sansStretch);

@@ -31,8 +31,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* 
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
-        while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
-        }
+        while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {}
         if (onSignal_)
             onSignal_();
     });

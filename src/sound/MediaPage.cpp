@@ -12,10 +12,10 @@
 namespace sound {
 
 namespace ascii = platform::ascii;
-using platform::html::isSpace;
 using platform::fileUrlPath;
 using platform::percentDecoded;
 using platform::schemeOf;
+using platform::html::isSpace;
 
 namespace {
 

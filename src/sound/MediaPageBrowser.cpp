@@ -7,16 +7,14 @@ namespace sound {
 
 MediaPageBrowser::MediaPageBrowser(platform::Browser& /*control*/, std::unique_ptr<platform::AudioOutput> audio)
     : audio_(std::move(audio))
-{
-}
+{}
 
 MediaPageBrowser::~MediaPageBrowser()
 {
     try {
         if (audio_)
             audio_->stop();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void MediaPageBrowser::navigate(const std::string& address)

@@ -34,8 +34,7 @@ std::optional<WaveFormat> readFormat(std::string_view body)
         // hold it was written by something that meant plain PCM.
         tag = body.size() >= 26 ? littleEndian(body, 24, 2) : formatPcm;
     }
-    if (tag == formatPcm && format.bitsPerSample % 8 == 0 && format.bitsPerSample >= 8
-        && format.bitsPerSample <= 32)
+    if (tag == formatPcm && format.bitsPerSample % 8 == 0 && format.bitsPerSample >= 8 && format.bitsPerSample <= 32)
         format.encoding = WaveFormat::Encoding::Integer;
     else if (tag == formatFloat && format.bitsPerSample == 32)
         format.encoding = WaveFormat::Encoding::Float;

@@ -11,7 +11,7 @@ struct WaveFormat {
     enum class Encoding { Integer, Float };
     Encoding encoding = Encoding::Integer; // Integer: unsigned at 8 bits, signed above
     unsigned channels = 0;
-    unsigned rate = 0;          // frames per second
+    unsigned rate = 0; // frames per second
     unsigned bitsPerSample = 0; // 8, 16, 24 or 32
     unsigned frameBytes() const { return channels * bitsPerSample / 8; }
     bool operator==(const WaveFormat&) const = default;
@@ -25,7 +25,7 @@ struct WaveFormat {
 struct Wave {
     WaveFormat format;
     std::string_view samples; // into the parsed bytes
-    bool truncated = false;   // the data chunk claims more than the bytes hold
+    bool truncated = false; // the data chunk claims more than the bytes hold
 
     std::size_t frames() const { return samples.size() / format.frameBytes(); }
 

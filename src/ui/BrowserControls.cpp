@@ -10,14 +10,10 @@ namespace ui {
 using namespace platform;
 
 BrowserControls::BrowserControls(Form& form)
-    : tbToolBar(form, "tbToolBar"),
-      brwWebBrowser(form, "brwWebBrowser", BrowserRole::Document),
-      timTimer(form, "timTimer"),
-      picAddress(form, ControlKind::PictureBox, "picAddress"),
-      cboAddress(form, "cboAddress"),
-      lblAddress(form, ControlKind::Label, "lblAddress")
-{
-}
+    : tbToolBar(form, "tbToolBar"), brwWebBrowser(form, "brwWebBrowser", BrowserRole::Document),
+      timTimer(form, "timTimer"), picAddress(form, ControlKind::PictureBox, "picAddress"),
+      cboAddress(form, "cboAddress"), lblAddress(form, ControlKind::Label, "lblAddress")
+{}
 
 void BrowserControls::layoutBrowser(FormStyle& window)
 {

@@ -13,25 +13,17 @@ namespace {
 
 const Font bold12{"MS Sans Serif", 12.0f, true};
 
-
 } // namespace
 
 LandControls::LandControls(Form& form)
-    : cmdHelp(form, ControlKind::CommandButton, "cmdHelp"),
-      txtScore(form, ControlKind::TextBox, "txtScore"),
-      cmdPic(form, ControlKind::CommandButton, "cmdPic"),
-      cmdLight(form, ControlKind::CommandButton, "cmdLight", 5),
-      cmdStart(form, ControlKind::CommandButton, "cmdStart"),
-      tmrLights(form, "tmrLights"),
-      picLand(form, ControlKind::PictureBox, "picLand"),
-      lblGame(form, ControlKind::Label, "lblGame", 2),
-      lblStart(form, ControlKind::Label, "lblStart"),
-      lblSO(form, ControlKind::Label, "lblSO"),
-      shpSO(form, ControlKind::Shape, "shpSO"),
-      wbSounds(form, "wbSounds", BrowserRole::MediaPlayer),
+    : cmdHelp(form, ControlKind::CommandButton, "cmdHelp"), txtScore(form, ControlKind::TextBox, "txtScore"),
+      cmdPic(form, ControlKind::CommandButton, "cmdPic"), cmdLight(form, ControlKind::CommandButton, "cmdLight", 5),
+      cmdStart(form, ControlKind::CommandButton, "cmdStart"), tmrLights(form, "tmrLights"),
+      picLand(form, ControlKind::PictureBox, "picLand"), lblGame(form, ControlKind::Label, "lblGame", 2),
+      lblStart(form, ControlKind::Label, "lblStart"), lblSO(form, ControlKind::Label, "lblSO"),
+      shpSO(form, ControlKind::Shape, "shpSO"), wbSounds(form, "wbSounds", BrowserRole::MediaPlayer),
       Label2(form, ControlKind::Label, "Label2")
-{
-}
+{}
 
 Color LandControls::restColor(int light)
 {

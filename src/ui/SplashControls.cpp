@@ -21,15 +21,11 @@ void centredCaption(Control& label, std::string caption)
 } // namespace
 
 SplashControls::SplashControls(Form& form)
-    : picLogo(form, ControlKind::PictureBox, "picLogo"),
-      picQRV(form, ControlKind::PictureBox, "picQRV"),
-      tmrSplash(form, "tmrSplash"),
-      wbSplash(form, "wbSplash", BrowserRole::MediaPlayer),
-      lblMsg(form, ControlKind::Label, "lblMsg"),
-      lblCopyright(form, ControlKind::Label, "lblCopyright"),
+    : picLogo(form, ControlKind::PictureBox, "picLogo"), picQRV(form, ControlKind::PictureBox, "picQRV"),
+      tmrSplash(form, "tmrSplash"), wbSplash(form, "wbSplash", BrowserRole::MediaPlayer),
+      lblMsg(form, ControlKind::Label, "lblMsg"), lblCopyright(form, ControlKind::Label, "lblCopyright"),
       lblProud(form, ControlKind::Label, "lblProud")
-{
-}
+{}
 
 void SplashControls::layoutSplash(FormStyle& window)
 {
@@ -69,7 +65,7 @@ void SplashControls::layoutSplash(FormStyle& window)
 
     resetControl(lblCopyright, 240, 4920, 5415, 255, 5, 4);
     centredCaption(lblCopyright, withArgs(runtime.text(TR_TEXT("frmSplash", "Copyright © %1 %2")),
-                                         {maker::copyrightYears, maker::name}));
+                                          {maker::copyrightYears, maker::name}));
 
     resetControl(lblProud, 240, 1680, 5415, 495, 6, 1);
     centredCaption(lblProud, runtime.text(TR_TEXT("frmSplash", "Proudly Presents")));

@@ -42,7 +42,7 @@ const std::vector<BadAddress>& badAddresses()
         {"Fifo",
          [](const QTemporaryDir& dir) {
              return ::mkfifo(dir.filePath("pipe.htm").toLocal8Bit().constData(), 0600) == 0 ? inDir(dir, "pipe.htm")
-                                                                                             : std::string();
+                                                                                            : std::string();
          },
          "Not a page"},
         {"TwoHundredMegabyteFile",
@@ -50,11 +50,16 @@ const std::vector<BadAddress>& badAddresses()
              // Sparse: it takes no room on the disk, and is never read.
              QFile file(dir.filePath("huge.htm"));
              return file.open(QIODevice::WriteOnly) && file.resize(200LL * 1024 * 1024) ? inDir(dir, "huge.htm")
-                                                                                         : std::string();
+                                                                                        : std::string();
          },
          "Page too large"},
         {"BinaryFile",
-         [](const QTemporaryDir& dir) { return writeFile(dir, "data.bin", QByteArray("\x7f" "ELF\2\1\1\0\0\0", 10)); },
+         [](const QTemporaryDir& dir) {
+             return writeFile(dir, "data.bin",
+                              QByteArray("\x7f"
+                                         "ELF\2\1\1\0\0\0",
+                                         10));
+         },
          "Not a page"},
         {"BinaryFileNamedAsPage",
          [](const QTemporaryDir& dir) { return writeFile(dir, "fake.htm", QByteArray("<html>\0\0\0\x01\x02", 11)); },

@@ -47,7 +47,10 @@ inline bool waitFor(const std::function<bool()>& done, int timeoutMs = 10000)
 class RecordingQtPlatform : public qtplatform::QtPlatform {
 public:
     std::string appPath() const override { return GLIMMERKIN_BIN_DIR; }
-    void messageBox(const std::string& text, const std::string& title) override { boxes.push_back(title + ": " + text); }
+    void messageBox(const std::string& text, const std::string& title) override
+    {
+        boxes.push_back(title + ": " + text);
+    }
     void quit() override { ++quits; }
     std::vector<std::string> boxes;
     int quits = 0;
@@ -93,7 +96,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    qtplatform::DocumentBrowserView& view() { return *dynamic_cast<qtplatform::DocumentBrowserView*>(form->browser.peer()); }
+    qtplatform::DocumentBrowserView& view()
+    {
+        return *dynamic_cast<qtplatform::DocumentBrowserView*>(form->browser.peer());
+    }
     platform::Browser& browser() { return form->browser; }
 
     // Writes a file into the temporary directory and returns its path.
@@ -164,7 +170,8 @@ private:
         ++requests_;
         const QByteArray path = request.split(' ').value(1);
         const QByteArray response = responses_.value(
-            path, "HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: 0\r\n\r\n");
+            path,
+            "HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: 0\r\n\r\n");
         if (response.isEmpty())
             return;
         socket->write(response);

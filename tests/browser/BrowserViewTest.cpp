@@ -156,7 +156,8 @@ TEST_F(BrowserViewTest, aPictureOpenedByItselfIsShownAsAPage)
     ASSERT_TRUE(blue.save(dir.filePath("blue.png")));
     open(dir.filePath("blue.png").toStdString());
     EXPECT_EQ(browser().locationName(), "blue.png");
-    const QImage shown = view().loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(dir.filePath("blue.png")))
+    const QImage shown = view()
+                             .loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(dir.filePath("blue.png")))
                              .value<QImage>();
     EXPECT_EQ(shown.size(), QSize(30, 12));
 }

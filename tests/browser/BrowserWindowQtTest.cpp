@@ -41,7 +41,10 @@ protected:
     QWidget* window() const { return widget(help->brwWebBrowser)->window(); }
     static QWidget* widget(const platform::Control& control) { return dynamic_cast<QWidget*>(control.peer()); }
     DocumentBrowserView& view() const { return *dynamic_cast<DocumentBrowserView*>(help->brwWebBrowser.peer()); }
-    qtplatform::ComboBoxPeer& addressBox() const { return *dynamic_cast<qtplatform::ComboBoxPeer*>(help->cboAddress.peer()); }
+    qtplatform::ComboBoxPeer& addressBox() const
+    {
+        return *dynamic_cast<qtplatform::ComboBoxPeer*>(help->cboAddress.peer());
+    }
     qtplatform::ToolbarPeer& toolbar() const { return *dynamic_cast<qtplatform::ToolbarPeer*>(help->tbToolBar.peer()); }
 
     // The window's title has come to rest on a page's name.

@@ -2,10 +2,10 @@
 
 #include <QGlyphRun>
 #include <QTextBlock>
-#include <QTextLayout>
-#include <QTextList>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
+#include <QTextList>
 #include <QTextTable>
 
 #include <optional>
@@ -70,7 +70,8 @@ TEST_F(HelpPagesTest, everyLanguagesPageHasItsTitleItsTextAndTheEnglishPagesShap
 
         const QImage quarry =
             view().loadResource(QTextDocument::ImageResource, QUrl("pictures/quarry.svg")).value<QImage>();
-        EXPECT_EQ(quarry.deviceIndependentSize().toSize(), QSize(92, 92)) << "the quarry's picture, not the placeholder";
+        EXPECT_EQ(quarry.deviceIndependentSize().toSize(), QSize(92, 92))
+            << "the quarry's picture, not the placeholder";
 
         // The same headings, paragraphs, tables and steps as the English page.
         const Shape found = shape();

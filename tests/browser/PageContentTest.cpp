@@ -13,7 +13,9 @@ using Kind = qtplatform::PageContent::Kind;
 TEST(PageContentTest, kindComesFromTheNameTheServersTypeAndTheBytes)
 {
     const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
-    const QByteArray elf("\x7f" "ELF\2\1\1\0\0\0", 10);
+    const QByteArray elf("\x7f"
+                         "ELF\2\1\1\0\0\0",
+                         10);
     struct Case {
         const char* name;
         QByteArray data;
@@ -37,15 +39,15 @@ TEST(PageContentTest, kindComesFromTheNameTheServersTypeAndTheBytes)
         {"server's plain text holding html", "<html><body>x</body></html>", "x", "text/plain", Kind::Text},
         {"server's picture", png, "x.htm", "IMAGE/PNG", Kind::Picture},
         {"server's unknown text type", "words", "x", "text/x-glimmer", Kind::Text},
-        {"server's catch-all type holding a page", "<html><body>x</body></html>", "x",
-         "application/octet-stream", Kind::Html},
+        {"server's catch-all type holding a page", "<html><body>x</body></html>", "x", "application/octet-stream",
+         Kind::Html},
         {"server's binary type", "%PDF-1.4 words", "x.pdf", "application/pdf", Kind::Other},
         {"UTF-16 text with a byte-order mark", QByteArray("\xFF\xFEh\0i\0", 6), "u.txt", "", Kind::Text},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(qtplatform::PageContent::classify(c.data, QString::fromUtf8(c.fileName),
-                                                    QString::fromUtf8(c.mimeType)),
-                  c.kind)
+        EXPECT_EQ(
+            qtplatform::PageContent::classify(c.data, QString::fromUtf8(c.fileName), QString::fromUtf8(c.mimeType)),
+            c.kind)
             << c.name;
 }
 

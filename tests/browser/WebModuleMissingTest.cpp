@@ -56,8 +56,9 @@ TEST(WebModuleLoad, aModuleFileThatIsTheWrongLibraryIsNamedWithWhatItLacks)
         {"a library that is no plugin", QStringLiteral(GLIMMERKIN_WRONG_LIBRARY),
          QStringLiteral("the web module %1 is not a Qt plugin: it holds no plugin metadata")},
         {"another Qt plugin", offscreen,
-         QStringLiteral("the web module %1 is another Qt plugin (org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface"
-                        ".5.3), not the help browser's")},
+         QStringLiteral(
+             "the web module %1 is another Qt plugin (org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface"
+             ".5.3), not the help browser's")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -66,7 +67,8 @@ TEST(WebModuleLoad, aModuleFileThatIsTheWrongLibraryIsNamedWithWhatItLacks)
         ASSERT_FALSE(directory.isEmpty()) << "cannot copy " << c.source.toStdString();
         QString whyNot;
         EXPECT_EQ(qtplatform::WebModule::load(directory, &whyNot), nullptr);
-        const QString file = c.source.isEmpty() ? directory : QDir(directory).filePath(QStringLiteral("glimmerkin-web.so"));
+        const QString file =
+            c.source.isEmpty() ? directory : QDir(directory).filePath(QStringLiteral("glimmerkin-web.so"));
         EXPECT_EQ(whyNot.toStdString(), c.reason.arg(file).toStdString());
     }
 }

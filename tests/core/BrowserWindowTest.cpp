@@ -158,10 +158,8 @@ TEST_P(BrowserResizeTest, sizesFollowTheInnerAreaAndNeverGoBelowZero)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BrowserResizeTest,
                          ::testing::Values(ResizeCase{6540, 5130, 6440, 6440, 3815},
-                                           ResizeCase{9000, 6000, 8900, 8900, 4685},
-                                           ResizeCase{100, 1315, 0, 0, 0},
-                                           ResizeCase{60, 1000, 0, 0, 0},
-                                           ResizeCase{0, 0, 0, 0, 0},
+                                           ResizeCase{9000, 6000, 8900, 8900, 4685}, ResizeCase{100, 1315, 0, 0, 0},
+                                           ResizeCase{60, 1000, 0, 0, 0}, ResizeCase{0, 0, 0, 0, 0},
                                            ResizeCase{5000.5f, 1400, 4900.5f, 4900.5f, 85}));
 
 TEST_F(BrowserWindowTest, enterOpensExactlyTheTypedTextAndOtherKeysNothing)

@@ -223,26 +223,28 @@ TEST_P(FollowOutsideTest, aClickOutsideTheArraysIsAWrongEntryThatTouchesNoElemen
     EXPECT_EQ(usToNextTick(), 1'500'000);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, FollowOutsideTest,
-    ::testing::Values(
-        OutsideCase{"StepZeroFollowChosenAfterATagGame",
-                    [](GameTest& t) {
-                        t.playTagToTheEnd();
-                        t.land().lblGame[0].raiseClick();
-                    },
-                    0, 1, {0}},
-        OutsideCase{"PastTheEndAfterAModeChoiceMidAnswer",
-                    [](GameTest& t) {
-                        t.playFollowPattern({3, 1, 4});
-                        t.clickLight(3);
-                        t.land().lblGame[1].raiseClick();
-                        t.land().lblGame[0].raiseClick(); // level 1, intStep 2
-                        t.clickLight(1);                  // judged above the level: right, step 3
-                        t.clickLight(4);                  // right, step 4: past the arrays
-                    },
-                    4, 3, {3, 1, 4}}),
-    caseName<OutsideCase>);
+INSTANTIATE_TEST_SUITE_P(Steps, FollowOutsideTest,
+                         ::testing::Values(OutsideCase{"StepZeroFollowChosenAfterATagGame",
+                                                       [](GameTest& t) {
+                                                           t.playTagToTheEnd();
+                                                           t.land().lblGame[0].raiseClick();
+                                                       },
+                                                       0,
+                                                       1,
+                                                       {0}},
+                                           OutsideCase{"PastTheEndAfterAModeChoiceMidAnswer",
+                                                       [](GameTest& t) {
+                                                           t.playFollowPattern({3, 1, 4});
+                                                           t.clickLight(3);
+                                                           t.land().lblGame[1].raiseClick();
+                                                           t.land().lblGame[0].raiseClick(); // level 1, intStep 2
+                                                           t.clickLight(1); // judged above the level: right, step 3
+                                                           t.clickLight(4); // right, step 4: past the arrays
+                                                       },
+                                                       4,
+                                                       3,
+                                                       {3, 1, 4}}),
+                         caseName<OutsideCase>);
 
 TEST_F(FollowTest, aWrongEntryAboveTheLevelButInsideTheArraysIsJudgedAsUsual)
 {

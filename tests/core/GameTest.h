@@ -57,7 +57,7 @@ inline constexpr const char* followWrongText = "You Let Me Get Away.  Click OK t
 inline constexpr const char* followCaughtText = "You Caught Me!  Click OK to Go to the Next Level.";
 
 // Names a parameterised case after the name field of its row.
-template <typename Case>
+template<typename Case>
 std::string caseName(const ::testing::TestParamInfo<Case>& info)
 {
     return info.param.name;

@@ -82,26 +82,25 @@ void playThreeOneFour(GameTest& t) { t.playFollowPattern({3, 1, 4}); }
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, MessageBoxTest,
-    ::testing::Values(
-        BoxCase{"TagQuarryGotAway", [](GameTest& t) { t.startTagChase(); },
-                [](GameTest& t) { t.platform->runNextTick(); }, 0, "\\Away.htm", tagOverText, "Got Away", "00010",
-                "11111", -1},
-        BoxCase{"TagMiss", [](GameTest& t) { t.startTagChase(); },
-                [](GameTest& t) { t.clickLight(t.quarryLight() == 2 ? 3 : 2); }, 0, "\\Away.htm", tagOverText,
-                "Got Away", "00010", "11111", -1},
-        BoxCase{"FollowWrongLight", playThreeOneFour,
-                [](GameTest& t) {
-                    t.clickLight(3);
-                    t.clickLight(2);
-                },
-                2, "\\Away.htm", followWrongText, "Got Away", "11111", "00000", 1500},
-        BoxCase{"FollowPatternCaught", playThreeOneFour,
-                [](GameTest& t) {
-                    t.clickLight(3);
-                    t.clickLight(1);
-                    t.clickLight(4);
-                },
-                4, "\\Caught.htm", followCaughtText, "Great Job!", "11111", "00000", 1500}),
+    ::testing::Values(BoxCase{"TagQuarryGotAway", [](GameTest& t) { t.startTagChase(); },
+                              [](GameTest& t) { t.platform->runNextTick(); }, 0, "\\Away.htm", tagOverText, "Got Away",
+                              "00010", "11111", -1},
+                      BoxCase{"TagMiss", [](GameTest& t) { t.startTagChase(); },
+                              [](GameTest& t) { t.clickLight(t.quarryLight() == 2 ? 3 : 2); }, 0, "\\Away.htm",
+                              tagOverText, "Got Away", "00010", "11111", -1},
+                      BoxCase{"FollowWrongLight", playThreeOneFour,
+                              [](GameTest& t) {
+                                  t.clickLight(3);
+                                  t.clickLight(2);
+                              },
+                              2, "\\Away.htm", followWrongText, "Got Away", "11111", "00000", 1500},
+                      BoxCase{"FollowPatternCaught", playThreeOneFour,
+                              [](GameTest& t) {
+                                  t.clickLight(3);
+                                  t.clickLight(1);
+                                  t.clickLight(4);
+                              },
+                              4, "\\Caught.htm", followCaughtText, "Great Job!", "11111", "00000", 1500}),
     caseName<BoxCase>);
 
 // --- Presses and releases answer to every mouse button -------------------------------------
@@ -137,7 +136,8 @@ TEST_P(MouseButtonTest, noButtonDarkensALockedLight)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, MouseButtonTest,
-                         ::testing::Values(ButtonCase{"Left", MouseButton::Left}, ButtonCase{"Right", MouseButton::Right},
+                         ::testing::Values(ButtonCase{"Left", MouseButton::Left},
+                                           ButtonCase{"Right", MouseButton::Right},
                                            ButtonCase{"Middle", MouseButton::Middle}),
                          caseName<ButtonCase>);
 

@@ -38,7 +38,10 @@ public:
         keys_.bind(keys::Return, first);
         keys_.bind(keys::letter('B'), second);
     }
-    bool Form_KeyDown(const platform::KeyEvent& key, const Control* focus) override { return keys_.keyDown(key, focus); }
+    bool Form_KeyDown(const platform::KeyEvent& key, const Control* focus) override
+    {
+        return keys_.keyDown(key, focus);
+    }
     bool Form_KeyUp(const platform::KeyEvent& key, const Control* focus) override { return keys_.keyUp(key, focus); }
     void Form_KeyboardLost() override { keys_.keyboardLost(); }
 
@@ -90,7 +93,8 @@ TEST_F(KeyClicksTest, oneKeyAtATimeAndRepeatsOfAHeldKeyAreIgnored)
     EXPECT_EQ(form.events, Events{"first down"});
     releaseKey(form, keys::letter('A'));
     tapKey(form, keys::letter('B'));
-    EXPECT_EQ(form.events, (Events{"first down", "first click", "first up", "second down", "second click", "second up"}));
+    EXPECT_EQ(form.events,
+              (Events{"first down", "first click", "first up", "second down", "second click", "second up"}));
 }
 
 TEST_F(KeyClicksTest, keysThatAreNotBoundOrCarryCtrlOrAltAreLeftToTheFocusedControl)
@@ -246,7 +250,8 @@ TEST_F(GameKeysTest, keysOfDisabledCaptionsDoNothing)
     startTagChase();
     const std::string score = l().txtScore.text();
     const int cues = cueCount();
-    for (std::int16_t key : {keys::letter('F'), keys::letter('T'), keys::letter('S'), keys::Return, keys::Space, keys::F1})
+    for (std::int16_t key :
+         {keys::letter('F'), keys::letter('T'), keys::letter('S'), keys::Return, keys::Space, keys::F1})
         tapKey(l(), key);
     EXPECT_EQ(l().globals().intGameMode, 1);
     EXPECT_EQ(cueCount(), cues);

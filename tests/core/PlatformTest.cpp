@@ -16,7 +16,9 @@ namespace {
 // A window with one timer and one button, for exercising the runtime itself.
 class TestForm : public Form {
 public:
-    explicit TestForm(Runtime& runtime) : Form(runtime, "frmTest"), timer(*this, "tmr"), button(*this, ControlKind::CommandButton, "cmd") {}
+    explicit TestForm(Runtime& runtime)
+        : Form(runtime, "frmTest"), timer(*this, "tmr"), button(*this, ControlKind::CommandButton, "cmd")
+    {}
     void Form_Load() override { ++loads; }
     Timer timer;
     Control button;

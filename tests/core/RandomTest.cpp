@@ -11,7 +11,7 @@ using namespace gametest;
 namespace {
 
 // Pearson's statistic of counts against equal expected counts.
-template <std::size_t N>
+template<std::size_t N>
 double chiSquare(const std::array<int, N>& counts)
 {
     double total = 0;
@@ -36,13 +36,8 @@ struct DrawCase {
 TEST(DrawToLightTest, mapsEachQuarterOfTheUnitIntervalOntoOneLight)
 {
     const DrawCase cases[] = {
-        {0.0f, 1},
-        {std::nextafter(0.25f, 0.0f), 1},
-        {0.25f, 2},
-        {0.5f, 3},
-        {std::nextafter(0.75f, 0.0f), 3},
-        {0.75f, 4},
-        {std::nextafter(1.0f, 0.0f), 4}, // would round up to 5 in single precision
+        {0.0f, 1},  {std::nextafter(0.25f, 0.0f), 1}, {0.25f, 2}, {0.5f, 3}, {std::nextafter(0.75f, 0.0f), 3},
+        {0.75f, 4}, {std::nextafter(1.0f, 0.0f), 4}, // would round up to 5 in single precision
     };
     for (const DrawCase& c : cases)
         EXPECT_EQ(platform::drawToLight(c.r), c.light) << c.r;

@@ -54,8 +54,7 @@ TEST_P(FirstTickTest, comesOneFullIntervalAfterTheStart)
 INSTANTIATE_TEST_SUITE_P(
     Starts, FirstTickTest,
     ::testing::Values(FirstTickCase{"FollowFromReady", [](GameTest&) {}, 1500, true},
-                      FirstTickCase{"TagFromReady", [](GameTest& t) { t.land().lblGame[1].raiseClick(); }, 2001,
-                                    false},
+                      FirstTickCase{"TagFromReady", [](GameTest& t) { t.land().lblGame[1].raiseClick(); }, 2001, false},
                       FirstTickCase{"FollowAfterATagGameStoppedAt1941",
                                     [](GameTest& t) {
                                         tagGameEndingAt1941(t);
@@ -82,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct SteeringCase {
     std::string name;
     std::function<void(GameTest&)> event;
-    std::string steering;  // Follow, Tag, Start, Start Over, Help
-    int nextTickMs;        // -1: the timer is stopped
+    std::string steering; // Follow, Tag, Start, Start Over, Help
+    int nextTickMs; // -1: the timer is stopped
     Bool16 locked;
 };
 

@@ -34,8 +34,8 @@ TEST_F(TagTest, intervalRunsFrom2001Down20PerMoveTo1AndTicksComeAtTheCumulativeT
         int move;
         std::int64_t atMs;
         int intervalAfter;
-    } marks[] = {{1, 2001, 1981}, {2, 3982, 1961}, {99, 101'079, 21}, {100, 101'100, 1}, {101, 101'101, 1},
-                 {120, 101'120, 1}};
+    } marks[] = {{1, 2001, 1981},   {2, 3982, 1961},   {99, 101'079, 21},
+                 {100, 101'100, 1}, {101, 101'101, 1}, {120, 101'120, 1}};
     std::size_t mark = 0;
 
     std::int64_t dueMs = 0;
@@ -201,37 +201,36 @@ TEST_P(TagNoQuarryTest, everyClickIsAMissThatRepeatsTheWholeMissSequence)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moments, TagNoQuarryTest,
-    ::testing::Values(NoQuarryCase{"BeforeTheFirstTick",
-                                   [](GameTest& t) {
-                                       t.land().lblGame[1].raiseClick();
-                                       t.land().lblStart.raiseClick();
-                                       t.platform->advanceMs(2000);
-                                   },
-                                   "11111"},
-                      NoQuarryCase{"AfterTheChaseEnded",
-                                   [](GameTest& t) {
-                                       t.startTagChase();
-                                       t.clickLight(t.quarryLight());
-                                       t.platform->runNextTick();
-                                       t.platform->runNextTick(); // got away with the score at 1
-                                   },
-                                   "11111"},
-                      NoQuarryCase{"TagChosenDuringTheFollowAnswer",
-                                   [](GameTest& t) {
-                                       t.playFollowPattern({4, 2});
-                                       t.land().lblGame[1].raiseClick();
-                                   },
-                                   "11111"},
-                      // The end of a Tag game leaves Start Over as it is.
-                      NoQuarryCase{"StartOverDisabledStaysDisabled",
-                                   [](GameTest& t) {
-                                       t.playTagToTheEnd();
-                                       t.land().lblSO.setEnabled(false);
-                                   },
-                                   "11101"}),
-    caseName<NoQuarryCase>);
+INSTANTIATE_TEST_SUITE_P(Moments, TagNoQuarryTest,
+                         ::testing::Values(NoQuarryCase{"BeforeTheFirstTick",
+                                                        [](GameTest& t) {
+                                                            t.land().lblGame[1].raiseClick();
+                                                            t.land().lblStart.raiseClick();
+                                                            t.platform->advanceMs(2000);
+                                                        },
+                                                        "11111"},
+                                           NoQuarryCase{"AfterTheChaseEnded",
+                                                        [](GameTest& t) {
+                                                            t.startTagChase();
+                                                            t.clickLight(t.quarryLight());
+                                                            t.platform->runNextTick();
+                                                            t.platform->runNextTick(); // got away with the score at 1
+                                                        },
+                                                        "11111"},
+                                           NoQuarryCase{"TagChosenDuringTheFollowAnswer",
+                                                        [](GameTest& t) {
+                                                            t.playFollowPattern({4, 2});
+                                                            t.land().lblGame[1].raiseClick();
+                                                        },
+                                                        "11111"},
+                                           // The end of a Tag game leaves Start Over as it is.
+                                           NoQuarryCase{"StartOverDisabledStaysDisabled",
+                                                        [](GameTest& t) {
+                                                            t.playTagToTheEnd();
+                                                            t.land().lblSO.setEnabled(false);
+                                                        },
+                                                        "11101"}),
+                         caseName<NoQuarryCase>);
 
 TEST_F(TagTest, theHiddenLightTakesNoInput)
 {

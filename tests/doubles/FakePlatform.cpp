@@ -57,8 +57,7 @@ class RecordingBrowser : public BrowserPeer {
 public:
     RecordingBrowser(FakePlatform& platform, Browser& browser)
         : platform_(platform), name_(browser.form().className() + "." + browser.name())
-    {
-    }
+    {}
     void navigate(const std::string& address) override
     {
         platform_.navigations.push_back({name_, address, platform_.clock().nowUs()});

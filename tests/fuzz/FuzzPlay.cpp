@@ -43,9 +43,9 @@ std::vector<BoxStep> boxSteps(Reader& r)
         case 0: s.kind = BoxStep::Kind::Ok; break;
         case 1: {
             // Input of the game and help windows, which the box holds off.
-            static const Op inputs[] = {Op::ChooseFollow, Op::ChooseTag, Op::Start,      Op::StartOver,
-                                        Op::HiddenStart,  Op::Press,     Op::Click,      Op::Release,
-                                        Op::ClickGesture, Op::ReleaseAway, Op::Help,     Op::HelpButton,
+            static const Op inputs[] = {Op::ChooseFollow, Op::ChooseTag,   Op::Start, Op::StartOver,
+                                        Op::HiddenStart,  Op::Press,       Op::Click, Op::Release,
+                                        Op::ClickGesture, Op::ReleaseAway, Op::Help,  Op::HelpButton,
                                         Op::HelpEnter,    Op::HelpChoose};
             s.kind = BoxStep::Kind::Input;
             s.input = inputs[b / 6 % 14];

@@ -29,14 +29,10 @@ struct Cue {
 };
 
 const Cue cues[] = {
-    {"Splash.htm", "splash", false, 4.5, 5.5},
-    {"follow.htm", "follow", false, 0.2, 1.99},
-    {"tag.htm", "tag", false, 0.2, 1.99},
-    {"glkmusic.htm", "glkmusic", true, 6.0, 30.0},
-    {"wmzmusic.htm", "wmzmusic", true, 6.0, 30.0},
-    {"Try.htm", "try", false, 0.2, 1.99},
-    {"Away.htm", "away", false, 0.2, 1.99},
-    {"Caught.htm", "caught", false, 0.2, 1.99},
+    {"Splash.htm", "splash", false, 4.5, 5.5},     {"follow.htm", "follow", false, 0.2, 1.99},
+    {"tag.htm", "tag", false, 0.2, 1.99},          {"glkmusic.htm", "glkmusic", true, 6.0, 30.0},
+    {"wmzmusic.htm", "wmzmusic", true, 6.0, 30.0}, {"Try.htm", "try", false, 0.2, 1.99},
+    {"Away.htm", "away", false, 0.2, 1.99},        {"Caught.htm", "caught", false, 0.2, 1.99},
 };
 
 double dbfs(double level) { return 20.0 * std::log10(level / 32768.0); }
@@ -75,8 +71,8 @@ TEST_P(MediaCue, pageIsSmallHtmlThatNamesItsSound)
     ASSERT_FALSE(html.empty()) << cue.page << " is missing";
     EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(html.find("<title>Glimmerkin"), std::string::npos);
-    const std::string audio = std::string("<audio src=\"sounds/") + cue.sound + ".wav\" autoplay"
-                              + (cue.loop ? " loop" : "") + "></audio>";
+    const std::string audio =
+        std::string("<audio src=\"sounds/") + cue.sound + ".wav\" autoplay" + (cue.loop ? " loop" : "") + "></audio>";
     EXPECT_NE(html.find(audio), std::string::npos) << html;
 
     const auto page = sound::MediaPage::load((binDir / cue.page).string());

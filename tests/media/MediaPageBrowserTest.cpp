@@ -1,5 +1,5 @@
-#include "sound/MediaPage.h"
 #include "sound/MediaPageBrowser.h"
+#include "sound/MediaPage.h"
 
 #include "doubles/FakePlatform.h"
 #include "platform/Control.h"
@@ -50,26 +50,22 @@ protected:
     void layout() override {}
 };
 
-void writeFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+void writeFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // A tiny valid sound: 16-bit mono PCM, 4 samples.
 std::string tinyWave()
 {
     const unsigned char bytes[] = {
-        'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-        1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0,
-        'd', 'a', 't', 'a', 8, 0, 0, 0, 0, 0, 1, 0, 2, 0, 1, 0,
+        'R', 'I', 'F',  'F',  44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x22, 0x56,
+        0,   0,   0x44, 0xAC, 0,  0, 2, 0, 16,  0,   'd', 'a', 't', 'a', 8,   0,   0,  0, 0, 0, 1, 0, 2, 0, 1,    0,
     };
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
 std::string pageFor(const std::string& src, const char* extra = "")
 {
-    return "<!DOCTYPE html><html><head><title>t</title></head><body><audio src=\"" + src
-           + "\" autoplay" + extra + "></audio></body></html>\n";
+    return "<!DOCTYPE html><html><head><title>t</title></head><body><audio src=\"" + src + "\" autoplay" + extra +
+           "></audio></body></html>\n";
 }
 
 class MediaPageBrowserTest : public testing::Test {
@@ -163,52 +159,64 @@ TEST_P(MediaPageBrowserBadPage, stopsTheLoopAndPlaysNothing)
 const BadPage badPages[] = {
     {"Missing", [](const fs::path& dir) { return (dir / "Nowhere.htm").string(); }},
     {"MissingDirectory", [](const fs::path& dir) { return (dir / "gone" / "Cue.htm").string(); }},
-    {"Empty", [](const fs::path& dir) {
+    {"Empty",
+     [](const fs::path& dir) {
          writeFile(dir / "Empty.htm", "");
          return (dir / "Empty.htm").string();
      }},
-    {"Unreadable", [](const fs::path& dir) {
+    {"Unreadable",
+     [](const fs::path& dir) {
          writeFile(dir / "Locked.htm", pageFor("sounds/cue.wav"));
          fs::permissions(dir / "Locked.htm", fs::perms::none);
          return (dir / "Locked.htm").string();
-     }, true},
-    {"Directory", [](const fs::path& dir) {
+     },
+     true},
+    {"Directory",
+     [](const fs::path& dir) {
          fs::create_directory(dir / "Folder.htm");
          return (dir / "Folder.htm").string();
      }},
-    {"Oversized", [](const fs::path& dir) {
+    {"Oversized",
+     [](const fs::path& dir) {
          writeFile(dir / "Huge.htm", pageFor("sounds/cue.wav") + std::string(sound::MediaPage::maxPageBytes, ' '));
          return (dir / "Huge.htm").string();
      }},
-    {"Fifo", [](const fs::path& dir) {
+    {"Fifo",
+     [](const fs::path& dir) {
          const auto path = dir / "Pipe.htm";
          EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
          return path.string();
      }},
     {"Device", [](const fs::path&) { return std::string("/dev/zero"); }},
-    {"NoAudioElement", [](const fs::path& dir) {
+    {"NoAudioElement",
+     [](const fs::path& dir) {
          writeFile(dir / "Plain.htm", "<!DOCTYPE html><html><title>t</title><p>no sound</p></html>");
          return (dir / "Plain.htm").string();
      }},
-    {"MissingSound", [](const fs::path& dir) {
+    {"MissingSound",
+     [](const fs::path& dir) {
          writeFile(dir / "Lost.htm", pageFor("sounds/lost.wav"));
          return (dir / "Lost.htm").string();
      }},
-    {"SoundIsNotWave", [](const fs::path& dir) {
+    {"SoundIsNotWave",
+     [](const fs::path& dir) {
          writeFile(dir / "sounds" / "text.wav", "this is not a sound\n");
          writeFile(dir / "Text.htm", pageFor("sounds/text.wav"));
          return (dir / "Text.htm").string();
      }},
-    {"SoundWithoutData", [](const fs::path& dir) {
+    {"SoundWithoutData",
+     [](const fs::path& dir) {
          writeFile(dir / "sounds" / "cut.wav", tinyWave().substr(0, 36));
          writeFile(dir / "Cut.htm", pageFor("sounds/cut.wav"));
          return (dir / "Cut.htm").string();
      }},
-    {"SoundIsDirectory", [](const fs::path& dir) {
+    {"SoundIsDirectory",
+     [](const fs::path& dir) {
          writeFile(dir / "Dir.htm", pageFor("sounds"));
          return (dir / "Dir.htm").string();
      }},
-    {"SoundIsDevice", [](const fs::path& dir) {
+    {"SoundIsDevice",
+     [](const fs::path& dir) {
          writeFile(dir / "Dev.htm", pageFor("/dev/zero"));
          return (dir / "Dev.htm").string();
      }},

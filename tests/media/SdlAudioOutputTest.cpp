@@ -3,8 +3,8 @@
 // SDL is pointed at that device through its own environment variables, set here
 // before the output starts SDL's audio.
 
-#include "WaveBytes.h"
 #include "qtplatform/SdlAudioOutput.h"
+#include "WaveBytes.h"
 
 #include <gtest/gtest.h>
 

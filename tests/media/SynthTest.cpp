@@ -1,5 +1,5 @@
-#include "NoteList.h"
 #include "Synth.h"
+#include "NoteList.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ synth::Score parse(const std::string& text)
 TEST(NoteList, noteNamesGiveEqualTemperedFrequencies)
 {
     const std::pair<const char*, double> cases[] = {
-        {"A4", 440.0}, {"C4", 261.626}, {"A#4", 466.164}, {"Bb4", 466.164},
-        {"C0", 16.352}, {"B8", 7902.13}, {"E2", 82.407}, {"Cb5", 493.883},
+        {"A4", 440.0},  {"C4", 261.626}, {"A#4", 466.164}, {"Bb4", 466.164},
+        {"C0", 16.352}, {"B8", 7902.13}, {"E2", 82.407},   {"Cb5", 493.883},
     };
     for (const auto& [name, hertz] : cases)
         EXPECT_NEAR(synth::NoteList::noteFrequency(name), hertz, 0.01) << name;

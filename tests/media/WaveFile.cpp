@@ -29,8 +29,8 @@ std::optional<WaveFile> WaveFile::read(const std::string& path)
     result.bitsPerSample = static_cast<int>(wave->format.bitsPerSample);
     if (result.bitsPerSample == 16)
         for (std::size_t i = 0; i + 1 < wave->samples.size(); i += 2)
-            result.samples.push_back(static_cast<std::int16_t>(
-                static_cast<unsigned char>(wave->samples[i]) | static_cast<unsigned char>(wave->samples[i + 1]) << 8));
+            result.samples.push_back(static_cast<std::int16_t>(static_cast<unsigned char>(wave->samples[i]) |
+                                                               static_cast<unsigned char>(wave->samples[i + 1]) << 8));
     return result;
 }
 

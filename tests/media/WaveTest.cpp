@@ -1,5 +1,5 @@
-#include "WaveBytes.h"
 #include "sound/Wave.h"
+#include "WaveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,8 @@ using namespace wavebytes;
 std::string extensible(std::uint32_t subTag, std::uint32_t channels, std::uint32_t bits)
 {
     const std::uint32_t align = channels * bits / 8;
-    std::string body = le(0xFFFE, 2) + le(channels, 2) + le(44100, 4) + le(44100 * align, 4) + le(align, 2) + le(bits, 2);
+    std::string body =
+        le(0xFFFE, 2) + le(channels, 2) + le(44100, 4) + le(44100 * align, 4) + le(align, 2) + le(bits, 2);
     body += le(22, 2) + le(bits, 2) + le(0, 4) + le(subTag, 2) + std::string(14, '\x01');
     return chunk("fmt ", body);
 }
@@ -44,16 +45,19 @@ TEST_P(WaveLayouts, areReadWithTheirFormat)
 
 const std::string twelve(12, '\x7F');
 
-INSTANTIATE_TEST_SUITE_P(Wave, WaveLayouts, testing::Values(
-    Layout{"Unsigned8", riff(fmt(1, 1, 8000, 8) + chunk("data", twelve)), Encoding::Integer, 1, 8},
-    Layout{"Signed16Stereo", riff(fmt(1, 2, 44100, 16) + chunk("data", twelve)), Encoding::Integer, 2, 16},
-    Layout{"Packed24", riff(fmt(1, 1, 48000, 24) + chunk("data", twelve)), Encoding::Integer, 1, 24},
-    Layout{"Float32", riff(fmt(3, 1, 48000, 32) + chunk("data", twelve)), Encoding::Float, 1, 32},
-    Layout{"ExtensiblePcm", riff(extensible(1, 2, 16) + chunk("data", twelve)), Encoding::Integer, 2, 16},
-    Layout{"ExtensibleFloat", riff(extensible(3, 1, 32) + chunk("data", twelve)), Encoding::Float, 1, 32},
-    // Chunks before the data, one of odd size with its pad byte, are stepped over.
-    Layout{"OtherChunksBetween", riff(chunk("LIST", "abc") + fmt(1, 1, 8000, 16) + chunk("fact", "wxyz") + chunk("data", twelve)),
-           Encoding::Integer, 1, 16}),
+INSTANTIATE_TEST_SUITE_P(
+    Wave, WaveLayouts,
+    testing::Values(
+        Layout{"Unsigned8", riff(fmt(1, 1, 8000, 8) + chunk("data", twelve)), Encoding::Integer, 1, 8},
+        Layout{"Signed16Stereo", riff(fmt(1, 2, 44100, 16) + chunk("data", twelve)), Encoding::Integer, 2, 16},
+        Layout{"Packed24", riff(fmt(1, 1, 48000, 24) + chunk("data", twelve)), Encoding::Integer, 1, 24},
+        Layout{"Float32", riff(fmt(3, 1, 48000, 32) + chunk("data", twelve)), Encoding::Float, 1, 32},
+        Layout{"ExtensiblePcm", riff(extensible(1, 2, 16) + chunk("data", twelve)), Encoding::Integer, 2, 16},
+        Layout{"ExtensibleFloat", riff(extensible(3, 1, 32) + chunk("data", twelve)), Encoding::Float, 1, 32},
+        // Chunks before the data, one of odd size with its pad byte, are stepped over.
+        Layout{"OtherChunksBetween",
+               riff(chunk("LIST", "abc") + fmt(1, 1, 8000, 16) + chunk("fact", "wxyz") + chunk("data", twelve)),
+               Encoding::Integer, 1, 16}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Refused {
@@ -63,30 +67,27 @@ struct Refused {
 
 class WaveRefused : public testing::TestWithParam<Refused> {};
 
-TEST_P(WaveRefused, isNoWave)
-{
-    EXPECT_FALSE(sound::Wave::parse(GetParam().bytes));
-}
+TEST_P(WaveRefused, isNoWave) { EXPECT_FALSE(sound::Wave::parse(GetParam().bytes)); }
 
-INSTANTIATE_TEST_SUITE_P(Wave, WaveRefused, testing::Values(
-    Refused{"Empty", ""},
-    Refused{"NotRiff", "RIFX" + le(4, 4) + "WAVE"},
-    Refused{"NotWave", "RIFF" + le(4, 4) + "AVI "},
-    Refused{"Adpcm", riff(fmt(2, 1, 8000, 4) + chunk("data", twelve))},
-    Refused{"TwelveBit", riff(fmt(1, 1, 8000, 12, 2) + chunk("data", twelve))},
-    Refused{"Float64", riff(fmt(3, 1, 8000, 64) + chunk("data", twelve))},
-    Refused{"ExtensibleAdpcm", riff(extensible(2, 1, 16) + chunk("data", twelve))},
-    Refused{"NoChannels", riff(fmt(1, 0, 8000, 16, 2) + chunk("data", twelve))},
-    Refused{"NineChannels", riff(fmt(1, 9, 8000, 16) + chunk("data", std::string(18, 'x')))},
-    Refused{"RateTooLow", riff(fmt(1, 1, 999, 16) + chunk("data", twelve))},
-    Refused{"RateTooHigh", riff(fmt(1, 1, 384001, 16) + chunk("data", twelve))},
-    Refused{"PaddedSamples", riff(fmt(1, 1, 8000, 16, 4) + chunk("data", twelve))},
-    Refused{"ShortFormatChunk", riff(chunk("fmt ", le(1, 2) + le(1, 2)) + chunk("data", twelve))},
-    Refused{"FormatChunkCutShort", riff(fmt(1, 1, 8000, 16)).substr(0, 30)},
-    Refused{"DataBeforeFormat", riff(chunk("data", twelve) + fmt(1, 1, 8000, 16))},
-    Refused{"NoData", riff(fmt(1, 1, 8000, 16))},
-    Refused{"EmptyData", riff(fmt(1, 1, 8000, 16) + chunk("data", ""))},
-    Refused{"LessThanAFrame", riff(fmt(1, 2, 8000, 16) + chunk("data", "abc"))}),
+INSTANTIATE_TEST_SUITE_P(
+    Wave, WaveRefused,
+    testing::Values(Refused{"Empty", ""}, Refused{"NotRiff", "RIFX" + le(4, 4) + "WAVE"},
+                    Refused{"NotWave", "RIFF" + le(4, 4) + "AVI "},
+                    Refused{"Adpcm", riff(fmt(2, 1, 8000, 4) + chunk("data", twelve))},
+                    Refused{"TwelveBit", riff(fmt(1, 1, 8000, 12, 2) + chunk("data", twelve))},
+                    Refused{"Float64", riff(fmt(3, 1, 8000, 64) + chunk("data", twelve))},
+                    Refused{"ExtensibleAdpcm", riff(extensible(2, 1, 16) + chunk("data", twelve))},
+                    Refused{"NoChannels", riff(fmt(1, 0, 8000, 16, 2) + chunk("data", twelve))},
+                    Refused{"NineChannels", riff(fmt(1, 9, 8000, 16) + chunk("data", std::string(18, 'x')))},
+                    Refused{"RateTooLow", riff(fmt(1, 1, 999, 16) + chunk("data", twelve))},
+                    Refused{"RateTooHigh", riff(fmt(1, 1, 384001, 16) + chunk("data", twelve))},
+                    Refused{"PaddedSamples", riff(fmt(1, 1, 8000, 16, 4) + chunk("data", twelve))},
+                    Refused{"ShortFormatChunk", riff(chunk("fmt ", le(1, 2) + le(1, 2)) + chunk("data", twelve))},
+                    Refused{"FormatChunkCutShort", riff(fmt(1, 1, 8000, 16)).substr(0, 30)},
+                    Refused{"DataBeforeFormat", riff(chunk("data", twelve) + fmt(1, 1, 8000, 16))},
+                    Refused{"NoData", riff(fmt(1, 1, 8000, 16))},
+                    Refused{"EmptyData", riff(fmt(1, 1, 8000, 16) + chunk("data", ""))},
+                    Refused{"LessThanAFrame", riff(fmt(1, 2, 8000, 16) + chunk("data", "abc"))}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Wave, dataClaimingMoreThanIsThereIsCutToWholeFrames)

@@ -74,9 +74,8 @@ void recordEvent(QAccessibleEvent* event)
 
 int countEvents(QObject* object, QAccessible::Event type)
 {
-    return static_cast<int>(std::count_if(sentEvents.begin(), sentEvents.end(), [&](const SentEvent& e) {
-        return e.object == object && e.type == type;
-    }));
+    return static_cast<int>(std::count_if(sentEvents.begin(), sentEvents.end(),
+                                          [&](const SentEvent& e) { return e.object == object && e.type == type; }));
 }
 
 class LandAccessibilityTest : public testing::Test {
@@ -200,7 +199,7 @@ TEST_F(LandAccessibilityTest, FollowPatternIsAnnouncedLightByLight)
             }
     }
     EXPECT_EQ(heard, (std::vector<std::string>{"Light 4, river: The quarry is here", "Light 4, river: ",
-                                                "Light 2, sky: The quarry is here", "Light 2, sky: "}));
+                                               "Light 2, sky: The quarry is here", "Light 2, sky: "}));
 }
 
 TEST_F(LandAccessibilityTest, LightHeldByTheMouseIsPressed)
@@ -237,7 +236,8 @@ TEST_F(LandAccessibilityTest, PressActionPlaysAsAMouseClickOnceTheCallHasReturne
 // A probe window whose button records its events.
 class ProbeForm : public Form {
 public:
-    explicit ProbeForm(Runtime& runtime) : Form(runtime, "frmProbe"), button(*this, ControlKind::CommandButton, "cmdProbe")
+    explicit ProbeForm(Runtime& runtime)
+        : Form(runtime, "frmProbe"), button(*this, ControlKind::CommandButton, "cmdProbe")
     {
         button.onMouseDown = [this](MouseButton) { events.push_back("down"); };
         button.onMouseUp = [this](MouseButton) { events.push_back("up"); };

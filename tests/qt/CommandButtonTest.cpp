@@ -148,7 +148,8 @@ TEST_F(CommandButtonTest, CaptionClicksOnReleaseOverItself)
     QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
     QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_EQ(form.events, (std::vector<std::string>{"label down", "label click", "label up", "label down", "label up"}));
+    EXPECT_EQ(form.events,
+              (std::vector<std::string>{"label down", "label click", "label up", "label down", "label up"}));
 }
 
 TEST_F(CommandButtonTest, CaptionChangesAreRedrawn)

@@ -93,7 +93,8 @@ TEST_F(LandKeysTest, KeysOfTheWindowReachTheGame)
     land.tmrLights_Timer();
     ASSERT_EQ(land.blnLocked, False);
     key(Qt::Key_2, Qt::KeypadModifier);
-    EXPECT_EQ(platform.boxes, std::vector<std::string>{"Great Job!: You Caught Me!  Click OK to Go to the Next Level."});
+    EXPECT_EQ(platform.boxes,
+              std::vector<std::string>{"Great Job!: You Caught Me!  Click OK to Go to the Next Level."});
     EXPECT_EQ(land.txtScore.text(), "1");
 }
 
@@ -195,7 +196,8 @@ TEST_P(MessageBoxKeysTest, BoxClosesWithTheKey)
         QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(box);
         title = dialog->text(QAccessible::Name);
         for (int i = 0; i < dialog->childCount(); ++i)
-            if (dialog->child(i)->role() == QAccessible::StaticText && !dialog->child(i)->text(QAccessible::Name).isEmpty())
+            if (dialog->child(i)->role() == QAccessible::StaticText &&
+                !dialog->child(i)->text(QAccessible::Name).isEmpty())
                 text = dialog->child(i)->text(QAccessible::Name);
         QWidget* target = box->focusWidget() ? box->focusWidget() : box;
         QTest::keyClick(target, GetParam());
@@ -215,6 +217,7 @@ TEST_P(MessageBoxKeysTest, BoxClosesWithTheKey)
     EXPECT_EQ(text, "You Caught Me!  Click OK to Go to the Next Level.");
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, MessageBoxKeysTest, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape));
+INSTANTIATE_TEST_SUITE_P(Keys, MessageBoxKeysTest,
+                         testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape));
 
 } // namespace

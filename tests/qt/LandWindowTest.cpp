@@ -152,8 +152,10 @@ TEST(MaskedPicture, LosesOnlyItsOpaqueMaskColouredPixels)
     const qreal ratio = qttest::expectedRatio();
     const Picture masked = ui::artwork::helpMark();
     const Picture plain = Picture::create(masked.resource(), masked.widthPx(), masked.heightPx());
-    const QImage drawn = qtplatform::renderPicture(plain, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage shown = qtplatform::renderPicture(masked, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage drawn =
+        qtplatform::renderPicture(plain, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage shown =
+        qtplatform::renderPicture(masked, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ASSERT_EQ(shown.size(), drawn.size());
     ASSERT_EQ(drawn.size(), QSize(16, 16) * ratio);
     EXPECT_EQ(shown.devicePixelRatio(), ratio);
@@ -285,7 +287,8 @@ TEST_F(LandWindowTest, ModeCaptionsTakeTheirColoursAndGreyWhenDisabled)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
                 n += std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
-                         std::abs(c.blue() - color.blue()) <= 24;
+                         std::abs(c.blue() - color.blue()) <=
+                     24;
             }
         return n;
     };

@@ -57,10 +57,7 @@ public:
 inline QWidget* widgetOf(const platform::Control& control) { return dynamic_cast<QWidget*>(control.peer()); }
 
 // The widget as it is drawn, in device pixels, with the ratio it was drawn at.
-inline QImage rendered(QWidget* widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+inline QImage rendered(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // The device pixel under a logical point of the image.
 inline QColor colorAt(const QImage& image, QPointF logical)

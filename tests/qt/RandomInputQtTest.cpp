@@ -66,10 +66,7 @@ private:
 
 class HandTimerPlatform : public qttest::TestPlatform {
 public:
-    std::unique_ptr<TimerPeer> createTimer(Timer& timer) override
-    {
-        return std::make_unique<HandTimer>(timer, timers);
-    }
+    std::unique_ptr<TimerPeer> createTimer(Timer& timer) override { return std::make_unique<HandTimer>(timer, timers); }
     std::vector<HandTimer*> timers;
 };
 
@@ -141,7 +138,9 @@ protected:
         bool beforeRelease = before;
         std::ostringstream where;
         where << control.name() << "(" << control.index() << ") by "
-              << (route == Route::Mouse ? "mouse" : route == Route::Key ? "key" : "Press action");
+              << (route == Route::Mouse ? "mouse"
+                  : route == Route::Key ? "key"
+                                        : "Press action");
 
         switch (route) {
         case Route::Mouse: {
@@ -213,9 +212,9 @@ protected:
 TEST_F(RandomInputQtTest, EveryRouteGivesOnePressClickAndReleaseOrNothing)
 {
     const char* named = std::getenv("GLIMMERKIN_PLAY_SEED");
-    const std::uint64_t seed = named && *named ? std::strtoull(named, nullptr, 0)
-                                               : static_cast<std::uint64_t>(std::random_device{}()) << 32 |
-                                                     std::random_device{}();
+    const std::uint64_t seed = named && *named
+                                   ? std::strtoull(named, nullptr, 0)
+                                   : static_cast<std::uint64_t>(std::random_device{}()) << 32 | std::random_device{}();
     std::printf("random input seed 0x%llx; replay with GLIMMERKIN_PLAY_SEED=0x%llx\n",
                 static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed));
     std::fflush(stdout);

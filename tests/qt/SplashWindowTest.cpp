@@ -65,8 +65,7 @@ TEST_F(SplashWindowTest, TextLinesFitTheirBoxesOnOneLine)
 TEST_F(SplashWindowTest, ScriptureLineShowsOneAmpersand)
 {
     const qtplatform::CaptionLayout layout = layoutOf(splash.lblMsg);
-    EXPECT_EQ(layout.plainText,
-              "Romans 10:17; Luke 13:3&5; Matthew 10:32-33; Acts 8:35-39; Romans 6:3-5");
+    EXPECT_EQ(layout.plainText, "Romans 10:17; Luke 13:3&5; Matthew 10:32-33; Acts 8:35-39; Romans 6:3-5");
     EXPECT_EQ(layout.accessKey, -1);
 }
 

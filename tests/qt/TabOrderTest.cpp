@@ -1,6 +1,6 @@
 // The tab order the window peers build and the access keys of captions follow.
-#include "QtTestSupport.h"
 #include "qtplatform/TabOrder.h"
+#include "QtTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -130,7 +130,10 @@ const Moment moments[] = {
          c.land().lblStart.raiseClick();
          c.platform->advanceMs(3000);
      }},
-    {"FollowAnswer", [](Closing& t) { static_cast<ClosingGame&>(t).playFollowPattern({2, 4, 1}); }},
+    {"FollowAnswer",
+     [](Closing& t) {
+         static_cast<ClosingGame&>(t).playFollowPattern({2, 4, 1});
+     }},
     {"FollowAnswerHalfWay",
      [](Closing& t) {
          auto& c = static_cast<ClosingGame&>(t);
@@ -179,8 +182,8 @@ std::string momentName(const testing::TestParamInfo<std::tuple<Moment, CloseReas
     return std::string(std::get<0>(info.param).name) + "_" + reasons[static_cast<int>(std::get<1>(info.param))];
 }
 
-INSTANTIATE_TEST_SUITE_P(Moments, ClosingGame, testing::Combine(testing::ValuesIn(moments), testing::ValuesIn(allReasons)),
-                         momentName);
+INSTANTIATE_TEST_SUITE_P(Moments, ClosingGame,
+                         testing::Combine(testing::ValuesIn(moments), testing::ValuesIn(allReasons)), momentName);
 
 // --- with a message box open ------------------------------------------------------
 

@@ -87,8 +87,7 @@ private:
         Peer(MediaPlatform& platform, platform::Browser& browser, std::unique_ptr<platform::AudioOutput> audio)
             : platform_(platform), name_(browser.form().className() + "." + browser.name()),
               real_(browser, std::move(audio))
-        {
-        }
+        {}
         void navigate(const std::string& address) override
         {
             platform_.navigations.push_back({name_, address, platform_.clock().nowUs()});
@@ -115,8 +114,8 @@ private:
 
 // --- the program's directory with its pages and sounds --------------------------------
 
-const char* const pages[] = {"Splash.htm", "follow.htm", "tag.htm",  "glkmusic.htm",
-                             "wmzmusic.htm", "Try.htm",  "Away.htm", "Caught.htm"};
+const char* const pages[] = {"Splash.htm",   "follow.htm", "tag.htm",  "glkmusic.htm",
+                             "wmzmusic.htm", "Try.htm",    "Away.htm", "Caught.htm"};
 
 std::string soundOf(const std::string& page) { return page.substr(0, page.find('.')) + ".wav"; }
 
@@ -141,9 +140,27 @@ std::string pageNaming(const std::string& source)
 }
 
 enum class Fault {
-    Missing, Empty, Unreadable, Directory, Fifo, DanglingLink, LinkLoop, Huge, Sparse, Binary, UnterminatedTag,
-    MissingSound, GarbageSound, TruncatedSound, HugeChunkSound, NoDataSound, EmptySound, FifoSound,
-    DirectorySound, RemoteSound, PageAsSound,
+    Missing,
+    Empty,
+    Unreadable,
+    Directory,
+    Fifo,
+    DanglingLink,
+    LinkLoop,
+    Huge,
+    Sparse,
+    Binary,
+    UnterminatedTag,
+    MissingSound,
+    GarbageSound,
+    TruncatedSound,
+    HugeChunkSound,
+    NoDataSound,
+    EmptySound,
+    FifoSound,
+    DirectorySound,
+    RemoteSound,
+    PageAsSound,
 };
 
 struct FaultCase {

@@ -144,7 +144,7 @@ GameModel::GameModel(std::string appPath) : appPath_(std::move(appPath))
 
 // --- the dispatcher ---------------------------------------------------------
 
-template <typename F>
+template<typename F>
 void GameModel::dispatch(F&& handler)
 {
     if (ended())
@@ -159,8 +159,7 @@ void GameModel::dispatch(F&& handler)
         if (!ended()) {
             try {
                 box("Run-time error '" + std::to_string(error.number) + "':", "Glimmerkin", true);
-            } catch (const Ended&) {
-            }
+            } catch (const Ended&) {}
             end();
         }
     }
@@ -183,7 +182,7 @@ void GameModel::drain()
                     helpCaption_ = doc_.name;
                 return;
             }
-            const TimerId id = next == Deferred::SplashTick ? TimerId::Splash
+            const TimerId id = next == Deferred::SplashTick   ? TimerId::Splash
                                : next == Deferred::LightsTick ? TimerId::Lights
                                                               : TimerId::Help;
             timers_[static_cast<int>(id)].tickPending = false;
@@ -377,7 +376,7 @@ void GameModel::waitInBox(std::int64_t us)
         t.dueUs += t.armedIntervalUs;
         if (!t.tickPending) {
             t.tickPending = true;
-            deferred_.push_back(chosen == 0 ? Deferred::SplashTick
+            deferred_.push_back(chosen == 0   ? Deferred::SplashTick
                                 : chosen == 1 ? Deferred::LightsTick
                                               : Deferred::HelpTick);
         }
@@ -827,10 +826,7 @@ int GameModel::keyTarget(const Action& key) const
     return 0;
 }
 
-bool GameModel::acceptsInput(int target) const
-{
-    return target < steeringTarget || steering_[target - steeringTarget];
-}
+bool GameModel::acceptsInput(int target) const { return target < steeringTarget || steering_[target - steeringTarget]; }
 
 void GameModel::keyDown(const Action& key)
 {

@@ -21,28 +21,28 @@ enum class Op : std::uint8_t {
     ChooseTag,
     Start,
     StartOver,
-    HiddenStart,    // the hidden Start button: cannot be clicked
-    Press,          // mouse button down on a light
-    Click,          // the click of a light alone
-    Release,        // mouse button up on a light
-    ClickGesture,   // press, click and release of the left button
-    ReleaseAway,    // press and release with the pointer moved off: no click
+    HiddenStart, // the hidden Start button: cannot be clicked
+    Press, // mouse button down on a light
+    Click, // the click of a light alone
+    Release, // mouse button up on a light
+    ClickGesture, // press, click and release of the left button
+    ReleaseAway, // press and release with the pointer moved off: no click
     Help,
     CloseHelp,
-    HelpLoaded,     // the help page finishes loading
-    HelpButton,     // a toolbar button of the help window, by position
-    HelpEnter,      // Enter in the address box
-    HelpChoose,     // an entry of the address list chosen
-    Wait,           // virtual time passes
-    WaitToTick,     // time passes up to the next timer tick, inclusive
+    HelpLoaded, // the help page finishes loading
+    HelpButton, // a toolbar button of the help window, by position
+    HelpEnter, // Enter in the address box
+    HelpChoose, // an entry of the address list chosen
+    Wait, // virtual time passes
+    WaitToTick, // time passes up to the next timer tick, inclusive
     WaitBeforeTick, // time passes up to one microsecond before the next tick
-    CloseGame,      // the game window is closed (close box, session end, ...)
+    CloseGame, // the game window is closed (close box, session end, ...)
     CloseSplash,
     // Deliberate set-ups near the limit of the 16-bit counters.
-    PokeTagLevel,        // during a chase: intLevel = arg
-    PokeFollowLevel,     // while nothing ticks: intLevel = arg, both arrays 1..arg
+    PokeTagLevel, // during a chase: intLevel = arg
+    PokeFollowLevel, // while nothing ticks: intLevel = arg, both arrays 1..arg
     PokeFollowAnswerEnd, // during the answer: level arg, step at its last element
-    ForgetHelpHistory,   // the test side forgets a closed help browser's pages
+    ForgetHelpHistory, // the test side forgets a closed help browser's pages
     // The keyboard on the game window: the key code in `arg`, with `shift`, `repeat`
     // and `typing` (the score box has the focus).
     KeyDown,
@@ -69,7 +69,7 @@ struct Action {
     int button = 1; // platform::MouseButton value
     int arg = 0;
     std::int64_t us = 0;
-    int shift = 0;       // for keys: platform::keys' modifier bits
+    int shift = 0; // for keys: platform::keys' modifier bits
     bool repeat = false; // for keys: a repeat of a key held down
     bool typing = false; // for keys: the focus is in the score box
     std::vector<BoxStep> inBoxes; // one per box the action opens, in order
@@ -122,7 +122,7 @@ public:
         int intervalMs = 0;
         std::int64_t dueUs = -1; // -1: not armed
         std::int64_t armedIntervalUs = 0;
-        std::uint64_t seq = 0;   // order of arming: of two ticks due together the older fires first
+        std::uint64_t seq = 0; // order of arming: of two ticks due together the older fires first
         bool tickPending = false;
     };
     enum class TimerId : std::uint8_t { Splash, Lights, Help };
@@ -209,7 +209,7 @@ private:
     enum class Deferred : std::uint8_t { SplashTick, LightsTick, HelpTick, DownloadComplete };
 
     // Runs one event handler at the top level, as the dispatcher does.
-    template <typename F>
+    template<typename F>
     void dispatch(F&& handler);
     void drain();
     void end();

@@ -63,8 +63,8 @@ bool PlaySession::fail(const std::string& what)
         return false;
     std::ostringstream out;
     out << what << "\n  seed " << hex(seed_) << ", life " << lives_ << ", event " << lifeEvents_ << " of the life ("
-        << events_ << " in all), virtual time " << model_->now() << "us, model state "
-        << stateName(model_->state()) << "\n  last actions, oldest first:";
+        << events_ << " in all), virtual time " << model_->now() << "us, model state " << stateName(model_->state())
+        << "\n  last actions, oldest first:";
     for (std::uint64_t i = events_ > 24 ? events_ - 24 : 0; i < events_; ++i)
         out << "\n    #" << i << " " << recent_[i % 24];
     failure_ = out.str();

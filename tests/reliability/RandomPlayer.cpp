@@ -23,10 +23,10 @@ std::int64_t RandomPlayer::randomWaitUs()
 {
     const int kind = below(10);
     if (kind < 3)
-        return static_cast<std::int64_t>(rng_() % 10'000);       // within 10 ms
+        return static_cast<std::int64_t>(rng_() % 10'000); // within 10 ms
     if (kind < 8)
-        return static_cast<std::int64_t>(rng_() % 2'500'000);    // within a tick or two
-    return static_cast<std::int64_t>(rng_() % 12'000'000);       // several ticks at once
+        return static_cast<std::int64_t>(rng_() % 2'500'000); // within a tick or two
+    return static_cast<std::int64_t>(rng_() % 12'000'000); // several ticks at once
 }
 
 Action RandomPlayer::lightGesture(int light)
@@ -85,8 +85,9 @@ void RandomPlayer::addBoxSteps(Action& a)
         if (kind < 35) {
             s.kind = BoxStep::Kind::Ok;
         } else if (kind < 65) {
-            static const Op tries[] = {Op::Click, Op::Press, Op::Release, Op::ClickGesture, Op::Start,
-                                       Op::StartOver, Op::ChooseFollow, Op::ChooseTag, Op::Help, Op::HelpButton};
+            static const Op tries[] = {Op::Click, Op::Press,     Op::Release,      Op::ClickGesture,
+                                       Op::Start, Op::StartOver, Op::ChooseFollow, Op::ChooseTag,
+                                       Op::Help,  Op::HelpButton};
             s.kind = BoxStep::Kind::Input;
             s.input = tries[below(10)];
             s.light = 1 + below(4);
@@ -173,9 +174,9 @@ Action RandomPlayer::whileKeyHeld()
         a.us = static_cast<std::int64_t>(rng_() % 400'000);
     } else if (kind < 53) {
         // Another key while this one is down: a light, a steering key, or one of no use.
-        static const int others[] = {keys::Digit0 + 1, keys::Digit0 + 3, keys::Numpad0 + 2, keys::Numpad0 + 4,
+        static const int others[] = {keys::Digit0 + 1,  keys::Digit0 + 3,  keys::Numpad0 + 2, keys::Numpad0 + 4,
                                      keys::letter('F'), keys::letter('T'), keys::letter('S'), keys::letter('O'),
-                                     keys::F1, keys::Escape, keys::letter('A'), keys::Digit0};
+                                     keys::F1,          keys::Escape,      keys::letter('A'), keys::Digit0};
         a.op = chance(0.5) ? Op::KeyDown : Op::KeyUp;
         a.arg = others[below(12)];
     } else if (kind < 57) {
@@ -309,8 +310,8 @@ Action RandomPlayer::next(const GameModel& m)
                     shown = n;
             a = lightGesture(shown && chance(0.5) ? shown : 1 + below(4));
         } else {
-            static const Op steering[] = {Op::ChooseFollow, Op::ChooseTag, Op::Start, Op::StartOver, Op::Help,
-                                          Op::HiddenStart};
+            static const Op steering[] = {Op::ChooseFollow, Op::ChooseTag, Op::Start,
+                                          Op::StartOver,    Op::Help,      Op::HiddenStart};
             a.op = steering[below(6)];
         }
         break;
@@ -342,8 +343,8 @@ Action RandomPlayer::next(const GameModel& m)
     case State::TagOver:
     case State::Ready: {
         const int step = m.step();
-        const bool knows = state == State::FollowAnswer && m.mode() == 0 && step >= 1 &&
-                           step <= static_cast<int>(m.pattern().size());
+        const bool knows =
+            state == State::FollowAnswer && m.mode() == 0 && step >= 1 && step <= static_cast<int>(m.pattern().size());
         if (knows && roll < 70) {
             a = chance(options_.skill) ? lightGesture(m.pattern()[static_cast<std::size_t>(step - 1)])
                                        : lightGesture(1 + below(4));

@@ -19,13 +19,13 @@ public:
     struct Options {
         double closeGamePerEvent = 1.0 / 20000; // closing the game window
         double closeSplashPerLife = 0.05;
-        double boxSteps = 0.3;                 // chance of scripting what happens inside boxes
+        double boxSteps = 0.3; // chance of scripting what happens inside boxes
         bool closeInBoxes = true;
-        bool pokes = false;                    // deliberate set-ups near the 16-bit limits
-        double skill = 0.88;                   // chance of the right light when the player knows it
-        double expertLives = 0.3;              // lives played almost without a mistake, to go deep
-        double keys = 0.25;                    // chance that a light or steering input is a key
-        double accessible = 0.1;               // chance that one is an assistive tool's Press
+        bool pokes = false; // deliberate set-ups near the 16-bit limits
+        double skill = 0.88; // chance of the right light when the player knows it
+        double expertLives = 0.3; // lives played almost without a mistake, to go deep
+        double keys = 0.25; // chance that a light or steering input is a key
+        double accessible = 0.1; // chance that one is an assistive tool's Press
     };
 
     RandomPlayer(std::uint64_t seed, Options options);

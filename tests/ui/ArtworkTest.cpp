@@ -1,8 +1,8 @@
 // Renders the artwork as the program does (ui::artwork's pictures through the Qt
 // adapter's renderPicture, masks and all), at pixel ratios 1 and 2, and checks the parts
 // of each picture that the game depends on pixel for pixel.
-#include "qtplatform/Conversions.h"
 #include "ui/Artwork.h"
+#include "qtplatform/Conversions.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,8 @@ std::string mismatches(const QImage& image, int ratio, const Area& area, QRgb rg
             if (pixel == (rgb | 0xff000000u))
                 continue;
             if (count++ == 0)
-                first = QString("device pixel (%1,%2) is #%3")
-                            .arg(x).arg(y).arg(pixel, 8, 16, QChar('0')).toStdString();
+                first =
+                    QString("device pixel (%1,%2) is #%3").arg(x).arg(y).arg(pixel, 8, 16, QChar('0')).toStdString();
         }
     if (count == 0)
         return {};
@@ -61,12 +61,10 @@ struct Expected {
 
 std::vector<Expected> everyPicture()
 {
-    std::vector<Expected> all = {{"landscape", artwork::landscape(), 674, 480},
-                                 {"quarry", artwork::quarry("The quarry is here"), 92, 92},
-                                 {"help mark", artwork::helpMark(), 16, 16},
-                                 {"window icon", artwork::windowIcon(), 32, 32},
-                                 {"title banner", artwork::titleBanner(), 377, 154},
-                                 {"maker's logo", artwork::makerLogo(), 288, 90}};
+    std::vector<Expected> all = {
+        {"landscape", artwork::landscape(), 674, 480},      {"quarry", artwork::quarry("The quarry is here"), 92, 92},
+        {"help mark", artwork::helpMark(), 16, 16},         {"window icon", artwork::windowIcon(), 32, 32},
+        {"title banner", artwork::titleBanner(), 377, 154}, {"maker's logo", artwork::makerLogo(), 288, 90}};
     for (int n = 1; n <= 6; ++n)
         all.push_back({"toolbar image", artwork::toolbarImage(n), 24, 24});
     return all;
@@ -134,9 +132,9 @@ int opaquePixels(const QImage& image)
 
 TEST_P(AtPixelRatio, FullPicturesCoverEveryPixel)
 {
-    for (const auto& [name, picture] : {std::pair{"landscape", artwork::landscape()},
-                                        std::pair{"quarry", artwork::quarry("The quarry is here")},
-                                        std::pair{"title banner", artwork::titleBanner()}}) {
+    for (const auto& [name, picture] :
+         {std::pair{"landscape", artwork::landscape()}, std::pair{"quarry", artwork::quarry("The quarry is here")},
+          std::pair{"title banner", artwork::titleBanner()}}) {
         SCOPED_TRACE(name);
         const QImage image = render(picture, GetParam());
         ASSERT_FALSE(image.isNull());
@@ -200,13 +198,21 @@ std::string maskHoles(const QImage& image)
         reached[static_cast<size_t>(y * w + x)] = 1;
         todo.push_back({x, y});
     };
-    for (int x = 0; x < w; ++x) { visit(x, 0); visit(x, h - 1); }
-    for (int y = 0; y < h; ++y) { visit(0, y); visit(w - 1, y); }
+    for (int x = 0; x < w; ++x) {
+        visit(x, 0);
+        visit(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        visit(0, y);
+        visit(w - 1, y);
+    }
     while (!todo.empty()) {
         const QPoint p = todo.back();
         todo.pop_back();
-        visit(p.x() + 1, p.y()); visit(p.x() - 1, p.y());
-        visit(p.x(), p.y() + 1); visit(p.x(), p.y() - 1);
+        visit(p.x() + 1, p.y());
+        visit(p.x() - 1, p.y());
+        visit(p.x(), p.y() + 1);
+        visit(p.x(), p.y() - 1);
     }
     int holes = 0;
     std::string first;

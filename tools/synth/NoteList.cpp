@@ -13,8 +13,8 @@ std::vector<std::string> splitWords(const std::string& line)
 {
     std::vector<std::string> words;
     std::string::size_type comment = 0;
-    while ((comment = line.find('#', comment)) != std::string::npos
-           && comment > 0 && !std::isspace(static_cast<unsigned char>(line[comment - 1])))
+    while ((comment = line.find('#', comment)) != std::string::npos && comment > 0 &&
+           !std::isspace(static_cast<unsigned char>(line[comment - 1])))
         ++comment;
     std::istringstream stream(line.substr(0, comment));
     std::string word;
@@ -204,8 +204,7 @@ void Reader::statement(const std::vector<std::string>& words)
     } else if (keyword == "note") {
         need(words, 4, 5);
         const double velocity = words.size() > 5 ? numberIn(words[5], 0.0, 1.0, "velocity") : 1.0;
-        addNotes(numberIn(words[1], 0.0, 10000.0, "time"), voiceNamed(words[2]), words[3],
-                 number(words[4]), velocity);
+        addNotes(numberIn(words[1], 0.0, 10000.0, "time"), voiceNamed(words[2]), words[3], number(words[4]), velocity);
     } else if (keyword == "line") {
         need(words, 3, 10000);
         double at = numberIn(words[1], 0.0, 10000.0, "time");
@@ -240,10 +239,7 @@ Score Reader::take()
 
 } // namespace
 
-NoteList::Error::Error(int line, const std::string& message)
-    : std::runtime_error(message), line_(line)
-{
-}
+NoteList::Error::Error(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
 
 double NoteList::noteFrequency(const std::string& name)
 {
@@ -260,8 +256,7 @@ double NoteList::noteFrequency(const std::string& name)
         ++at;
     }
     const std::string octaveText = name.substr(at);
-    if (octaveText.empty() || octaveText.size() > 2
-        || octaveText.find_first_not_of("-0123456789") != std::string::npos)
+    if (octaveText.empty() || octaveText.size() > 2 || octaveText.find_first_not_of("-0123456789") != std::string::npos)
         throw std::invalid_argument("not a note: " + name);
     const int octave = std::stoi(octaveText);
     if (octave < 0 || octave > 8)

@@ -21,12 +21,12 @@ struct Voice {
     Wave wave = Wave::Sine;
     Envelope envelope;
     double volume = 1.0;
-    double duty = 0.25;          // pulse width of Wave::Pulse
-    double slide = 0.0;          // semitones the pitch glides over the note's held length
+    double duty = 0.25; // pulse width of Wave::Pulse
+    double slide = 0.0; // semitones the pitch glides over the note's held length
     double vibratoCents = 0.0;
     double vibratoHz = 0.0;
-    double detuneCents = 0.0;    // a second oscillator this far above the first, mixed equally
-    double brightness = 1.0;     // 0..1, one-pole low-pass on the voice's output
+    double detuneCents = 0.0; // a second oscillator this far above the first, mixed equally
+    double brightness = 1.0; // 0..1, one-pole low-pass on the voice's output
 };
 
 // Times and lengths in beats.
@@ -34,12 +34,12 @@ struct Note {
     double at = 0.0;
     double length = 1.0;
     int voice = 0;
-    double frequency = 0.0;      // 0 for unpitched percussion
+    double frequency = 0.0; // 0 for unpitched percussion
     double velocity = 1.0;
 };
 
 struct Echo {
-    double delay = 0.0;          // seconds; 0 means no echo
+    double delay = 0.0; // seconds; 0 means no echo
     double feedback = 0.0;
     double mix = 0.0;
 };
@@ -47,8 +47,8 @@ struct Echo {
 struct Score {
     int sampleRate = 22050;
     double tempo = 120.0;
-    double loudnessDb = -20.0;   // target RMS level of the whole sound, dBFS
-    double ceilingDb = -1.5;     // the peak never exceeds this
+    double loudnessDb = -20.0; // target RMS level of the whole sound, dBFS
+    double ceilingDb = -1.5; // the peak never exceeds this
     std::optional<double> lengthBeats;
     bool loop = false;
     double fadeIn = 0.005;

@@ -66,23 +66,17 @@ double envelopeLevel(const Envelope& envelope, double t, double gate)
 double oscillator(Wave wave, double phase, double step, double duty)
 {
     switch (wave) {
-    case Wave::Sine:
-        return std::sin(twoPi * phase);
-    case Wave::Triangle:
-        return 4.0 * std::abs(phase - 0.5) - 1.0;
-    case Wave::Saw:
-        return 2.0 * phase - 1.0 - polyBlep(phase, step);
-    case Wave::Square:
-        duty = 0.5;
-        [[fallthrough]];
+    case Wave::Sine: return std::sin(twoPi * phase);
+    case Wave::Triangle: return 4.0 * std::abs(phase - 0.5) - 1.0;
+    case Wave::Saw: return 2.0 * phase - 1.0 - polyBlep(phase, step);
+    case Wave::Square: duty = 0.5; [[fallthrough]];
     case Wave::Pulse: {
         double value = phase < duty ? 1.0 : -1.0;
         value += polyBlep(phase, step);
         value -= polyBlep(std::fmod(phase + 1.0 - duty, 1.0), step);
         return value - (2.0 * duty - 1.0);
     }
-    default:
-        return 0.0;
+    default: return 0.0;
     }
 }
 
@@ -109,9 +103,7 @@ std::vector<double> renderNote(const Score& score, const Note& note, std::uint64
         const double t = static_cast<double>(i) / rate;
         double value = 0.0;
         switch (voice.wave) {
-        case Wave::Noise:
-            value = noise.next();
-            break;
+        case Wave::Noise: value = noise.next(); break;
         case Wave::Hiss: {
             const double white = noise.next();
             value = (white - lastNoise) * 0.5;

@@ -11,7 +11,7 @@ struct Sound {
     std::vector<double> samples; // -1..1, already levelled, faded and free of DC
     double peakDb = 0.0;
     double rmsDb = 0.0;
-    double shortfallDb = 0.0;    // how far the ceiling held the level under its target
+    double shortfallDb = 0.0; // how far the ceiling held the level under its target
 };
 
 class Synth {

@@ -39,19 +39,17 @@ int main(int argc, char** argv)
         const double first = std::abs(sound.samples.front());
         const double last = std::abs(sound.samples.back());
         if (first > 0.01 || last > 0.01)
-            std::fprintf(stderr, "%s: warning: loop ends are not quiet (%.4f, %.4f)\n",
-                         input.c_str(), first, last);
+            std::fprintf(stderr, "%s: warning: loop ends are not quiet (%.4f, %.4f)\n", input.c_str(), first, last);
     }
     if (sound.shortfallDb > 0.5)
-        std::fprintf(stderr, "%s: warning: peak ceiling holds the level %.1f dB under its target\n",
-                     input.c_str(), sound.shortfallDb);
+        std::fprintf(stderr, "%s: warning: peak ceiling holds the level %.1f dB under its target\n", input.c_str(),
+                     sound.shortfallDb);
     if (!synth::WavWriter::write(output, sound.samples, sound.sampleRate)) {
         std::fprintf(stderr, "%s: cannot write\n", output.c_str());
         return 1;
     }
     if (verbose)
         std::printf("%s: %.3f s, peak %.2f dBFS, rms %.2f dBFS\n", output.c_str(),
-                    static_cast<double>(sound.samples.size()) / sound.sampleRate, sound.peakDb,
-                    sound.rmsDb);
+                    static_cast<double>(sound.samples.size()) / sound.sampleRate, sound.peakDb, sound.rmsDb);
     return 0;
 }

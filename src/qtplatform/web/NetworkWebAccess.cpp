@@ -16,14 +16,13 @@ namespace {
 class QtWebReply : public WebReply {
 public:
     QtWebReply(QNetworkReply* reply, WebCallbacks callbacks)
-        : reply_(reply),
-          connections_{
-              QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, std::move(callbacks.metaDataChanged)),
-              QObject::connect(reply, &QNetworkReply::readyRead, reply, std::move(callbacks.readyRead)),
-              QObject::connect(reply, &QNetworkReply::finished, reply, std::move(callbacks.finished)),
-          }
-    {
-    }
+        : reply_(reply), connections_{
+                             QObject::connect(reply, &QNetworkReply::metaDataChanged, reply,
+                                              std::move(callbacks.metaDataChanged)),
+                             QObject::connect(reply, &QNetworkReply::readyRead, reply, std::move(callbacks.readyRead)),
+                             QObject::connect(reply, &QNetworkReply::finished, reply, std::move(callbacks.finished)),
+                         }
+    {}
 
     ~QtWebReply() override
     {
