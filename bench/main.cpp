@@ -128,7 +128,7 @@ void startup(Table& table, VirtualDisplay& display, const std::string& game, con
         }
     }
     table.addRatio("Start-up: launch to window mapped, median of " + std::to_string(runs) + " (ms)", median(gameMs),
-                   median(baseMs), 1, 1.5);
+                   median(baseMs), 1, 1.35);
     const double gameCpuMedian = median(gameCpu), baseCpuMedian = median(baseCpu);
     table.add({"Start-up: CPU time until mapped, all threads, median (ms)", fixed(gameCpuMedian, 1),
                fixed(baseCpuMedian, 1), fixed(gameCpuMedian / baseCpuMedian, 2) + "×", "", Verdict::Info});
