@@ -68,6 +68,9 @@ public:
         if (started_)
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
         started_ = false;
+        // SDL keeps per-thread data (its error text) for the calling thread, which SDL
+        // did not start and so would never free.
+        SDL_TLSCleanup();
     }
 
 private:
