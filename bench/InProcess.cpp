@@ -236,6 +236,7 @@ Spot startCaptionSpot()
     return {centre.x(), centre.y(), game.window->width(), game.window->height()};
 }
 
+#if BENCH_HAVE_MULTIMEDIA
 namespace {
 
 // Waits, running the event loop, until the listener hears a sound begin after
@@ -251,6 +252,7 @@ double untilHeard(SoundListener& listener, Clock::time_point start)
 }
 
 } // namespace
+#endif
 
 CueLatency cueLatency(const std::string& gameDir, int trials)
 {
