@@ -21,6 +21,9 @@
 #include <pthread.h>
 #include <signal.h>
 #endif
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace qtplatform {
 
@@ -36,6 +39,16 @@ constexpr auto firstFramePoll = 5ms;
 constexpr unsigned tailMilliseconds = 200;
 // The device's buffer, at least this long: a new sound follows a cut this soon.
 constexpr unsigned bufferMilliseconds = 10;
+
+// Hands back to the system the memory that the sound system's libraries have freed.
+// glibc keeps it for the program's next allocations: 1.8 MiB after the first sound on
+// PipeWire, 0.8 MiB with no device, a quarter of what the sound adds to the game.
+void returnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 // The module with SDL, loaded once by the first output that plays and never let go.
 SoundDeviceFactory* soundModule(const std::string& directory)
@@ -154,6 +167,7 @@ struct SdlAudioOutput::Worker {
                 // that nothing of the sound runs while the game is quiet.
                 lock.unlock();
                 closeDevice();
+                returnFreedMemory();
                 lock.lock();
                 playing = 0;
                 continue;
@@ -164,16 +178,20 @@ struct SdlAudioOutput::Worker {
             const bool repeat = loop;
             lock.unlock();
             const bool started = !sound.empty() && start(sound, repeat, number);
-            if (!started)
+            if (!started) {
                 closeDevice();
+                returnFreedMemory();
+            }
             lock.lock();
             playing = started ? number : 0;
             settled = number;
             done.notify_all();
         }
         lock.unlock();
-        if (output)
+        if (output) {
             output->release();
+            returnFreedMemory();
+        }
     }
 
     bool interrupted(std::uint64_t number) const { return latest.load(std::memory_order_acquire) != number; }
