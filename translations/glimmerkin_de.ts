@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>SdlAudioOutput</name>
+    <message>
+        <source>Game sounds</source>
+        <translation>Spielklänge</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

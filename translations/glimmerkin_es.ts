@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>SdlAudioOutput</name>
+    <message>
+        <source>Game sounds</source>
+        <translation>Sonidos del juego</translation>
+    </message>
+</context>
+<context>
     <name>frmBrowser</name>
     <message>
         <source>Working...</source>

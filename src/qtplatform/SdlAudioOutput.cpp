@@ -100,13 +100,14 @@ unsigned sampleBytes(SoundDevice::Sample sample)
 // What play() and stop() leave for the player's thread, the thread's loop, and the
 // sound the device's thread is sending.
 struct SdlAudioOutput::Worker {
-    Worker(std::string application, std::string directory)
-        : appName(std::move(application)), moduleDirectory(std::move(directory))
+    Worker(std::string application, std::string stream, std::string directory)
+        : appName(std::move(application)), streamName(std::move(stream)), moduleDirectory(std::move(directory))
     {}
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
     const std::string appName;
+    const std::string streamName;
     const std::string moduleDirectory;
 
     std::mutex mutex;
@@ -219,7 +220,7 @@ struct SdlAudioOutput::Worker {
             SoundDeviceFactory* module = soundModule(moduleDirectory);
             if (!module)
                 return false;
-            output = module->create(appName);
+            output = module->create(appName, streamName);
         }
         auto [sample, samples] = deviceSamples(*wave);
         const SoundDevice::Layout wanted{sample, wave->format.channels, wave->format.rate};
@@ -290,6 +291,8 @@ struct SdlAudioOutput::Worker {
 
 SdlAudioOutput::SdlAudioOutput(const std::string& moduleDirectory)
     : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
+                                       // What the mixer shows beside the game's name.
+                                       QCoreApplication::translate("SdlAudioOutput", "Game sounds").toStdString(),
                                        moduleDirectory.empty() ? programDirectory().toStdString() : moduleDirectory))
 {
     // The client libraries of PipeWire and PulseAudio take the stream's role and icon

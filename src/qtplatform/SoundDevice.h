@@ -48,12 +48,13 @@ public:
 class SoundDeviceFactory {
 public:
     virtual ~SoundDeviceFactory() = default;
-    // `application` names the stream in a sound server's mixer. (Its role and icon
-    // come from the sound server's client library, see SdlAudioOutput.)
-    virtual std::unique_ptr<SoundDevice> create(const std::string& application) = 0;
+    // `application` and `streamName` name the stream in a sound server's mixer, in
+    // the player's language. (Its role and icon come from the sound server's client
+    // library, see SdlAudioOutput.)
+    virtual std::unique_ptr<SoundDevice> create(const std::string& application, const std::string& streamName) = 0;
 };
 
 } // namespace qtplatform
 
-#define GLIMMERKIN_SOUND_DEVICE_IID "example.tallowbrook.Glimmerkin.SoundDeviceFactory/1"
+#define GLIMMERKIN_SOUND_DEVICE_IID "example.tallowbrook.Glimmerkin.SoundDeviceFactory/2"
 Q_DECLARE_INTERFACE(qtplatform::SoundDeviceFactory, GLIMMERKIN_SOUND_DEVICE_IID)

@@ -5,7 +5,9 @@
 
 #include "SoundServer.h"
 #include "qtplatform/SdlAudioOutput.h"
+#include "qtplatform/Translations.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -61,20 +63,32 @@ protected:
     static void SetUpTestSuite()
     {
         server_ = std::make_unique<bench::SoundServer>(bench::SoundServer::Kind::PipeWire);
+        // On this thread, before the outputs' threads use Qt; the translations need it.
+        application_ = std::make_unique<QCoreApplication>(argc_, argv_);
         // As the program names itself at start-up.
         QGuiApplication::setApplicationName(QStringLiteral("Glimmerkin"));
         QGuiApplication::setDesktopFileName(QStringLiteral("example.tallowbrook.Glimmerkin"));
     }
-    static void TearDownTestSuite() { server_.reset(); }
+    static void TearDownTestSuite()
+    {
+        application_.reset();
+        server_.reset();
+    }
 
     void SetUp() override { ASSERT_EQ(server_->problem(), ""); }
 
     static inline std::unique_ptr<bench::SoundServer> server_;
+    static inline int argc_ = 1;
+    static inline char name_[] = "mixer_tests";
+    static inline char* argv_[] = {name_, nullptr};
+    static inline std::unique_ptr<QCoreApplication> application_;
 };
 
 const std::string cue = GLIMMERKIN_BIN_DIR "/sounds/try.wav";
 
-TEST_F(OnPipeWire, theMixerListsTheStreamAsTheGamesSoundsWithItsIconAndRole)
+// Plays the cue over and over on a new output, and reads its stream's properties
+// back from the server; the output is stopped before it returns.
+std::map<std::string, std::string> propertiesOfAPlayingStream()
 {
     SdlAudioOutput output(GLIMMERKIN_BIN_DIR);
     output.play(cue, true);
@@ -84,12 +98,27 @@ TEST_F(OnPipeWire, theMixerListsTheStreamAsTheGamesSoundsWithItsIconAndRole)
         properties = streamProperties();
     }
     output.stop();
-    ASSERT_TRUE(output.waitUntilIdle(20'000));
+    EXPECT_TRUE(output.waitUntilIdle(20'000));
+    return properties;
+}
+
+TEST_F(OnPipeWire, theMixerListsTheStreamAsTheGamesSoundsWithItsIconAndRole)
+{
+    std::map<std::string, std::string> properties = propertiesOfAPlayingStream();
     EXPECT_EQ(properties["application.name"], "Glimmerkin");
     EXPECT_EQ(properties["application.icon_name"], "example.tallowbrook.Glimmerkin");
     EXPECT_EQ(properties["media.role"], "game");
     EXPECT_EQ(properties["media.name"], "Game sounds");
     EXPECT_EQ(commandOutput("pactl list short sink-inputs 2>/dev/null"), "") << "the stream is closed after a stop";
+}
+
+TEST_F(OnPipeWire, theStreamIsNamedInThePlayersLanguage)
+{
+    ASSERT_TRUE(qtplatform::installTranslation(QStringLiteral("de")));
+    std::map<std::string, std::string> properties = propertiesOfAPlayingStream();
+    qtplatform::removeTranslation();
+    EXPECT_EQ(properties["media.name"], "Spielkl\u00e4nge");
+    EXPECT_EQ(properties["application.name"], "Glimmerkin") << "the game's name stays its own";
 }
 
 TEST_F(OnPipeWire, aServerThatStopsAndComesBackIsUsedAgainAtTheNextCue)

@@ -35,7 +35,9 @@ SDL_AudioFormat sdlFormat(SoundDevice::Sample sample)
 
 class SdlSoundDevice : public SoundDevice {
 public:
-    explicit SdlSoundDevice(std::string application) : application_(std::move(application)) {}
+    SdlSoundDevice(std::string application, std::string streamName)
+        : application_(std::move(application)), streamName_(std::move(streamName))
+    {}
     ~SdlSoundDevice() override { release(); }
     SdlSoundDevice(const SdlSoundDevice&) = delete;
     SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
@@ -94,7 +96,7 @@ private:
             // Read when a device opens, by the drivers that name their streams.
             SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
             SDL_SetHint(SDL_HINT_APP_NAME, application_.c_str());
-            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
+            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, streamName_.c_str());
             SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
             // SDL's log goes to stderr; a missing device is silence and says nothing.
             SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
@@ -131,6 +133,7 @@ private:
     }
 
     const std::string application_;
+    const std::string streamName_;
     bool started_ = false;
     SDL_AudioDeviceID device_ = 0;
 };
@@ -140,9 +143,9 @@ class SdlSoundModule : public QObject, public SoundDeviceFactory {
     Q_PLUGIN_METADATA(IID GLIMMERKIN_SOUND_DEVICE_IID)
     Q_INTERFACES(qtplatform::SoundDeviceFactory)
 public:
-    std::unique_ptr<SoundDevice> create(const std::string& application) override
+    std::unique_ptr<SoundDevice> create(const std::string& application, const std::string& streamName) override
     {
-        return std::make_unique<SdlSoundDevice>(application);
+        return std::make_unique<SdlSoundDevice>(application, streamName);
     }
 };
 
