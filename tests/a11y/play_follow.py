@@ -36,6 +36,12 @@ TEXTS = {
         "score": "Punkte", "address": "Adresse", "quarry": "Hier ist die Beute", "ok": "OK",
         "great job": "Super gemacht!", "great job text": "Du hast mich erwischt! Klick auf OK für das nächste Level.",
     },
+    "ar": {
+        "lights": ["الضوء 1، العشب", "الضوء 2، السماء", "الضوء 3، الثلج", "الضوء 4، النهر"],
+        "captions": ["اتبع", "امسك", "لنبدأ", "من جديد", "مساعدة"],
+        "score": "النقاط", "address": "العنوان", "quarry": "الطريدة هنا", "ok": "حسنًا",
+        "great job": "أحسنت!", "great job text": "أمسكت بي! انقر «حسنًا» للانتقال إلى المستوى التالي.",
+    },
 }
 LANGUAGE = next((l for l in os.environ.get("LANGUAGE", "").split(":") if l in TEXTS), "en")
 SAID = TEXTS[LANGUAGE]
