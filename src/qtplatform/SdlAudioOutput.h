@@ -25,7 +25,9 @@ namespace qtplatform {
 // until they are called on, and is let go after each sound on other drivers and
 // after any device that failed to open, so that a device that vanished is looked
 // for afresh at the next cue. Without a device, without the module, or with a file
-// that is no playable WAV, a cue is silence and says nothing.
+// that is no playable WAV, a cue is silence and says nothing. Whenever a device has
+// closed or failed to open, what the sound libraries freed is handed back to the
+// system.
 //
 // The stream is named for a sound server's mixer: the application's name, the
 // desktop file name as its icon, and the role "game".
