@@ -190,7 +190,7 @@ struct SdlAudioOutput::Worker {
         }
         lock.unlock();
         if (output) {
-            output->release();
+            output.reset(); // SDL let go, and whatever the last device leaves
             returnFreedMemory();
         }
     }

@@ -21,6 +21,8 @@ namespace {
 // SDL's audio is one per process; its start, end and devices are handled by one
 // thread at a time.
 std::mutex sdlMutex;
+// The devices made and not yet destroyed; guarded by sdlMutex.
+int liveDevices = 0;
 
 SDL_AudioFormat sdlFormat(SoundDevice::Sample sample)
 {
@@ -37,8 +39,17 @@ class SdlSoundDevice : public SoundDevice {
 public:
     SdlSoundDevice(std::string application, std::string streamName)
         : application_(std::move(application)), streamName_(std::move(streamName))
-    {}
-    ~SdlSoundDevice() override { release(); }
+    {
+        std::lock_guard sdl(sdlMutex);
+        ++liveDevices;
+    }
+    ~SdlSoundDevice() override
+    {
+        release();
+        std::lock_guard sdl(sdlMutex);
+        if (--liveDevices == 0)
+            releaseAlsa();
+    }
     SdlSoundDevice(const SdlSoundDevice&) = delete;
     SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
 
@@ -71,16 +82,8 @@ public:
     {
         std::lock_guard sdl(sdlMutex);
         closeDevice();
-        if (started_) {
+        if (started_)
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
-#if GLIMMERKIN_HAVE_ALSA
-            // SDL lets ALSA go but not the configuration ALSA read for it, nor the
-            // plugins that configuration loaded (PipeWire's client, where the default
-            // device is PipeWire's): 1.3 MiB kept for nothing after a cue with no
-            // device. The next cue reads them again.
-            snd_config_update_free_global();
-#endif
-        }
         started_ = false;
         // SDL keeps per-thread data (its error text) for the calling thread, which SDL
         // did not start and so would never free.
@@ -88,6 +91,19 @@ public:
     }
 
 private:
+    // With sdlMutex held, when no device is left.
+    static void releaseAlsa()
+    {
+#if GLIMMERKIN_HAVE_ALSA
+        // SDL lets ALSA go but not the configuration ALSA read for it, nor the plugins
+        // that configuration loaded (PipeWire's client, where the default device is
+        // PipeWire's): 1.3 MiB held after the splash's cue with no device. Only when
+        // the last device goes: read again at every cue, the plugins lose 16 kB each
+        // time they load.
+        snd_config_update_free_global();
+#endif
+    }
+
     bool openDevice(const Layout& layout, unsigned bufferFrames, Fill fill, void* user)
     {
         std::lock_guard sdl(sdlMutex);
