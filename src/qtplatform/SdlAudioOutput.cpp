@@ -34,6 +34,11 @@ using namespace std::chrono_literals;
 // The longest the first sound waits for the program's first window.
 constexpr auto firstFrameCap = 1000ms;
 constexpr auto firstFramePoll = 5ms;
+// How long the end of an output waits for its thread to let the device go. A device
+// that has stopped taking sound can hold it there for good: SDL 2.26's PulseAudio
+// driver, closing, waits for the server to ask for more, which a stalled stream never
+// does. The thread is then left to it, and the program still ends.
+constexpr auto quitPatience = 5s;
 // Silence sent after a sound's last sample before its device is closed: by then what
 // the device and the sound server held of it has been heard.
 constexpr unsigned tailMilliseconds = 200;
@@ -120,6 +125,7 @@ struct SdlAudioOutput::Worker {
     std::uint64_t heard = 0; // number of the last sound heard to its end
     bool busy = false;
     bool quit = false;
+    bool finished = false; // the thread is done with the sound system
     std::string file; // of the latest request; empty for a stop
     bool loop = false;
     // The latest request's number, read without the lock while the player waits for
@@ -193,6 +199,9 @@ struct SdlAudioOutput::Worker {
             output.reset(); // SDL let go, and whatever the last device leaves
             returnFreedMemory();
         }
+        lock.lock();
+        finished = true;
+        done.notify_all();
     }
 
     bool interrupted(std::uint64_t number) const { return latest.load(std::memory_order_acquire) != number; }
@@ -316,8 +325,17 @@ SdlAudioOutput::~SdlAudioOutput()
         worker_->latest.fetch_add(1, std::memory_order_release);
     }
     worker_->wake.notify_all();
-    if (thread_.joinable())
+    if (!thread_.joinable())
+        return;
+    bool finished = false;
+    {
+        std::unique_lock lock(worker_->mutex);
+        finished = worker_->done.wait_for(lock, quitPatience, [this] { return worker_->finished; });
+    }
+    if (finished)
         thread_.join();
+    else
+        thread_.detach(); // it holds the worker until it is done
 }
 
 void SdlAudioOutput::play(const std::string& soundFile, bool loop) { post(soundFile, loop, true); }

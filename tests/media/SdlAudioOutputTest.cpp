@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +18,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -277,6 +280,41 @@ TEST_F(SdlOutput, aDeviceSlowToOpenNeverHoldsUpTheCaller)
     // The device closed its end after the cue: the reader has seen the end.
     reader.join();
     EXPECT_NE(sent.find(data), std::string::npos);
+}
+
+TEST_F(SdlOutput, aDeviceThatStopsTakingSoundNeverHoldsUpTheEnd)
+{
+    // A pipe that is read once and then no more fills up, and the device's thread,
+    // and with it the device's closing, waits on it for good.
+    const fs::path pipe = dir_ / "stalled.raw";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    useDevice(pipe);
+    const fs::path file = write("cue.wav", wave(samples(2000, 2, 23), 1, 16));
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const int capacity = ::fcntl(reader, F_SETPIPE_SZ, 4096);
+    ASSERT_GT(capacity, 0);
+    auto output = std::make_unique<SdlAudioOutput>(moduleDir);
+    output->play(file.string(), true);
+    ASSERT_TRUE(output->waitUntilStarted(patienceMs));
+    int held = 0;
+    for (int waited = 0; waited < patienceMs && held < capacity; waited += 10) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ::ioctl(reader, FIONREAD, &held);
+    }
+    ASSERT_EQ(held, capacity) << "the pipe never filled";
+    auto ended = std::async(std::launch::async, [&output] { output.reset(); });
+    const bool endedInTime = ended.wait_for(std::chrono::milliseconds(patienceMs)) == std::future_status::ready;
+    // Reading again lets the device's thread go, whatever happened.
+    ::fcntl(reader, F_SETFL, 0);
+    std::thread drain([reader] {
+        char buffer[4096];
+        while (::read(reader, buffer, sizeof buffer) > 0) {}
+        ::close(reader);
+    });
+    ended.wait();
+    EXPECT_TRUE(endedInTime) << "the output's end waited for a device that takes no sound";
+    drain.detach();
 }
 
 TEST_F(SdlOutput, whatIsNoPlayableSoundSendsNothingAndTheNextSoundPlays)
