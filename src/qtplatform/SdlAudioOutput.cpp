@@ -55,6 +55,15 @@ void returnFreedMemory()
 #endif
 }
 
+// The players' threads still running, with the output that ended before them. Never
+// destroyed: a thread left to its device may outlive the program's statics.
+struct Running {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int count = 0;
+};
+Running& running = *new Running;
+
 // The module with SDL, loaded once by the first output that plays and never let go.
 SoundDeviceFactory* soundModule(const std::string& directory)
 {
@@ -186,8 +195,11 @@ struct SdlAudioOutput::Worker {
             lock.unlock();
             const bool started = !sound.empty() && start(sound, repeat, number);
             if (!started) {
+                // After a sound; a cue that found no device has nothing to give back.
+                const bool played = open;
                 closeDevice();
-                returnFreedMemory();
+                if (played)
+                    returnFreedMemory();
             }
             lock.lock();
             playing = started ? number : 0;
@@ -358,8 +370,24 @@ void SdlAudioOutput::post(std::string soundFile, bool loop, bool play)
         worker_->latest.store(worker_->requested, std::memory_order_release);
     }
     worker_->wake.notify_all();
-    if (!thread_.joinable())
-        thread_ = std::thread([worker = worker_] { worker->run(); });
+    if (!thread_.joinable()) {
+        {
+            std::lock_guard lock(running.mutex);
+            ++running.count;
+        }
+        thread_ = std::thread([worker = worker_] {
+            worker->run();
+            std::lock_guard lock(running.mutex);
+            --running.count;
+            running.changed.notify_all();
+        });
+    }
+}
+
+bool SdlAudioOutput::waitUntilAllEnded(int timeoutMs)
+{
+    std::unique_lock lock(running.mutex);
+    return running.changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [] { return running.count == 0; });
 }
 
 bool SdlAudioOutput::waitUntilStarted(int timeoutMs)

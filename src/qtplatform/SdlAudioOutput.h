@@ -25,9 +25,9 @@ namespace qtplatform {
 // until they are called on, and is let go after each sound on other drivers and
 // after any device that failed to open, so that a device that vanished is looked
 // for afresh at the next cue. Without a device, without the module, or with a file
-// that is no playable WAV, a cue is silence and says nothing. Whenever a device has
-// closed or failed to open, what the sound libraries freed is handed back to the
-// system.
+// that is no playable WAV, a cue is silence and says nothing. Whenever a device
+// closes, and when the output ends, what the sound libraries freed is handed back to
+// the system.
 //
 // The stream is named for a sound server's mixer: the application's name, the
 // desktop file name as its icon, and the role "game".
@@ -53,6 +53,11 @@ public:
     // finished the sound it leads to (a looping sound never finishes), or until
     // `timeoutMs` has passed. True if it is idle.
     bool waitUntilIdle(int timeoutMs);
+
+    // For tests: blocks until the threads of every output, those left to a device that
+    // took no more sound among them, have ended, or until `timeoutMs` has passed.
+    // True if they have.
+    static bool waitUntilAllEnded(int timeoutMs);
 
     struct Worker;
 

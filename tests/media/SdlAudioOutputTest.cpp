@@ -314,7 +314,8 @@ TEST_F(SdlOutput, aDeviceThatStopsTakingSoundNeverHoldsUpTheEnd)
     });
     ended.wait();
     EXPECT_TRUE(endedInTime) << "the output's end waited for a device that takes no sound";
-    drain.detach();
+    drain.join();
+    EXPECT_TRUE(SdlAudioOutput::waitUntilAllEnded(patienceMs)) << "the player left to the device never ended";
 }
 
 TEST_F(SdlOutput, whatIsNoPlayableSoundSendsNothingAndTheNextSoundPlays)
