@@ -61,7 +61,7 @@ void Table::addRatio(const std::string& figure, double game, double baseline, in
             fixed(game, decimals),
             fixed(baseline, decimals),
             fixed(ratio, 2) + "×",
-            "≤ " + fixed(maxRatio, 1) + "×",
+            "≤ " + fixed(maxRatio, std::round(maxRatio * 10) == maxRatio * 10 ? 1 : 2) + "×",
             Verdict::Missed};
     if (!std::isnan(ratio) && ratio <= maxRatio)
         row.verdict = Verdict::Met;
