@@ -46,8 +46,8 @@ constexpr unsigned tailMilliseconds = 200;
 constexpr unsigned bufferMilliseconds = 10;
 
 // Hands back to the system the memory that the sound system's libraries have freed.
-// glibc keeps it for the program's next allocations: 1.8 MiB after the first sound on
-// PipeWire, 0.8 MiB with no device, a quarter of what the sound adds to the game.
+// glibc keeps it for the program's next allocations: 1.8 MiB after the splash's sound
+// on PipeWire, more than a quarter of what the sound adds to the game.
 void returnFreedMemory()
 {
 #if defined(__GLIBC__)
