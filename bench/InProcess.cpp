@@ -285,7 +285,8 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     // Then an output that stays, after a silence long past the end of its sound,
     // when the game's output has closed its device.
     result.silenceMs = 2500;
-    sound::MediaPageBrowser kept(player, std::make_unique<qtplatform::SdlAudioOutput>(gameDir));
+    qtplatform::SdlAudioOutput keptOutput(gameDir);
+    sound::MediaPageBrowser kept(player, keptOutput.channel());
     QSoundEffect keptEffect;
     keptEffect.setSource(QUrl::fromLocalFile(sound));
     auto afterSilence = [&](auto&& cue, auto&& stop, std::vector<double>& into) {
@@ -307,7 +308,8 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     for (int i = 0; i < trials; ++i) {
         quiet();
         {
-            sound::MediaPageBrowser browser(player, std::make_unique<qtplatform::SdlAudioOutput>(gameDir));
+            qtplatform::SdlAudioOutput output(gameDir);
+            sound::MediaPageBrowser browser(player, output.channel());
             const Clock::time_point start = Clock::now();
             browser.navigate(page);
             result.cueMs.push_back(untilHeard(listener, start));

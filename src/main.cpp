@@ -7,19 +7,8 @@
 
 #include <QApplication>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 int main(int, char** argv)
 {
-#if defined(__GLIBC__)
-    // Large blocks (pictures while they are drawn, the sound's buffers) are given back
-    // to the system when freed. glibc would otherwise raise this threshold at the
-    // first large block freed and keep the later ones in the heap: 1.3 MiB held once
-    // the game window has opened after the splash's sound on PipeWire.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     // The game takes no command line: Qt is given the program name only.
     int qtArgc = 1;

@@ -28,7 +28,8 @@
 
 namespace qtplatform {
 
-QtPlatform::QtPlatform() : blockedClose_(std::make_unique<BlockedCloseFilter>())
+QtPlatform::QtPlatform()
+    : blockedClose_(std::make_unique<BlockedCloseFilter>()), audio_(std::make_unique<SdlAudioOutput>())
 {
     // Sounds wait for the first window to be on screen before their library loads.
     firstFrame::expect();
@@ -89,11 +90,9 @@ std::unique_ptr<platform::TimerPeer> QtPlatform::createTimer(platform::Timer& ti
 std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Browser& browser)
 {
     if (browser.role() == platform::BrowserRole::MediaPlayer)
-        return std::make_unique<sound::MediaPageBrowser>(browser, createAudioOutput());
+        return std::make_unique<sound::MediaPageBrowser>(browser, audio_->channel());
     return std::make_unique<DocumentBrowserPeer>(dynamic_cast<DocumentBrowserView*>(browser.peer()));
 }
-
-std::unique_ptr<platform::AudioOutput> QtPlatform::createAudioOutput() { return std::make_unique<SdlAudioOutput>(); }
 
 std::uint64_t QtPlatform::clockSeed()
 {

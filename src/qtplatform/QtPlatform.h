@@ -13,6 +13,7 @@ namespace qtplatform {
 QString programDirectory();
 
 class BlockedCloseFilter;
+class SdlAudioOutput;
 
 // The platform layer on Qt Widgets. Needs a QApplication.
 class QtPlatform : public platform::Platform {
@@ -27,14 +28,16 @@ public:
     std::unique_ptr<platform::BrowserPeer> createBrowser(platform::Browser& browser) override;
     std::uint64_t clockSeed() override;
 
-    // The sound output a media player control plays through.
-    static std::unique_ptr<platform::AudioOutput> createAudioOutput();
     void quit() override;
     std::string translate(const char* context, const char* source) const override;
     std::string translationLanguage() const override;
 
 private:
     std::unique_ptr<BlockedCloseFilter> blockedClose_;
+    // The program's sound, which every media player control plays through. Made here,
+    // before any sound plays; its end, with the platform's, waits a bounded while for
+    // the device to let go.
+    std::unique_ptr<SdlAudioOutput> audio_;
 };
 
 } // namespace qtplatform

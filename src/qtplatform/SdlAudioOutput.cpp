@@ -4,7 +4,6 @@
 #include "QtPlatform.h"
 #include "SoundDevice.h"
 #include "sound/RegularFile.h"
-#include "sound/Wave.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -16,13 +15,11 @@
 #include <cstdint>
 #include <cstring>
 #include <mutex>
+#include <thread>
 
 #if __has_include(<pthread.h>)
 #include <pthread.h>
 #include <signal.h>
-#endif
-#if defined(__GLIBC__)
-#include <malloc.h>
 #endif
 
 namespace qtplatform {
@@ -34,7 +31,7 @@ using namespace std::chrono_literals;
 // The longest the first sound waits for the program's first window.
 constexpr auto firstFrameCap = 1000ms;
 constexpr auto firstFramePoll = 5ms;
-// How long the end of an output waits for its thread to let the device go. A device
+// How long the program's end waits for the sound thread to let the device go. A device
 // that has stopped taking sound can hold it there for good: SDL 2.26's PulseAudio
 // driver, closing, waits for the server to ask for more, which a stalled stream never
 // does. The thread is then left to it, and the program still ends.
@@ -44,16 +41,6 @@ constexpr auto quitPatience = 5s;
 constexpr unsigned tailMilliseconds = 200;
 // The device's buffer, at least this long: a new sound follows a cut this soon.
 constexpr unsigned bufferMilliseconds = 10;
-
-// Hands back to the system the memory that the sound system's libraries have freed.
-// glibc keeps it for the program's next allocations: 0.5 MiB with no device and 0.2 MiB
-// on PipeWire once the splash has gone, besides the large blocks main() gives back.
-void returnFreedMemory()
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
 
 // The players' threads still running, with the output that ended before them. Never
 // destroyed: a thread left to its device may outlive the program's statics.
@@ -81,39 +68,32 @@ SoundDeviceFactory* soundModule(const std::string& directory)
     return factory;
 }
 
-// The samples of `wave` as the device takes them; 24-bit samples, which SDL has no
-// format for, become 32-bit ones.
-std::pair<SoundDevice::Sample, std::string> deviceSamples(const sound::Wave& wave)
-{
-    using Sample = SoundDevice::Sample;
-    const auto& format = wave.format;
-    if (format.encoding == sound::WaveFormat::Encoding::Float)
-        return {Sample::F32, std::string(wave.samples)};
-    switch (format.bitsPerSample) {
-    case 8: return {Sample::U8, std::string(wave.samples)};
-    case 16: return {Sample::S16, std::string(wave.samples)};
-    case 32: return {Sample::S32, std::string(wave.samples)};
-    default: break;
-    }
-    std::string wide;
-    wide.reserve(wave.samples.size() / 3 * 4);
-    for (std::size_t at = 0; at + 3 <= wave.samples.size(); at += 3) {
-        wide.push_back('\0');
-        wide.append(wave.samples.substr(at, 3));
-    }
-    return {Sample::S32, std::move(wide)};
-}
-
 unsigned sampleBytes(SoundDevice::Sample sample)
 {
     return sample == SoundDevice::Sample::U8 ? 1 : sample == SoundDevice::Sample::S16 ? 2 : 4;
+}
+
+// The client libraries of PipeWire and PulseAudio take the stream's role and icon from
+// their environment (SDL has hints for the role but none for the icon). Set once, by
+// the program's first output on the UI thread, before any sound thread exists.
+void nameStreams()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        QByteArray properties = "media.role=game";
+        const QString icon = QGuiApplication::desktopFileName();
+        if (!icon.isEmpty())
+            properties += " application.icon_name=" + icon.toUtf8();
+        qputenv("PULSE_PROP", properties);
+        qputenv("PIPEWIRE_PROPS", properties);
+    });
 }
 
 } // namespace
 
 // What play() and stop() leave for the player's thread, the thread's loop, and the
 // sound the device's thread is sending.
-struct SdlAudioOutput::Worker {
+struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
     Worker(std::string application, std::string stream, std::string directory)
         : appName(std::move(application)), streamName(std::move(stream)), moduleDirectory(std::move(directory))
     {}
@@ -137,6 +117,9 @@ struct SdlAudioOutput::Worker {
     bool finished = false; // the thread is done with the sound system
     std::string file; // of the latest request; empty for a stop
     bool loop = false;
+    std::uint64_t owner = 0; // the channel of the latest request, 0 for the output itself
+    std::uint64_t channels = 0; // channels made
+    std::thread thread; // started by the first play
     // The latest request's number, read without the lock while the player waits for
     // the first window.
     std::atomic<std::uint64_t> latest{0};
@@ -159,6 +142,35 @@ struct SdlAudioOutput::Worker {
     } track;
 
     bool pending() const { return quit || requested != taken; }
+
+    // Leaves a request for the thread, starting it at the first play. A stop from a
+    // channel is dropped unless that channel asked for the latest sound.
+    void post(std::string soundFile, bool repeat, bool play, std::uint64_t from)
+    {
+        {
+            std::lock_guard lock(mutex);
+            if (quit || (!play && (!thread.joinable() || (from != 0 && owner != from))))
+                return;
+            file = play ? std::move(soundFile) : std::string{};
+            loop = repeat;
+            owner = from;
+            requested += 1;
+            latest.store(requested, std::memory_order_release);
+            if (!thread.joinable()) {
+                {
+                    std::lock_guard count(running.mutex);
+                    ++running.count;
+                }
+                thread = std::thread([self = shared_from_this()] {
+                    self->run();
+                    std::lock_guard count(running.mutex);
+                    --running.count;
+                    running.changed.notify_all();
+                });
+            }
+        }
+        wake.notify_all();
+    }
 
     void run()
     {
@@ -183,34 +195,28 @@ struct SdlAudioOutput::Worker {
                 // that nothing of the sound runs while the game is quiet.
                 lock.unlock();
                 closeDevice();
-                returnFreedMemory();
                 lock.lock();
                 playing = 0;
                 continue;
             }
+            // Busy from the moment it is taken, so that whoever waits for idleness
+            // never sees a request taken and not yet played.
             taken = requested;
+            busy = true;
             const std::uint64_t number = taken;
             const std::string sound = file;
             const bool repeat = loop;
             lock.unlock();
             const bool started = !sound.empty() && start(sound, repeat, number);
-            if (!started) {
-                // After a sound; a cue that found no device has nothing to give back.
-                const bool played = open;
+            if (!started)
                 closeDevice();
-                if (played)
-                    returnFreedMemory();
-            }
             lock.lock();
             playing = started ? number : 0;
             settled = number;
             done.notify_all();
         }
         lock.unlock();
-        if (output) {
-            output.reset(); // SDL let go, and whatever the last device leaves
-            returnFreedMemory();
-        }
+        output.reset(); // SDL let go, and whatever the last device leaves
         lock.lock();
         finished = true;
         done.notify_all();
@@ -222,12 +228,6 @@ struct SdlAudioOutput::Worker {
     // closed or set up for another. False if nothing plays.
     bool start(const std::string& path, bool repeat, std::uint64_t number)
     {
-        const auto bytes = sound::readRegularFile(path, sound::maxSoundBytes, false);
-        if (!bytes)
-            return false;
-        const auto wave = sound::Wave::parse(*bytes);
-        if (!wave)
-            return false;
         // The first sound of the program begins as its window appears, not before:
         // starting SDL's audio then would only slow the window down. Looked at every
         // few milliseconds, so that a stop or quit still gets through at once.
@@ -243,11 +243,16 @@ struct SdlAudioOutput::Worker {
                 return false;
             output = module->create(appName, streamName);
         }
-        auto [sample, samples] = deviceSamples(*wave);
-        const SoundDevice::Layout wanted{sample, wave->format.channels, wave->format.rate};
-
+        // Read here only, once per cue: a regular file within the size cap that SDL
+        // reads as a WAV of one frame or more.
         Track next;
-        next.samples = std::move(samples);
+        SoundDevice::Layout wanted;
+        {
+            const auto bytes = sound::readRegularFile(path, sound::maxSoundBytes, false);
+            if (!bytes || !output->decode(*bytes, wanted, next.samples))
+                return false;
+        }
+        const SoundDevice::Sample sample = wanted.sample;
         next.loop = repeat;
         next.tailBytes = std::size_t{wanted.rate} * tailMilliseconds / 1000 * sampleBytes(sample) * wanted.channels;
         next.number = number;
@@ -310,34 +315,42 @@ struct SdlAudioOutput::Worker {
     }
 };
 
+namespace {
+
+// One control's view of the output.
+class Channel : public platform::AudioOutput {
+public:
+    Channel(std::shared_ptr<SdlAudioOutput::Worker> worker, std::uint64_t id) : worker_(std::move(worker)), id_(id) {}
+    void play(const std::string& soundFile, bool loop) override { worker_->post(soundFile, loop, true, id_); }
+    void stop() override { worker_->post({}, false, false, id_); }
+
+private:
+    std::shared_ptr<SdlAudioOutput::Worker> worker_;
+    std::uint64_t id_;
+};
+
+} // namespace
+
 SdlAudioOutput::SdlAudioOutput(const std::string& moduleDirectory)
     : worker_(std::make_shared<Worker>(QGuiApplication::applicationName().toStdString(),
                                        // What the mixer shows beside the game's name.
                                        QCoreApplication::translate("SdlAudioOutput", "Game sounds").toStdString(),
                                        moduleDirectory.empty() ? programDirectory().toStdString() : moduleDirectory))
 {
-    // The client libraries of PipeWire and PulseAudio take the stream's role and icon
-    // from their environment; set here, on the UI thread, long before the first sound
-    // starts them.
-    QByteArray properties = "media.role=game";
-    const QString icon = QGuiApplication::desktopFileName();
-    if (!icon.isEmpty())
-        properties += " application.icon_name=" + icon.toUtf8();
-    for (const char* name : {"PULSE_PROP", "PIPEWIRE_PROPS"}) {
-        if (qgetenv(name) != properties)
-            qputenv(name, properties);
-    }
+    nameStreams();
 }
 
 SdlAudioOutput::~SdlAudioOutput()
 {
+    std::thread thread;
     {
         std::lock_guard lock(worker_->mutex);
         worker_->quit = true;
         worker_->latest.fetch_add(1, std::memory_order_release);
+        thread = std::move(worker_->thread);
     }
     worker_->wake.notify_all();
-    if (!thread_.joinable())
+    if (!thread.joinable())
         return;
     bool finished = false;
     {
@@ -345,43 +358,23 @@ SdlAudioOutput::~SdlAudioOutput()
         finished = worker_->done.wait_for(lock, quitPatience, [this] { return worker_->finished; });
     }
     if (finished)
-        thread_.join();
+        thread.join();
     else
-        thread_.detach(); // it holds the worker until it is done
+        thread.detach(); // it holds the worker until it is done
 }
 
-void SdlAudioOutput::play(const std::string& soundFile, bool loop) { post(soundFile, loop, true); }
+void SdlAudioOutput::play(const std::string& soundFile, bool loop) { worker_->post(soundFile, loop, true, 0); }
 
-void SdlAudioOutput::stop()
-{
-    // Nothing has played yet, so there is nothing to stop and no thread to start.
-    if (!thread_.joinable())
-        return;
-    post({}, false, false);
-}
+void SdlAudioOutput::stop() { worker_->post({}, false, false, 0); }
 
-void SdlAudioOutput::post(std::string soundFile, bool loop, bool play)
+std::unique_ptr<platform::AudioOutput> SdlAudioOutput::channel()
 {
+    std::uint64_t id = 0;
     {
         std::lock_guard lock(worker_->mutex);
-        worker_->file = play ? std::move(soundFile) : std::string{};
-        worker_->loop = loop;
-        worker_->requested += 1;
-        worker_->latest.store(worker_->requested, std::memory_order_release);
+        id = ++worker_->channels;
     }
-    worker_->wake.notify_all();
-    if (!thread_.joinable()) {
-        {
-            std::lock_guard lock(running.mutex);
-            ++running.count;
-        }
-        thread_ = std::thread([worker = worker_] {
-            worker->run();
-            std::lock_guard lock(running.mutex);
-            --running.count;
-            running.changed.notify_all();
-        });
-    }
+    return std::make_unique<Channel>(worker_, id);
 }
 
 bool SdlAudioOutput::waitUntilAllEnded(int timeoutMs)

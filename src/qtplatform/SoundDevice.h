@@ -26,6 +26,10 @@ public:
 
     virtual ~SoundDevice() = default;
 
+    // Reads a RIFF WAVE file held in `bytes` with SDL's loader, into the sample layout
+    // and the samples the device takes (24-bit samples become 32-bit ones, compressed
+    // ones 16-bit). False for anything SDL cannot play. Needs no device.
+    virtual bool decode(const std::string& bytes, Layout& layout, std::string& samples) = 0;
     // Starts SDL's audio where it is not, and opens the device for `layout` with a
     // buffer of `bufferFrames`, paused; SDL converts to what the device takes. False
     // without a device, and then SDL's audio has been let go, so that the next
@@ -56,5 +60,5 @@ public:
 
 } // namespace qtplatform
 
-#define GLIMMERKIN_SOUND_DEVICE_IID "example.tallowbrook.Glimmerkin.SoundDeviceFactory/2"
+#define GLIMMERKIN_SOUND_DEVICE_IID "example.tallowbrook.Glimmerkin.SoundDeviceFactory/3"
 Q_DECLARE_INTERFACE(qtplatform::SoundDeviceFactory, GLIMMERKIN_SOUND_DEVICE_IID)

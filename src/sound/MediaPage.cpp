@@ -1,7 +1,6 @@
 #include "MediaPage.h"
 
 #include "RegularFile.h"
-#include "Wave.h"
 #include "platform/Ascii.h"
 #include "platform/FileAddress.h"
 #include "platform/HtmlTags.h"
@@ -18,8 +17,6 @@ using platform::schemeOf;
 using platform::html::isSpace;
 
 namespace {
-
-constexpr std::size_t soundHeadBytes = 64 * 1024;
 
 std::string entitiesDecoded(std::string_view text)
 {
@@ -108,13 +105,7 @@ std::optional<MediaPage> MediaPage::load(const std::string& pagePath)
     const auto html = readRegularFile(pagePath, maxPageBytes, false);
     if (!html || html->empty())
         return std::nullopt;
-    auto page = parse(*html, std::filesystem::path(pagePath).parent_path().string());
-    if (!page)
-        return std::nullopt;
-    const auto sound = readRegularFile(page->soundFile(), soundHeadBytes, true);
-    if (!sound || !Wave::parse(*sound))
-        return std::nullopt;
-    return page;
+    return parse(*html, std::filesystem::path(pagePath).parent_path().string());
 }
 
 } // namespace sound

@@ -13,10 +13,10 @@ class MediaPage {
 public:
     static constexpr std::size_t maxPageBytes = 64 * 1024;
 
-    // Reads a page file and checks its sound. Empty unless the page is a regular,
-    // readable, non-empty file of at most maxPageBytes that names a sound, and the
-    // sound is a regular file holding PCM or float WAV data. Opens nothing but
-    // regular files, so a FIFO or device never blocks it.
+    // Reads a page file. Empty unless the page is a regular, readable, non-empty file
+    // of at most maxPageBytes that names a sound. Opens nothing but regular files, so
+    // a FIFO or device never blocks it. The sound itself is read by the sound output,
+    // once, where it plays (at most maxSoundBytes, see RegularFile.h).
     static std::optional<MediaPage> load(const std::string& pagePath);
 
     // Reads page text. A relative source resolves against `directory`; a source

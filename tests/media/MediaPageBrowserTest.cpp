@@ -193,33 +193,6 @@ const BadPage badPages[] = {
          writeFile(dir / "Plain.htm", "<!DOCTYPE html><html><title>t</title><p>no sound</p></html>");
          return (dir / "Plain.htm").string();
      }},
-    {"MissingSound",
-     [](const fs::path& dir) {
-         writeFile(dir / "Lost.htm", pageFor("sounds/lost.wav"));
-         return (dir / "Lost.htm").string();
-     }},
-    {"SoundIsNotWave",
-     [](const fs::path& dir) {
-         writeFile(dir / "sounds" / "text.wav", "this is not a sound\n");
-         writeFile(dir / "Text.htm", pageFor("sounds/text.wav"));
-         return (dir / "Text.htm").string();
-     }},
-    {"SoundWithoutData",
-     [](const fs::path& dir) {
-         writeFile(dir / "sounds" / "cut.wav", tinyWave().substr(0, 36));
-         writeFile(dir / "Cut.htm", pageFor("sounds/cut.wav"));
-         return (dir / "Cut.htm").string();
-     }},
-    {"SoundIsDirectory",
-     [](const fs::path& dir) {
-         writeFile(dir / "Dir.htm", pageFor("sounds"));
-         return (dir / "Dir.htm").string();
-     }},
-    {"SoundIsDevice",
-     [](const fs::path& dir) {
-         writeFile(dir / "Dev.htm", pageFor("/dev/zero"));
-         return (dir / "Dev.htm").string();
-     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pages, MediaPageBrowserBadPage, testing::ValuesIn(badPages),

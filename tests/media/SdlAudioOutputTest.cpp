@@ -282,40 +282,109 @@ TEST_F(SdlOutput, aDeviceSlowToOpenNeverHoldsUpTheCaller)
     EXPECT_NE(sent.find(data), std::string::npos);
 }
 
-TEST_F(SdlOutput, aDeviceThatStopsTakingSoundNeverHoldsUpTheEnd)
-{
-    // A pipe that is read once and then no more fills up, and the device's thread,
-    // and with it the device's closing, waits on it for good.
-    const fs::path pipe = dir_ / "stalled.raw";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    useDevice(pipe);
-    const fs::path file = write("cue.wav", wave(samples(2000, 2, 23), 1, 16));
-    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
-    ASSERT_GE(reader, 0);
-    const int capacity = ::fcntl(reader, F_SETPIPE_SZ, 4096);
-    ASSERT_GT(capacity, 0);
-    auto output = std::make_unique<SdlAudioOutput>(moduleDir);
-    output->play(file.string(), true);
-    ASSERT_TRUE(output->waitUntilStarted(patienceMs));
-    int held = 0;
-    for (int waited = 0; waited < patienceMs && held < capacity; waited += 10) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        ::ioctl(reader, FIONREAD, &held);
+// A device that stops taking sound: a pipe that is read once and then no more fills
+// up, and the device's thread, and with it the device's closing, waits on it for good.
+class StalledDevice : public SdlOutput {
+protected:
+    void SetUp() override
+    {
+        SdlOutput::SetUp();
+        const fs::path pipe = dir_ / "stalled.raw";
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        useDevice(pipe);
+        reader_ = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(reader_, 0);
+        capacity_ = ::fcntl(reader_, F_SETPIPE_SZ, 4096);
+        ASSERT_GT(capacity_, 0);
+        file_ = write("cue.wav", wave(samples(2000, 2, 23), 1, 16));
     }
-    ASSERT_EQ(held, capacity) << "the pipe never filled";
+    void TearDown() override
+    {
+        release();
+        SdlOutput::TearDown();
+    }
+    // Until the pipe is full.
+    bool stalled() const
+    {
+        int held = 0;
+        for (int waited = 0; waited < patienceMs && held < capacity_; waited += 10) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            ::ioctl(reader_, FIONREAD, &held);
+        }
+        return held == capacity_;
+    }
+    // Reading again lets the device's thread go.
+    void release()
+    {
+        if (reader_ < 0)
+            return;
+        ::fcntl(reader_, F_SETFL, 0);
+        drain_ = std::jthread([reader = reader_] {
+            char buffer[4096];
+            while (::read(reader, buffer, sizeof buffer) > 0) {}
+            ::close(reader);
+        });
+        reader_ = -1;
+    }
+    int reader_ = -1;
+    int capacity_ = 0;
+    fs::path file_;
+    std::jthread drain_;
+};
+
+TEST_F(StalledDevice, neverHoldsUpTheEnd)
+{
+    auto output = std::make_unique<SdlAudioOutput>(moduleDir);
+    output->play(file_.string(), true);
+    ASSERT_TRUE(output->waitUntilStarted(patienceMs));
+    ASSERT_TRUE(stalled()) << "the pipe never filled";
     auto ended = std::async(std::launch::async, [&output] { output.reset(); });
     const bool endedInTime = ended.wait_for(std::chrono::milliseconds(patienceMs)) == std::future_status::ready;
-    // Reading again lets the device's thread go, whatever happened.
-    ::fcntl(reader, F_SETFL, 0);
-    std::thread drain([reader] {
-        char buffer[4096];
-        while (::read(reader, buffer, sizeof buffer) > 0) {}
-        ::close(reader);
-    });
+    release();
     ended.wait();
     EXPECT_TRUE(endedInTime) << "the output's end waited for a device that takes no sound";
-    drain.join();
+    drain_.join();
     EXPECT_TRUE(SdlAudioOutput::waitUntilAllEnded(patienceMs)) << "the player left to the device never ended";
+}
+
+TEST_F(StalledDevice, neverHoldsUpAWindowsUnload)
+{
+    SdlAudioOutput output(moduleDir);
+    auto window = output.channel();
+    window->play(file_.string(), true);
+    ASSERT_TRUE(output.waitUntilStarted(patienceMs));
+    ASSERT_TRUE(stalled()) << "the pipe never filled";
+    // The unload stops the window's sound and lets its control go. It waits for
+    // nothing; whatever waits for the device waits seconds (the program's end, 5 s).
+    auto unloaded = std::async(std::launch::async, [&window] {
+        window->stop();
+        window.reset();
+    });
+    const bool atOnce = unloaded.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    release();
+    unloaded.wait();
+    EXPECT_TRUE(atOnce) << "the unload waited for a device that takes no sound";
+}
+
+TEST_F(SdlOutput, aWindowsStopEndsOnlyTheSoundItAskedFor)
+{
+    const std::string cue = samples(300, 2, 25);
+    const fs::path music = write("music.wav", wave(samples(4000, 2, 27), 1, 16));
+    const fs::path once = write("cue.wav", wave(cue, 1, 16));
+    SdlAudioOutput output(moduleDir);
+    auto splash = output.channel();
+    auto game = output.channel();
+    splash->play(music.string(), true);
+    // The game window's first cue, then the splash's unload.
+    game->play(once.string(), false);
+    splash->stop();
+    ASSERT_TRUE(output.waitUntilIdle(patienceMs));
+    const std::string sent = heard();
+    ASSERT_NE(sent.find(cue), std::string::npos) << "the splash's unload cut the game's cue";
+    EXPECT_TRUE(aloneIn(sent.substr(sent.find(cue)), cue));
+    game->play(music.string(), true);
+    game->stop();
+    EXPECT_TRUE(output.waitUntilIdle(patienceMs)) << "a window's own loop went on after its stop";
 }
 
 TEST_F(SdlOutput, whatIsNoPlayableSoundSendsNothingAndTheNextSoundPlays)
@@ -324,10 +393,23 @@ TEST_F(SdlOutput, whatIsNoPlayableSoundSendsNothingAndTheNextSoundPlays)
     const fs::path good = write("good.wav", wave(data, 1, 16));
     const fs::path fifo = dir_ / "fifo.wav";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::string cutShort = wave(data, 1, 16);
-    cutShort.resize(30);
+    const std::string whole = wave(data, 1, 16);
+    std::string hugeChunk = whole;
+    hugeChunk.replace(16, 4, "\xFF\xFF\xFF\x7F");
+    // Over the size cap, and sparse: never read.
+    const fs::path tooLarge = write("large.wav", whole);
+    fs::resize_file(tooLarge, 64u * 1024 * 1024 + 1);
     const fs::path bad[] = {
-        dir_ / "missing.wav", dir_, fifo, write("text.wav", "not a sound at all"), write("short.wav", cutShort),
+        dir_ / "missing.wav",
+        dir_,
+        fifo,
+        "/dev/zero",
+        tooLarge,
+        write("empty.wav", ""),
+        write("text.wav", "not a sound at all"),
+        write("short.wav", whole.substr(0, 30)),
+        write("nodata.wav", whole.substr(0, 36)),
+        write("chunk.wav", hugeChunk),
     };
     SdlAudioOutput output(moduleDir);
     for (const fs::path& file : bad) {

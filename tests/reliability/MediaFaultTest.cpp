@@ -166,7 +166,9 @@ enum class Fault {
 struct FaultCase {
     const char* name;
     Fault fault;
-    bool mayStillPlay = false; // a page the player may make sense of after all
+    // A page the player may make sense of after all, or one whose sound only the
+    // sound output reads and refuses (see SdlAudioOutputTest).
+    bool mayStillPlay = false;
 };
 
 // A temporary program directory; the faulty pages are those of `faulty`.
@@ -355,16 +357,16 @@ const FaultCase faultCases[] = {
     {"SparseHugePage", Fault::Sparse},
     {"BinaryPage", Fault::Binary},
     {"UnterminatedTag", Fault::UnterminatedTag, true},
-    {"MissingSound", Fault::MissingSound},
-    {"GarbageSound", Fault::GarbageSound},
-    {"TruncatedSound", Fault::TruncatedSound},
-    {"SoundWithAHugeChunk", Fault::HugeChunkSound},
-    {"SoundWithoutData", Fault::NoDataSound},
-    {"EmptySound", Fault::EmptySound},
-    {"SoundIsAFifo", Fault::FifoSound},
-    {"SoundIsADirectory", Fault::DirectorySound},
+    {"MissingSound", Fault::MissingSound, true},
+    {"GarbageSound", Fault::GarbageSound, true},
+    {"TruncatedSound", Fault::TruncatedSound, true},
+    {"SoundWithAHugeChunk", Fault::HugeChunkSound, true},
+    {"SoundWithoutData", Fault::NoDataSound, true},
+    {"EmptySound", Fault::EmptySound, true},
+    {"SoundIsAFifo", Fault::FifoSound, true},
+    {"SoundIsADirectory", Fault::DirectorySound, true},
     {"RemoteSound", Fault::RemoteSound},
-    {"PageNamesItselfAsSound", Fault::PageAsSound},
+    {"PageNamesItselfAsSound", Fault::PageAsSound, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, MediaFault, testing::ValuesIn(faultCases),

@@ -7,12 +7,9 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
-#if GLIMMERKIN_HAVE_ALSA
-#include <alsa/asoundlib.h>
-#endif
-
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 namespace qtplatform {
 
@@ -21,8 +18,6 @@ namespace {
 // SDL's audio is one per process; its start, end and devices are handled by one
 // thread at a time.
 std::mutex sdlMutex;
-// The devices made and not yet destroyed; guarded by sdlMutex.
-int liveDevices = 0;
 
 SDL_AudioFormat sdlFormat(SoundDevice::Sample sample)
 {
@@ -39,17 +34,8 @@ class SdlSoundDevice : public SoundDevice {
 public:
     SdlSoundDevice(std::string application, std::string streamName)
         : application_(std::move(application)), streamName_(std::move(streamName))
-    {
-        std::lock_guard sdl(sdlMutex);
-        ++liveDevices;
-    }
-    ~SdlSoundDevice() override
-    {
-        release();
-        std::lock_guard sdl(sdlMutex);
-        if (--liveDevices == 0)
-            releaseAlsa();
-    }
+    {}
+    ~SdlSoundDevice() override { release(); }
     SdlSoundDevice(const SdlSoundDevice&) = delete;
     SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
 
@@ -90,20 +76,35 @@ public:
         SDL_TLSCleanup();
     }
 
-private:
-    // With sdlMutex held, when no device is left.
-    static void releaseAlsa()
+    bool decode(const std::string& bytes, Layout& layout, std::string& samples) override
     {
-#if GLIMMERKIN_HAVE_ALSA
-        // SDL lets ALSA go but not the configuration ALSA read for it, nor the plugins
-        // that configuration loaded (PipeWire's client, where the default device is
-        // PipeWire's): 1.3 MiB held after the splash's cue with no device. Only when
-        // the last device goes: read again at every cue, the plugins lose 16 kB each
-        // time they load.
-        snd_config_update_free_global();
-#endif
+        SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+        SDL_AudioSpec spec{};
+        Uint8* data = nullptr;
+        Uint32 length = 0;
+        if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &data, &length))
+            return false;
+        std::optional<Sample> sample;
+        switch (spec.format) {
+        case AUDIO_U8: sample = Sample::U8; break;
+        case AUDIO_S16LSB: sample = Sample::S16; break;
+        case AUDIO_S32LSB: sample = Sample::S32; break;
+        case AUDIO_F32LSB: sample = Sample::F32; break;
+        default: break;
+        }
+        const unsigned frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+        // At least one whole frame, in a layout a device can take.
+        const bool playable = sample && spec.channels >= 1 && spec.channels <= 8 && spec.freq >= 1 &&
+                              spec.freq <= 384'000 && length >= frameBytes;
+        if (playable) {
+            layout = {*sample, spec.channels, static_cast<unsigned>(spec.freq)};
+            samples.assign(reinterpret_cast<const char*>(data), length - length % frameBytes);
+        }
+        SDL_FreeWAV(data);
+        return playable;
     }
 
+private:
     bool openDevice(const Layout& layout, unsigned bufferFrames, Fill fill, void* user)
     {
         std::lock_guard sdl(sdlMutex);
