@@ -118,6 +118,7 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
     std::string file; // of the latest request; empty for a stop
     bool loop = false;
     std::uint64_t owner = 0; // the channel of the latest request, 0 for the output itself
+    bool letGo = false; // the latest request lets SDL's audio go too
     std::uint64_t channels = 0; // channels made
     std::thread thread; // started by the first play
     // The latest request's number, read without the lock while the player waits for
@@ -144,8 +145,9 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
     bool pending() const { return quit || requested != taken; }
 
     // Leaves a request for the thread, starting it at the first play. A stop from a
-    // channel is dropped unless that channel asked for the latest sound.
-    void post(std::string soundFile, bool repeat, bool play, std::uint64_t from)
+    // channel is dropped unless that channel asked for the latest sound; `release`
+    // lets SDL's audio go after it.
+    void post(std::string soundFile, bool repeat, bool play, std::uint64_t from, bool release = false)
     {
         {
             std::lock_guard lock(mutex);
@@ -154,6 +156,7 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
             file = play ? std::move(soundFile) : std::string{};
             loop = repeat;
             owner = from;
+            letGo = release;
             requested += 1;
             latest.store(requested, std::memory_order_release);
             if (!thread.joinable()) {
@@ -206,10 +209,15 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
             const std::uint64_t number = taken;
             const std::string sound = file;
             const bool repeat = loop;
+            const bool release = letGo;
             lock.unlock();
             const bool started = !sound.empty() && start(sound, repeat, number);
-            if (!started)
+            if (release && output) {
+                output->release();
+                open = false;
+            } else if (!started) {
                 closeDevice();
+            }
             lock.lock();
             playing = started ? number : 0;
             settled = number;
@@ -321,6 +329,11 @@ namespace {
 class Channel : public platform::AudioOutput {
 public:
     Channel(std::shared_ptr<SdlAudioOutput::Worker> worker, std::uint64_t id) : worker_(std::move(worker)), id_(id) {}
+    // Its control goes with its window: where the last sound was its own, SDL's audio
+    // is let go as well, and what the sound libraries hold with it, until the next cue.
+    ~Channel() override { worker_->post({}, false, false, id_, true); }
+    Channel(const Channel&) = delete;
+    Channel& operator=(const Channel&) = delete;
     void play(const std::string& soundFile, bool loop) override { worker_->post(soundFile, loop, true, id_); }
     void stop() override { worker_->post({}, false, false, id_); }
 
