@@ -47,7 +47,8 @@ public:
 
     // The output as one control hears it: its sound replaces whatever plays, and its
     // stop (an unload's too) ends only the sound it asked for, if that is still the
-    // latest. Neither waits; it may outlive the output, and is then silent.
+    // latest; its end then lets SDL's audio go as well, until the next cue. None of it
+    // waits; it may outlive the output, and is then silent.
     std::unique_ptr<platform::AudioOutput> channel();
 
     // For tests and the benchmark: blocks until the latest request plays or has
