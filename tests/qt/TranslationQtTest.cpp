@@ -114,7 +114,8 @@ TEST_P(TranslatedCaptionTest, FitsItsBoxOnTheLinesOfTheEnglish)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslatedCaptionTest, testing::Values("de", "fr", "es", "pt_BR", "ar", "ru", "zh_CN", "qps"),
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedCaptionTest,
+                         testing::Values("de", "fr", "es", "pt_BR", "ar", "ru", "zh_CN", "qps"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST(TranslationChoiceTest, FirstTranslatedLanguageBeforeAnyEnglish)
