@@ -2,8 +2,6 @@
 
 #include "ComboBoxPeer.h"
 #include "CommandButtonPeer.h"
-#include "Conversions.h"
-#include "FirstFrame.h"
 #include "KeyForwarding.h"
 #include "LabelPeer.h"
 #include "PeerSupport.h"
@@ -13,6 +11,8 @@
 #include "TextBoxPeer.h"
 #include "ToolbarPeer.h"
 #include "platform/Form.h"
+#include "qtplatform/Conversions.h"
+#include "qtplatform/audio/FirstFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
