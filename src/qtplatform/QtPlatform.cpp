@@ -10,9 +10,9 @@
 #include "qtplatform/help/DocumentBrowserPeer.h"
 #include "qtplatform/help/DocumentBrowserView.h"
 #include "qtplatform/widgets/Accessibility.h"
-#include "qtplatform/widgets/BlockedCloseFilter.h"
 #include "qtplatform/widgets/FormWindowPeer.h"
 #include "qtplatform/widgets/TabOrder.h"
+#include "qtplatform/widgets/X11Window.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QAbstractButton>
