@@ -8,9 +8,14 @@
 #ifdef GLIMMERKIN_HAVE_POSIX_SIGNALS
 #include <QSocketNotifier>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <poll.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 #endif
 
 namespace qtplatform {
@@ -20,13 +25,18 @@ namespace {
 
 constexpr int watched[] = {SIGTERM, SIGINT, SIGHUP};
 
-int signalPipe[2] = {-1, -1};
+// The event loop's socket pair, and the watcher thread's.
+int loopPipe[2] = {-1, -1};
+int deadlinePipe[2] = {-1, -1};
+std::atomic<bool> signalled{false};
 
-void wakeEventLoop(int)
+void onSignal(int signal)
 {
-    const char byte = 1;
-    // Only async-signal-safe work here: wake the event loop.
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+    // Only async-signal-safe work here: wake the event loop and the watcher.
+    const char byte = static_cast<char>(signal);
+    signalled.store(true, std::memory_order_relaxed);
+    [[maybe_unused]] auto written = ::write(loopPipe[1], &byte, 1);
+    written = ::write(deadlinePipe[1], &byte, 1);
 }
 
 void setHandler(void (*handler)(int))
@@ -39,22 +49,58 @@ void setHandler(void (*handler)(int))
         ::sigaction(sig, &action, nullptr);
 }
 
+void closeBoth(int (&pipe)[2])
+{
+    for (int& fd : pipe)
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+}
+
+// The watcher thread: waits for a signal, gives the clean close its grace, then ends
+// the program. It returns when its pipe closes with no signal sent.
+void awaitDeadline(int readEnd, int graceMs)
+{
+    char signal = 0;
+    ssize_t got;
+    while ((got = ::read(readEnd, &signal, 1)) < 0 && errno == EINTR) {}
+    ::close(readEnd);
+    if (got != 1)
+        return;
+    ::poll(nullptr, 0, graceMs);
+    ::_exit(128 + signal);
+}
+
 } // namespace
 #endif
 
-SessionWatcher::SessionWatcher(std::function<void()> onSessionEnd, QObject* parent)
+SessionWatcher::SessionWatcher(std::function<void()> onSessionEnd, std::chrono::milliseconds grace, QObject* parent)
     : QObject(parent), onSessionEnd_(std::move(onSessionEnd))
 {
 #ifdef GLIMMERKIN_HAVE_POSIX_SIGNALS
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, loopPipe) == 0 &&
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, deadlinePipe) == 0) {
+        auto* notifier = new QSocketNotifier(loopPipe[0], QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [this] {
             char buffer[16];
-            while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {}
+            while (::read(loopPipe[0], buffer, sizeof buffer) > 0) {}
             fire();
         });
-        setHandler(wakeEventLoop);
+        // The watcher takes none of the signals itself: it is woken through its pipe.
+        sigset_t blocked, previous;
+        sigemptyset(&blocked);
+        for (int sig : watched)
+            sigaddset(&blocked, sig);
+        pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+        deadline_ = std::thread(awaitDeadline, std::exchange(deadlinePipe[0], -1), static_cast<int>(grace.count()));
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        setHandler(onSignal);
+    } else {
+        closeBoth(loopPipe);
     }
+#else
+    (void)grace;
 #endif
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { fire(); });
@@ -64,11 +110,16 @@ SessionWatcher::~SessionWatcher()
 {
 #ifdef GLIMMERKIN_HAVE_POSIX_SIGNALS
     setHandler(SIG_DFL);
-    for (int& fd : signalPipe)
-        if (fd >= 0) {
-            ::close(fd);
-            fd = -1;
-        }
+    closeBoth(loopPipe);
+    // An idle watcher sees its pipe close and returns; one that holds a signal's
+    // deadline stays, so that the rest of the program's end keeps to it too.
+    closeBoth(deadlinePipe);
+    if (deadline_.joinable()) {
+        if (signalled.load(std::memory_order_relaxed))
+            deadline_.detach();
+        else
+            deadline_.join();
+    }
 #endif
 }
 
