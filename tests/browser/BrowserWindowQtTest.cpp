@@ -3,8 +3,8 @@
 #include "BrowserTestSupport.h"
 
 #include "browser/FrmBrowser.h"
-#include "qtplatform/ComboBoxPeer.h"
-#include "qtplatform/ToolbarPeer.h"
+#include "qtplatform/widgets/ComboBoxPeer.h"
+#include "qtplatform/widgets/ToolbarPeer.h"
 #include "ui/Maker.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
-#include "qtplatform/KeyForwarding.h"
+#include "qtplatform/widgets/KeyForwarding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "ShapePeer.h"
 
-#include "Conversions.h"
 #include "PeerSupport.h"
 #include "platform/Control.h"
+#include "qtplatform/Conversions.h"
 
 #include <QPainter>
 

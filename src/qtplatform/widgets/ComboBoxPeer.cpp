@@ -1,9 +1,9 @@
 #include "ComboBoxPeer.h"
 
-#include "Conversions.h"
 #include "PeerSupport.h"
 #include "platform/Control.h"
 #include "platform/Keyboard.h"
+#include "qtplatform/Conversions.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "DocumentBrowserPeer.h"
 
-#include "Conversions.h"
+#include "qtplatform/Conversions.h"
 
 namespace qtplatform {
 

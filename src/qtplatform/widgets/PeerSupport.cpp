@@ -1,6 +1,6 @@
 #include "PeerSupport.h"
 
-#include "Conversions.h"
+#include "qtplatform/Conversions.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "SdlAudioOutput.h"
 
 #include "FirstFrame.h"
-#include "QtPlatform.h"
 #include "SoundDevice.h"
+#include "qtplatform/QtPlatform.h"
 #include "sound/RegularFile.h"
 #include "sound/Wave.h"
 

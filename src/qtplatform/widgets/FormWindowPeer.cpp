@@ -2,8 +2,6 @@
 
 #include "ComboBoxPeer.h"
 #include "CommandButtonPeer.h"
-#include "Conversions.h"
-#include "FirstFrame.h"
 #include "KeyForwarding.h"
 #include "LabelPeer.h"
 #include "PeerSupport.h"
@@ -12,15 +10,16 @@
 #include "TabOrder.h"
 #include "TextBoxPeer.h"
 #include "ToolbarPeer.h"
+#include "X11Window.h"
 #include "platform/Form.h"
+#include "qtplatform/Conversions.h"
+#include "qtplatform/audio/FirstFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-
-#include "XcbAtom.h"
 
 #include <algorithm>
 #include <map>
@@ -61,43 +60,6 @@ QIcon windowIcon(const platform::Picture& picture)
 bool windowless(const Control& control)
 {
     return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
-}
-
-// Qt never leaves a title bar empty: it falls back to the program's name. On X11 an
-// empty caption is written to the window's name properties directly.
-void clearNativeTitle(QWidget* widget)
-{
-#ifdef GLIMMERKIN_HAVE_XCB
-    xcb_connection_t* connection = x11Connection();
-    if (!connection)
-        return;
-    const auto window = static_cast<xcb_window_t>(widget->winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, "");
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, internAtom(connection, "_NET_WM_NAME"),
-                        internAtom(connection, "UTF8_STRING"), 8, 0, "");
-    xcb_flush(connection);
-#else
-    (void)widget;
-#endif
-}
-
-// A tool window has no task-bar button on most desktops; on X11 the window also says
-// so itself, before it is first mapped.
-void skipTaskbar(QWidget* widget)
-{
-#ifdef GLIMMERKIN_HAVE_XCB
-    xcb_connection_t* connection = x11Connection();
-    if (!connection)
-        return;
-    const auto window = static_cast<xcb_window_t>(widget->winId());
-    const xcb_atom_t states[] = {internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                 internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, internAtom(connection, "_NET_WM_STATE"),
-                        XCB_ATOM_ATOM, 32, 2, states);
-    xcb_flush(connection);
-#else
-    (void)widget;
-#endif
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "LabelPeer.h"
 
 #include "Accessibility.h"
-#include "Conversions.h"
 #include "PeerSupport.h"
 #include "TabOrder.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "qtplatform/Conversions.h"
 
 #include <QFontMetrics>
 #include <QKeySequence>

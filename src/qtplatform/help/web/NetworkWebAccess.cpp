@@ -1,7 +1,7 @@
 // The web module: web pages for the help browser through Qt Network, kept out of the
 // program so that the network library loads only when a web page is asked for.
 
-#include "qtplatform/WebAccess.h"
+#include "qtplatform/help/WebAccess.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

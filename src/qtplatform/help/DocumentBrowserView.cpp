@@ -1,13 +1,13 @@
 #include "DocumentBrowserView.h"
 
-#include "Conversions.h"
 #include "PageContent.h"
 #include "PageFile.h"
 #include "PagePicture.h"
-#include "PeerSupport.h"
 #include "RenderedPage.h"
 #include "platform/Basics.h"
 #include "platform/Control.h"
+#include "qtplatform/Conversions.h"
+#include "qtplatform/widgets/PeerSupport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

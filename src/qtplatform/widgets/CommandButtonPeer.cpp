@@ -1,9 +1,9 @@
 #include "CommandButtonPeer.h"
 
 #include "Accessibility.h"
-#include "Conversions.h"
 #include "PeerSupport.h"
 #include "platform/Control.h"
+#include "qtplatform/Conversions.h"
 
 #include <QImage>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "TextBoxPeer.h"
 
-#include "Conversions.h"
 #include "PeerSupport.h"
 #include "platform/Control.h"
+#include "qtplatform/Conversions.h"
 
 namespace qtplatform {
 

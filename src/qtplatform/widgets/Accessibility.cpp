@@ -2,12 +2,12 @@
 
 #include "ComboBoxPeer.h"
 #include "CommandButtonPeer.h"
-#include "Conversions.h"
 #include "FormWindowPeer.h"
 #include "LabelPeer.h"
 #include "PictureBoxPeer.h"
 #include "ShapePeer.h"
 #include "platform/Control.h"
+#include "qtplatform/Conversions.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 // The glimmerkin-sound module: output devices on SDL's audio (see SoundDevice.h).
 
-#include "qtplatform/SoundDevice.h"
+#include "qtplatform/audio/SoundDevice.h"
 
 #include <QObject>
 

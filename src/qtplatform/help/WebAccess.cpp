@@ -1,6 +1,6 @@
 #include "WebAccess.h"
 
-#include "QtPlatform.h"
+#include "qtplatform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
