@@ -34,6 +34,8 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* pa
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // The frame and scroll bars too: the window's cross-hair is its own surface's only.
+    setCursor(Qt::ArrowCursor);
     viewport()->setCursor(Qt::ArrowCursor);
     applyAll(this, control_);
     control_.attach(this);
