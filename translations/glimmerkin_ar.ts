@@ -159,6 +159,10 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>وحدة الويب %1 لا توفّر وصولًا إلى الويب</translation>
     </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>لا يمكن لصفحة من الويب أن تفتح صفحات هذا الحاسوب أو ملفاته.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

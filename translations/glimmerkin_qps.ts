@@ -159,6 +159,10 @@
       <source>the web module %1 has no web access of its own</source>
       <translation>[thé wéb módúlé %1 háš ñó wéb áççéšš óf ítš ówñ················]</translation>
     </message>
+    <message>
+      <source>A page on the web cannot open pages or files on this computer.</source>
+      <translation>[Á págé óñ thé wéb çáññót ópéñ págéš ór fíléš óñ thíš çómpútér.·······················]</translation>
+    </message>
   </context>
   <context>
     <name>QGuiApplication</name>
