@@ -2,7 +2,13 @@
 // error page inside the view, within a bounded time, and leaves the view usable.
 #include "BrowserTestSupport.h"
 
+#include "qtplatform/PagePicture.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -151,6 +157,102 @@ std::string badAddressName(const ::testing::TestParamInfo<std::size_t>& info)
 
 INSTANTIATE_TEST_SUITE_P(Table, BadAddressTest, ::testing::Range<std::size_t>(0, badAddresses().size()),
                          badAddressName);
+
+// Pages written to freeze or fill the program, served over the loopback interface:
+// each is shown, within its budgets, or refused with an error page, and the event
+// loop goes on turning once it is on display.
+struct HostilePage {
+    const char* name;
+    std::function<QByteArray()> body; // served as text/html
+    const char* title; // the view's title after loading it
+    const char* link = nullptr; // followed from the page once it is shown
+    qint64 pixels = 0; // at least this many pixels of pictures shown
+};
+
+QByteArray pngDataAddress(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_Mono);
+    picture.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return "data:image/png;base64," + png.toBase64();
+}
+
+const std::vector<HostilePage>& hostilePages()
+{
+    static const std::vector<HostilePage> cases{
+        {"TablesNestedDeeply", [] { return QByteArray("<table border=1><tr><td>").repeated(17) + "x"; },
+         "Page too complex"},
+        {"TablesNestedAsUsual",
+         [] { return "<title>Tables</title>" + QByteArray("<table border=1><tr><td>a<td>").repeated(4) + "x"; },
+         "Tables"},
+        {"SpaceBeforeTheName", [] { return QByteArray("< div>").repeated(1500); }, "Page too complex"},
+        {"StrayEndTags", [] { return QByteArray("<div></x>").repeated(1500); }, "Page too complex"},
+        {"ElementsQtNests", [] { return QByteArray("<wbr><source>").repeated(3000); }, "Page too complex"},
+        {"NestedInAScript", [] { return "<script>" + QByteArray("<i>").repeated(5000) + "</script>"; },
+         "Page too complex"},
+        {"OneHugeWord", [] { return QByteArray(300000, 'w'); }, "Page too complex"},
+        {"ManyPictures", [] { return QByteArray("<img src=\"/img.png\">").repeated(5000); }, "Page too complex"},
+        {"HugeDataPictures",
+         [] {
+             QByteArray page = "<title>Pictures</title>";
+             for (int n = 0; n < 12; ++n)
+                 page +=
+                     "<img src=\"" + (n % 2 ? pngDataAddress(4000, 2000 - n) : pngDataAddress(2000 - n, 4000)) + "\">";
+             return page;
+         },
+         "Pictures", nullptr, 4000 * 1900},
+        {"DirectionOverrideInTitle", [] { return QByteArray("<title>\u202Eevil\u2066 \u202Cpage</title>"); },
+         "evil page"},
+        {"LinkToALocalFile", [] { return QByteArray("<title>Links</title>"); }, "Page cannot be shown",
+         "file:///etc/passwd"},
+        {"LinkToABarePath", [] { return QByteArray("<title>Links</title>"); }, "Page cannot be shown", "/etc/passwd"},
+    };
+    return cases;
+}
+
+class HostilePageTest : public ViewFixture, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(HostilePageTest, isShownWithinItsBudgetsOrRefused)
+{
+    const HostilePage& hostile = hostilePages()[GetParam()];
+    WebServer server;
+    server.serve("/page.htm", "text/html", hostile.body());
+    open(server.url("/page.htm"));
+    if (hostile.link) {
+        const int before = form->completions;
+        emit view().anchorClicked(QUrl(hostile.link));
+        ASSERT_TRUE(loadEnds(before));
+    }
+    // Laid out and drawn, then the event loop turns again.
+    view().grab();
+    bool turned = false;
+    QTimer::singleShot(0, &view(), [&turned] { turned = true; });
+    ASSERT_TRUE(waitFor([&] { return turned; }));
+    EXPECT_EQ(browser().locationName(), hostile.title);
+
+    // Each picture once, however often the page shows it.
+    QHash<qint64, qint64> pictures;
+    for (QTextBlock block = view().document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QUrl name(it.fragment().charFormat().toImageFormat().name());
+                const QImage picture = view().document()->resource(QTextDocument::ImageResource, name).value<QImage>();
+                pictures[picture.cacheKey()] = qint64(picture.width()) * picture.height();
+            }
+    qint64 pixels = 0;
+    for (const qint64 each : pictures)
+        pixels += each;
+    EXPECT_LE(pixels, qtplatform::PagePicture::pagePixels);
+    EXPECT_GE(pixels, hostile.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostilePageTest, ::testing::Range<std::size_t>(0, hostilePages().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) {
+                             return hostilePages()[info.param].name;
+                         });
 
 class UnresolvableHostTest : public ViewFixture {};
 

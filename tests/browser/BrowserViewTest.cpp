@@ -3,6 +3,7 @@
 #include "platform/Basics.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTextDocument>
@@ -85,6 +86,15 @@ TEST_F(BrowserViewTest, historyGoesBackAndForwardAndANewPageDropsWhatLayAhead)
     EXPECT_THROW(browser().goForward(), platform::RuntimeError);
     EXPECT_EQ(browser().locationName(), "D");
     EXPECT_EQ(move(&platform::Browser::goBack), "B");
+}
+
+TEST_F(BrowserViewTest, fileThatReportsNoSizeIsReadToItsEnd)
+{
+    if (!QFileInfo::exists("/proc/self/status"))
+        GTEST_SKIP() << "no /proc here";
+    open("/proc/self/status");
+    EXPECT_TRUE(view().toPlainText().startsWith("Name:")) << view().toPlainText().left(100).toStdString();
+    EXPECT_TRUE(view().toPlainText().contains("VmRSS:"));
 }
 
 TEST_F(BrowserViewTest, followingARelativeLinkOpensItsPageAndBackReturns)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTextDocument>
+
 namespace {
 
 using Kind = qtplatform::PageContent::Kind;
@@ -59,19 +61,47 @@ TEST(PageContentTest, controlCharactersMakeBinaryBeyondATenth)
     EXPECT_TRUE(qtplatform::PageContent::looksBinary(QByteArray("text\0", 5)));
 }
 
-TEST(PageContentTest, nestingScanCountsOpenElementsButNotOnesWithoutEndTags)
+TEST(PageContentTest, nestingIsCountedAsQtsReaderTakesTheElements)
 {
     using qtplatform::PageContent;
     EXPECT_FALSE(PageContent::tooComplex(QString("<div>").repeated(1000)));
     EXPECT_TRUE(PageContent::tooComplex(QString("<div>").repeated(1001)));
     EXPECT_FALSE(PageContent::tooComplex(QString("<div></div>").repeated(5000)));
-    EXPECT_FALSE(PageContent::tooComplex(QString("<p>").repeated(5000)));
-    EXPECT_TRUE(PageContent::tooComplex(QString("<br>").repeated(30001)));
-    EXPECT_FALSE(PageContent::tooComplex(QString("< div>").repeated(5000)));
-    // Markup in comments and scripts is no element.
+    EXPECT_FALSE(PageContent::tooComplex(QString("<p>").repeated(5000))) << "a paragraph ends the one before";
+    EXPECT_FALSE(PageContent::tooComplex(QString("<ul><li>a<li>b</ul>").repeated(3000)));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<br>").repeated(20001)));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<img src=x>").repeated(301)));
+    // What Qt reads as elements, however it is written.
+    EXPECT_TRUE(PageContent::tooComplex(QString("< div>").repeated(1001)));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<div></x>").repeated(1001))) << "an end tag with nothing to end";
+    EXPECT_TRUE(PageContent::tooComplex(QString("<wbr>").repeated(1001)));
+    EXPECT_TRUE(PageContent::tooComplex("<script>" + QString("<div>").repeated(1001) + "</script>"));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<DIV class=x>").repeated(1001)));
     EXPECT_FALSE(PageContent::tooComplex("<!--" + QString("<div>").repeated(2000) + "-->"));
-    EXPECT_FALSE(PageContent::tooComplex("<script>" + QString("<div>").repeated(2000) + "</script><div>"));
-    EXPECT_TRUE(PageContent::tooComplex("<style></style>" + QString("<DIV class=x>").repeated(1001)));
+    EXPECT_FALSE(PageContent::tooComplex(QString("<div><b>x</div>").repeated(3000))) << "ends the open b too";
+}
+
+TEST(PageContentTest, tablesAndWordsAreWeighedInTheDocumentQtRead)
+{
+    using qtplatform::PageContent;
+    struct Case {
+        QString html;
+        bool tooCostly;
+    };
+    const Case cases[] = {
+        {QString("<table><tr><td>").repeated(8), false},
+        {QString("<table><tr><td>").repeated(9), true},
+        {"<table><tr>" + QString("<td>x").repeated(5000) + "</table>", false},
+        {"<table><tr>" + QString("<td>x").repeated(5001) + "</table>", true},
+        {QString(9999, 'w') + " " + QString(9999, 'w'), false},
+        {QString(10001, 'w'), true},
+        {QString("a&nbsp;").repeated(6000), true},
+    };
+    for (const Case& c : cases) {
+        QTextDocument document;
+        document.setHtml(c.html);
+        EXPECT_EQ(PageContent::tooCostlyToLayOut(document), c.tooCostly) << c.html.left(60).toStdString();
+    }
 }
 
 TEST(PageHistoryTest, keepsTheNewestEntriesAndTheSameAddressTakesTheEntrysPlace)
