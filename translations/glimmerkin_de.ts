@@ -163,6 +163,14 @@
         <source>A page on the web cannot open pages or files on this computer.</source>
         <translation>Eine Seite aus dem Web kann keine Seiten oder Dateien auf diesem Computer öffnen.</translation>
     </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Seite zu lang</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>Diese Seite enthält zu viel Text, um hier angezeigt zu werden.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

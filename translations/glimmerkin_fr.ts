@@ -163,6 +163,14 @@
         <source>A page on the web cannot open pages or files on this computer.</source>
         <translation>Une page web ne peut pas ouvrir les pages ni les fichiers de cet ordinateur.</translation>
     </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Page trop longue</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>Cette page contient trop de texte pour être affichée ici.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

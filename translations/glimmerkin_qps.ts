@@ -163,6 +163,14 @@
       <source>A page on the web cannot open pages or files on this computer.</source>
       <translation>[Á págé óñ thé wéb çáññót ópéñ págéš ór fíléš óñ thíš çómpútér.·······················]</translation>
     </message>
+    <message>
+      <source>Page too long</source>
+      <translation>[Págé tóó lóñg···]</translation>
+    </message>
+    <message>
+      <source>This page holds too much text to be shown here.</source>
+      <translation>[Thíš págé hóldš tóó múçh téxt tó bé šhówñ héré.·················]</translation>
+    </message>
   </context>
   <context>
     <name>QGuiApplication</name>

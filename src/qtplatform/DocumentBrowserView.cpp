@@ -106,9 +106,11 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
         document->setPlainText(page.text);
     else
         document->setHtml(page.html);
-    if (PageContent::tooCostlyToLayOut(*document)) {
+    if (const PageContent::Layout weight = PageContent::weigh(*document); weight != PageContent::Layout::Fits) {
         delete document;
-        show(ErrorPage::of(ErrorPage::Kind::TooComplex, page.asked, page.url), reload);
+        const auto kind =
+            weight == PageContent::Layout::TooLong ? ErrorPage::Kind::TooLong : ErrorPage::Kind::TooComplex;
+        show(ErrorPage::of(kind, page.asked, page.url), reload);
         return;
     }
     // The document shown before is the view's child and goes with the pictures it

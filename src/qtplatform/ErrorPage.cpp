@@ -34,6 +34,8 @@ constexpr Texts texts[] = {
     {ErrorPage::Kind::TooComplex, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page too complex"),
      QT_TRANSLATE_NOOP("DocumentBrowserView",
                        "This page is nested too deeply, or made of too many parts, to be shown here.")},
+    {ErrorPage::Kind::TooLong, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page too long"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This page holds too much text to be shown here.")},
     {ErrorPage::Kind::BrokenPicture, QT_TRANSLATE_NOOP("DocumentBrowserView", "Picture cannot be shown"),
      QT_TRANSLATE_NOOP("DocumentBrowserView", "This picture is damaged, too large or of a kind that cannot be shown.")},
     {ErrorPage::Kind::NotAPage, QT_TRANSLATE_NOOP("DocumentBrowserView", "Not a page"),

@@ -21,6 +21,7 @@ public:
         Unreadable,
         TooLarge,
         TooComplex,
+        TooLong,
         BrokenPicture,
         NotAPage,
         // Web pages: no web module (the argument names it and what it lacks), a

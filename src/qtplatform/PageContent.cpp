@@ -60,16 +60,17 @@ bool PageContent::looksBinary(const QByteArray& data)
 }
 
 // Bounds on what is costly in Qt's reading and laying out of a page. Laying out on a
-// thread of its own with a time budget was measured and not taken: Qt's reader alone
-// takes 0.8 s for 3,000 nested elements, and a layout cannot be stopped, so a table
-// nested 2,000 deep would keep a core busy for minutes after its budget ran out.
+// thread of its own with a time budget was not taken: a layout cannot be stopped, so
+// a table nested 2,000 deep would keep a core busy for minutes after its budget ran
+// out, while with these bounds the costliest page that passes took 1 s in the view
+// on two cores shared with other work.
 namespace {
 
 // The reader's time grows with the sum of the elements' depths: 3,000 nested elements
 // (a sum of 4.5 million) take 0.8 s, 1,000 (half a million) 0.1 s.
 constexpr qint64 maxDepthSum = 1000000;
 constexpr int maxDepth = 1000;
-// 10,000 plain elements take 0.3 to 0.6 s to read.
+// 20,000 plain elements took 0.75 s in the view on two cores shared with other work.
 constexpr int maxElements = 20000;
 // Pictures in one paragraph take time in the square of their number: 500 are read
 // and laid out in 0.4 s, 3,000 in 3.5 s.
@@ -78,9 +79,13 @@ constexpr int maxPictures = 300;
 // 366 ms, 16 levels 0.8 s), and 10,000 cells in one row take 2.6 s: cells are
 // weighed by three for each table they are nested in.
 constexpr qint64 maxTableWork = 5000;
-// One word takes time in the square of its length to lay out: 20,000 letters 88 ms,
-// 100,000 letters 1.4 s.
-constexpr qsizetype maxWordLength = 10000;
+// A word takes time in the square of its length to lay out (20,000 letters 88 ms,
+// 100,000 letters 1.4 s): the squares of a page's words are summed, up to ten words
+// of 10,000 letters.
+constexpr qint64 maxWordWork = 1000000000;
+// Text takes its time too: in the view, on two cores shared with other work, 490,000
+// characters of words took 1 s, 2 million 6.7 s.
+constexpr int maxCharacters = 500000;
 
 bool isHtmlSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
 
@@ -167,29 +172,28 @@ bool PageContent::tooComplex(const QString& html)
     return false;
 }
 
-bool PageContent::tooCostlyToLayOut(const QTextDocument& document)
+PageContent::Layout PageContent::weigh(const QTextDocument& document)
 {
-    if (tableWork(document.rootFrame(), 1) > maxTableWork)
-        return true;
-    return longestWord(document) > maxWordLength;
+    if (document.characterCount() > maxCharacters)
+        return Layout::TooLong;
+    if (tableWork(document.rootFrame(), 1) > maxTableWork || wordWork(document) > maxWordWork)
+        return Layout::TooComplex;
+    return Layout::Fits;
 }
 
-qsizetype PageContent::longestWord(const QTextDocument& document)
+qint64 PageContent::wordWork(const QTextDocument& document)
 {
-    qsizetype longest = 0;
+    qint64 work = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        if (text.size() <= longest)
-            continue;
         // Where Qt's layout may break a line.
-        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, block.text());
         qsizetype from = 0;
         for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
-            longest = std::max(longest, at - from);
+            work += qint64(at - from) * (at - from);
             from = at;
         }
     }
-    return longest;
+    return work;
 }
 
 QString PageContent::decodeText(const QByteArray& data)

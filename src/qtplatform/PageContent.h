@@ -24,10 +24,13 @@ public:
     // or pictures, than its reader takes in a fraction of a second.
     static bool tooComplex(const QString& html);
     // The page as Qt read it, before it is laid out: tables nested too deeply or too
-    // large, or a word too long, for its layout.
-    static bool tooCostlyToLayOut(const QTextDocument& document);
-    // The longest run of text in which Qt's layout finds no place to break a line.
-    static qsizetype longestWord(const QTextDocument& document);
+    // large, or words too long (TooComplex), or more text (TooLong) than its layout
+    // takes in a fraction of a second.
+    enum class Layout { Fits, TooComplex, TooLong };
+    static Layout weigh(const QTextDocument& document);
+    // The sum of the squares of the lengths of the runs of text in which Qt's layout
+    // finds no place to break a line.
+    static qint64 wordWork(const QTextDocument& document);
 
     // Text in the encoding its byte-order mark or its meta tag names, UTF-8 otherwise.
     static QString decodeText(const QByteArray& data);

@@ -194,6 +194,7 @@ const std::vector<HostilePage>& hostilePages()
         {"NestedInAScript", [] { return "<script>" + QByteArray("<i>").repeated(5000) + "</script>"; },
          "Page too complex"},
         {"OneHugeWord", [] { return QByteArray(300000, 'w'); }, "Page too complex"},
+        {"MuchText", [] { return QByteArray("many words ").repeated(60000); }, "Page too long"},
         {"ManyPictures", [] { return QByteArray("<img src=\"/img.png\">").repeated(5000); }, "Page too complex"},
         {"HugeDataPictures",
          [] {

@@ -84,23 +84,27 @@ TEST(PageContentTest, nestingIsCountedAsQtsReaderTakesTheElements)
 TEST(PageContentTest, tablesAndWordsAreWeighedInTheDocumentQtRead)
 {
     using qtplatform::PageContent;
+    using Layout = PageContent::Layout;
     struct Case {
         QString html;
-        bool tooCostly;
+        Layout weight;
     };
     const Case cases[] = {
-        {QString("<table><tr><td>").repeated(8), false},
-        {QString("<table><tr><td>").repeated(9), true},
-        {"<table><tr>" + QString("<td>x").repeated(5000) + "</table>", false},
-        {"<table><tr>" + QString("<td>x").repeated(5001) + "</table>", true},
-        {QString(9999, 'w') + " " + QString(9999, 'w'), false},
-        {QString(10001, 'w'), true},
-        {QString("a&nbsp;").repeated(6000), true},
+        {QString("<table><tr><td>").repeated(8), Layout::Fits},
+        {QString("<table><tr><td>").repeated(9), Layout::TooComplex},
+        {"<table><tr>" + QString("<td>x").repeated(5000) + "</table>", Layout::Fits},
+        {"<table><tr>" + QString("<td>x").repeated(5001) + "</table>", Layout::TooComplex},
+        {QString(31000, 'w'), Layout::Fits},
+        {QString(32000, 'w'), Layout::TooComplex},
+        {(QString(9999, 'w') + " ").repeated(10), Layout::Fits},
+        {(QString(10000, 'w') + " ").repeated(11), Layout::TooComplex},
+        {QString("a&nbsp;").repeated(20000), Layout::TooComplex},
+        {QString("words and ").repeated(50001), Layout::TooLong},
     };
     for (const Case& c : cases) {
         QTextDocument document;
         document.setHtml(c.html);
-        EXPECT_EQ(PageContent::tooCostlyToLayOut(document), c.tooCostly) << c.html.left(60).toStdString();
+        EXPECT_EQ(PageContent::weigh(document), c.weight) << c.html.left(60).toStdString();
     }
 }
 
