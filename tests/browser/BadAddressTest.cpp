@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QTextBlock>
 #include <QTextDocument>
 
 #include <sys/stat.h>
@@ -185,9 +184,6 @@ const std::vector<HostilePage>& hostilePages()
     static const std::vector<HostilePage> cases{
         {"TablesNestedDeeply", [] { return QByteArray("<table border=1><tr><td>").repeated(17) + "x"; },
          "Page too complex"},
-        {"TablesNestedAsUsual",
-         [] { return "<title>Tables</title>" + QByteArray("<table border=1><tr><td>a<td>").repeated(4) + "x"; },
-         "Tables"},
         {"SpaceBeforeTheName", [] { return QByteArray("< div>").repeated(1500); }, "Page too complex"},
         {"StrayEndTags", [] { return QByteArray("<div></x>").repeated(1500); }, "Page too complex"},
         {"ElementsQtNests", [] { return QByteArray("<wbr><source>").repeated(3000); }, "Page too complex"},
@@ -234,18 +230,13 @@ TEST_P(HostilePageTest, isShownWithinItsBudgetsOrRefused)
     ASSERT_TRUE(waitFor([&] { return turned; }));
     EXPECT_EQ(browser().locationName(), hostile.title);
 
-    // Each picture once, however often the page shows it.
-    QHash<qint64, qint64> pictures;
-    for (QTextBlock block = view().document()->begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat()) {
-                const QUrl name(it.fragment().charFormat().toImageFormat().name());
-                const QImage picture = view().document()->resource(QTextDocument::ImageResource, name).value<QImage>();
-                pictures[picture.cacheKey()] = qint64(picture.width()) * picture.height();
-            }
     qint64 pixels = 0;
-    for (const qint64 each : pictures)
-        pixels += each;
+    for (const QTextFormat& format : view().document()->allFormats())
+        if (format.isImageFormat()) {
+            const QUrl name(format.toImageFormat().name());
+            const QSize size = view().document()->resource(QTextDocument::ImageResource, name).value<QImage>().size();
+            pixels += qint64(size.width()) * size.height();
+        }
     EXPECT_LE(pixels, qtplatform::PagePicture::pagePixels);
     EXPECT_GE(pixels, hostile.pixels);
 }

@@ -3,7 +3,6 @@
 #include "platform/Basics.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTextDocument>
@@ -90,11 +89,8 @@ TEST_F(BrowserViewTest, historyGoesBackAndForwardAndANewPageDropsWhatLayAhead)
 
 TEST_F(BrowserViewTest, fileThatReportsNoSizeIsReadToItsEnd)
 {
-    if (!QFileInfo::exists("/proc/self/status"))
-        GTEST_SKIP() << "no /proc here";
     open("/proc/self/status");
-    EXPECT_TRUE(view().toPlainText().startsWith("Name:")) << view().toPlainText().left(100).toStdString();
-    EXPECT_TRUE(view().toPlainText().contains("VmRSS:"));
+    EXPECT_TRUE(view().toPlainText().contains("VmRSS:")) << view().toPlainText().left(100).toStdString();
 }
 
 TEST_F(BrowserViewTest, followingARelativeLinkOpensItsPageAndBackReturns)
