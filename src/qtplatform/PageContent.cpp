@@ -117,14 +117,14 @@ qint64 tableWork(const QTextFrame* frame, qint64 weight)
 bool PageContent::tooComplex(const QString& html)
 {
     // Elements as Qt's reader takes them: a '<', perhaps spaces, and any name, in
-    // scripts and style sheets too; an end tag closes the nearest open element of its
-    // name and is passed over where none is open. Elements that hold nothing, and the
+    // scripts and style sheets too; an end tag ("</" and the name at once) closes the
+    // nearest open element of its name and is passed over where none is open. Elements that hold nothing, and the
     // ones that end an open element of their own name, are Qt's.
     static const QStringList empty{QStringLiteral("br"), QStringLiteral("hr"), QStringLiteral("img"),
                                    QStringLiteral("meta")};
-    static const QStringList notSelfNesting{QStringLiteral("p"),  QStringLiteral("li"),    QStringLiteral("td"),
-                                            QStringLiteral("th"), QStringLiteral("tr"),    QStringLiteral("dd"),
-                                            QStringLiteral("dt"), QStringLiteral("option")};
+    static const QStringList notSelfNesting{QStringLiteral("p"),  QStringLiteral("li"), QStringLiteral("td"),
+                                            QStringLiteral("th"), QStringLiteral("tr"), QStringLiteral("dd"),
+                                            QStringLiteral("dt")};
     const QStringView text(html);
     QStringList open;
     QHash<QString, int> openByName;
@@ -142,7 +142,7 @@ bool PageContent::tooComplex(const QString& html)
         at = skipSpaces(text, at + 1);
         const bool isEnd = at < text.size() && text[at] == u'/';
         if (isEnd)
-            at = skipSpaces(text, at + 1);
+            ++at; // "</ div>" ends nothing
         const qsizetype nameStart = at;
         while (at < text.size() && !isHtmlSpace(text[at]) && text[at] != u'>' && text[at] != u'/' && text[at] != u'<')
             ++at;
