@@ -54,6 +54,8 @@ constexpr Texts texts[] = {
     {ErrorPage::Kind::Other, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be shown"), ""},
 };
 
+static_assert(std::size(texts) == std::size_t(ErrorPage::Kind::Other) + 1, "one entry for each kind");
+
 QString translated(const char* text)
 {
     return *text ? QCoreApplication::translate("DocumentBrowserView", text) : QString();

@@ -7,7 +7,8 @@ class QTextDocument;
 
 namespace qtplatform {
 
-// What the bytes of a page are, and the checks made before Qt's HTML reader sees them.
+// What the bytes of a page are, and the checks made before Qt's HTML reader sees
+// them and before Qt lays the page out.
 class PageContent {
 public:
     enum class Kind { Html, Text, Picture, Other };
