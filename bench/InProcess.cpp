@@ -8,9 +8,9 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
-#include "qtplatform/FirstFrame.h"
 #include "qtplatform/QtPlatform.h"
-#include "qtplatform/SdlAudioOutput.h"
+#include "qtplatform/audio/FirstFrame.h"
+#include "qtplatform/audio/SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <QEventLoop>

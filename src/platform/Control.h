@@ -106,7 +106,7 @@ public:
     void setFont(Font font);
     void setFocus();
 
-    // Held down by a key (see KeyClicks); a mouse button's hold is the peer's own.
+    // Held down, by a key (see KeyClicks) or by the mouse over it: drawn pressed.
     bool pressed() const { return pressed_; }
     void setPressed(bool pressed);
     // The choice a checkable control shows; only assistive tools are told of it.

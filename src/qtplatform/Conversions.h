@@ -25,7 +25,14 @@ QColor toQColor(platform::Color color);
 QString toQString(const std::string& text);
 std::string toStdString(const QString& text);
 
-// The free font that stands in for a layout's font (see StandInFonts.h).
+// The free font that stands in for a layout's font. "Times New Roman" becomes Liberation
+// Serif, which has its metrics; "MS Sans Serif" (and any other name) becomes Liberation
+// Sans, narrowed to the advance widths of the classic sans, so that a line that fits its
+// box there fits here too. The sizes are points at 96 dpi, like the layouts' twips.
+//
+// The fonts are the system's: the Debian package depends on fonts-liberation2, and
+// where there is no Liberation (Windows, macOS) Arial and Times New Roman, which it
+// matches metric for metric, take its place.
 QFont toQFont(const platform::Font& font);
 
 // A picture rendered from its vector source at the given device pixel ratio, with

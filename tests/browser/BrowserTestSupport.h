@@ -3,8 +3,8 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
-#include "qtplatform/DocumentBrowserView.h"
 #include "qtplatform/QtPlatform.h"
+#include "qtplatform/help/DocumentBrowserView.h"
 
 #include <gtest/gtest.h>
 

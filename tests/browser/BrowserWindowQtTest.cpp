@@ -3,8 +3,8 @@
 #include "BrowserTestSupport.h"
 
 #include "browser/FrmBrowser.h"
-#include "qtplatform/ComboBoxPeer.h"
-#include "qtplatform/ToolbarPeer.h"
+#include "qtplatform/widgets/ComboBoxPeer.h"
+#include "qtplatform/widgets/ToolbarPeer.h"
 #include "ui/Maker.h"
 
 #include <QAction>
@@ -212,6 +212,17 @@ TEST_F(BrowserWindowQtTest, toolbarButtonsMoveAboutAndErrorsStaySilent)
     EXPECT_FALSE(help->timTimer.enabled());
     EXPECT_TRUE(qtPlatform.boxes.empty());
     EXPECT_TRUE(runtime->reportedErrors().empty());
+}
+
+TEST_F(BrowserWindowQtTest, crossHairIsTheWindowsOwnSurfaceOnly)
+{
+    EXPECT_EQ(window()->cursor().shape(), Qt::CrossCursor);
+    // The address bar's picture, the page's frame and scroll bars, the boxes, the toolbar.
+    for (QWidget* inside : window()->findChildren<QWidget*>()) {
+        if (inside->window() == window()) {
+            EXPECT_NE(inside->cursor().shape(), Qt::CrossCursor) << inside->metaObject()->className();
+        }
+    }
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // What the help browser's view makes of a page's bytes, its name and the server's
 // content type, before any of it reaches Qt's HTML reader.
-#include "qtplatform/PageContent.h"
-#include "qtplatform/PageHistory.h"
-#include "qtplatform/PagePicture.h"
+#include "qtplatform/help/PageContent.h"
+#include "qtplatform/help/PageHistory.h"
+#include "qtplatform/help/PagePicture.h"
 
 #include <gtest/gtest.h>
 

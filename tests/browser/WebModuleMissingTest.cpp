@@ -4,7 +4,7 @@
 // open. Beside it, what the loader says of a module file that is the wrong library.
 #include "BrowserTestSupport.h"
 
-#include "qtplatform/WebAccess.h"
+#include "qtplatform/help/WebAccess.h"
 
 #include <QDir>
 #include <QLibraryInfo>

@@ -3,7 +3,7 @@
 // SDL is pointed at that device through its own environment variables, set here
 // before the output starts SDL's audio.
 
-#include "qtplatform/SdlAudioOutput.h"
+#include "qtplatform/audio/SdlAudioOutput.h"
 #include "WaveBytes.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // null sink) is started for the test and stopped at its end.
 
 #include "SoundServer.h"
-#include "qtplatform/SdlAudioOutput.h"
 #include "qtplatform/Translations.h"
+#include "qtplatform/audio/SdlAudioOutput.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 #include "app/FrmSplash.h"
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
-#include "qtplatform/Accessibility.h"
+#include "qtplatform/widgets/Accessibility.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "game/FrmLand.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/LabelPeer.h"
+#include "qtplatform/widgets/LabelPeer.h"
 #include "ui/Artwork.h"
 #include "ui/LandControls.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/FrmSplash.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/LabelPeer.h"
+#include "qtplatform/widgets/LabelPeer.h"
 
 #include <gtest/gtest.h>
 

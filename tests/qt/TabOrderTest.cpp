@@ -1,5 +1,5 @@
 // The tab order the window peers build and the access keys of captions follow.
-#include "qtplatform/TabOrder.h"
+#include "qtplatform/widgets/TabOrder.h"
 #include "QtTestSupport.h"
 
 #include <gtest/gtest.h>

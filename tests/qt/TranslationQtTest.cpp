@@ -7,8 +7,8 @@
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/LabelPeer.h"
 #include "qtplatform/Translations.h"
+#include "qtplatform/widgets/LabelPeer.h"
 #include "ui/Artwork.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,272 @@
+#include "Accessibility.h"
+
+#include "ComboBoxPeer.h"
+#include "CommandButtonPeer.h"
+#include "FormWindowPeer.h"
+#include "LabelPeer.h"
+#include "PictureBoxPeer.h"
+#include "ShapePeer.h"
+#include "platform/Control.h"
+#include "qtplatform/Conversions.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QTimer>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace qtplatform {
+
+using platform::AccessibleRole;
+using platform::Control;
+using platform::ControlKind;
+using platform::Property;
+
+namespace {
+
+bool holdsControls(const QWidget* widget)
+{
+    for (const QObject* child : widget->children())
+        if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isWindow())
+            return true;
+    return false;
+}
+
+QAccessible::Role roleOf(const Control& control, const QWidget* widget)
+{
+    switch (control.style().accessibleRole) {
+    case AccessibleRole::Button: return QAccessible::Button;
+    case AccessibleRole::Text: return QAccessible::StaticText;
+    case AccessibleRole::Picture: return QAccessible::Graphic;
+    case AccessibleRole::None: return QAccessible::NoRole;
+    case AccessibleRole::Automatic: break;
+    }
+    switch (control.kind()) {
+    case ControlKind::CommandButton: return QAccessible::Button;
+    case ControlKind::Label: return QAccessible::StaticText;
+    case ControlKind::PictureBox: return holdsControls(widget) ? QAccessible::Pane : QAccessible::Graphic;
+    default: return QAccessible::NoRole;
+    }
+}
+
+// Whether assistive tools see the widget among its parent's children.
+bool exposed(const QWidget* widget)
+{
+    if (widget->isWindow() || widget->isHidden())
+        return false;
+    const Control* control = FormWidget::controlOf(widget);
+    if (!control)
+        return true; // a widget of Qt's own, such as the text box, keeps its own interface
+    if (!control->visible())
+        return false;
+    switch (control->kind()) {
+    case ControlKind::CommandButton:
+    case ControlKind::Label:
+    case ControlKind::PictureBox: return roleOf(*control, widget) != QAccessible::NoRole;
+    case ControlKind::Shape: return false;
+    default: return control->style().accessibleRole != AccessibleRole::None;
+    }
+}
+
+std::vector<QWidget*> exposedChildren(const QWidget* widget)
+{
+    std::vector<QWidget*> children;
+    for (QObject* child : widget->children())
+        if (child->isWidgetType() && exposed(static_cast<QWidget*>(child)))
+            children.push_back(static_cast<QWidget*>(child));
+    // Read in the layout's tab order; Qt's own widgets keep their place at the end.
+    auto tabIndex = [](QWidget* w) {
+        const Control* control = FormWidget::controlOf(w);
+        return control ? control->style().tabIndex : 1 << 20;
+    };
+    std::stable_sort(children.begin(), children.end(),
+                     [&](QWidget* a, QWidget* b) { return tabIndex(a) < tabIndex(b); });
+    return children;
+}
+
+// A window or a picture box that holds controls: only the controls a player can see.
+class ContainerAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return static_cast<int>(exposedChildren(widget()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto children = exposedChildren(widget());
+        if (index < 0 || index >= static_cast<int>(children.size()))
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        const auto children = exposedChildren(widget());
+        const auto it = std::find(children.begin(), children.end(), child->object());
+        return it == children.end() ? -1 : static_cast<int>(it - children.begin());
+    }
+};
+
+// A painted button, caption, picture box or shape, read from its control. The
+// control is looked up at each call: Qt may ask for the interface while the widget
+// is still being built, before the control knows its peer.
+class ControlAccessible : public ContainerAccessible {
+public:
+    explicit ControlAccessible(QWidget* widget) : ContainerAccessible(widget) {}
+
+    QAccessible::Role role() const override
+    {
+        const Control* c = control();
+        return c ? roleOf(*c, widget()) : QAccessible::NoRole;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const Control* c = control();
+        if (!c)
+            return {};
+        switch (t) {
+        // A word joiner (Chinese "Start") only keeps a caption's line whole; it is not read.
+        case QAccessible::Name: return toQString(c->accessibleName()).remove(QChar(0x2060));
+        case QAccessible::Description: return toQString(c->accessibleDescription());
+        default: return ContainerAccessible::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = ContainerAccessible::state();
+        const Control* c = control();
+        if (c && role() == QAccessible::Button) {
+            s.pressed = c->pressed();
+            s.checkable = c->style().checkable;
+            s.checked = c->style().checkable && c->checked();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (role() == QAccessible::Button)
+            return {pressAction()};
+        return ContainerAccessible::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        Control* c = control();
+        if (!c || role() != QAccessible::Button || name != pressAction()) {
+            ContainerAccessible::doAction(name);
+            return;
+        }
+        // Later, on the event loop: a message box that the click opens must not hold
+        // up the assistive tool's call until it is closed.
+        QTimer::singleShot(0, widget(), [c] { c->raiseFullClick(); });
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    Control* control() const { return FormWidget::controlOf(widget()); }
+};
+
+// An address box with a drop-down list. Qt's own interface takes the typed text for
+// the name on Linux, where a label is meant to name it; our caption is no Qt label.
+class ComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ComboBoxAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<QComboBox*>(widget())->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == showMenuAction())
+            static_cast<QComboBox*>(widget())->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* factory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (auto* window = qobject_cast<FormWidget*>(widget))
+        return new ContainerAccessible(window, QAccessible::Window);
+    if (qobject_cast<CommandButtonPeer*>(widget) || qobject_cast<LabelPeer*>(widget) ||
+        qobject_cast<PictureBoxPeer*>(widget) || qobject_cast<ShapePeer*>(widget))
+        return new ControlAccessible(widget);
+    if (auto* combo = qobject_cast<ComboBoxPeer*>(widget))
+        return new ComboBoxAccessible(combo);
+    return nullptr;
+}
+
+std::function<void(QAccessibleEvent*)>& observer()
+{
+    static std::function<void(QAccessibleEvent*)> observer;
+    return observer;
+}
+
+void send(QAccessibleEvent& event)
+{
+    if (observer())
+        observer()(&event);
+    QAccessible::updateAccessibility(&event);
+}
+
+void sendState(QWidget* widget, void (*mark)(QAccessible::State&))
+{
+    QAccessible::State changed;
+    mark(changed);
+    QAccessibleStateChangeEvent event(widget, changed);
+    send(event);
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(factory);
+}
+
+void accessibleChanged(QWidget* widget, const Control& control, Property property)
+{
+    switch (property) {
+    case Property::Picture: {
+        // The quarry arriving on a light, or leaving it.
+        const QString description = toQString(control.accessibleDescription());
+        static const char* const sent = "glimmerkinDescription";
+        if (widget->property(sent).toString() == description)
+            return;
+        widget->setProperty(sent, description);
+        QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+        send(event);
+        break;
+    }
+    case Property::Caption:
+        if (control.style().accessibleName.empty()) {
+            QAccessibleEvent event(widget, QAccessible::NameChanged);
+            send(event);
+        }
+        break;
+    case Property::Pressed: sendState(widget, [](QAccessible::State& s) { s.pressed = true; }); break;
+    case Property::Checked: sendState(widget, [](QAccessible::State& s) { s.checked = true; }); break;
+    default: break;
+    }
+}
+
+void observeAccessibleEvents(std::function<void(QAccessibleEvent*)> events) { observer() = std::move(events); }
+
+} // namespace qtplatform

@@ -1,0 +1,263 @@
+#include "FormWindowPeer.h"
+
+#include "ComboBoxPeer.h"
+#include "CommandButtonPeer.h"
+#include "KeyForwarding.h"
+#include "LabelPeer.h"
+#include "PeerSupport.h"
+#include "PictureBoxPeer.h"
+#include "ShapePeer.h"
+#include "TabOrder.h"
+#include "TextBoxPeer.h"
+#include "ToolbarPeer.h"
+#include "X11Window.h"
+#include "platform/Form.h"
+#include "qtplatform/Conversions.h"
+#include "qtplatform/audio/FirstFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+
+namespace qtplatform {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Form;
+
+namespace {
+
+Qt::WindowFlags flagsFor(const platform::FormStyle& style)
+{
+    Qt::WindowFlags flags = (style.showInTaskbar ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (style.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (style.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (style.border != platform::BorderStyle::Sizable)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    return flags;
+}
+
+QIcon windowIcon(const platform::Picture& picture)
+{
+    QIcon icon;
+    if (picture.isNull())
+        return icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
+    return icon;
+}
+
+// Captions and shapes have no window of their own: they are drawn on their
+// container's surface, beneath every windowed control of that container.
+bool windowless(const Control& control)
+{
+    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
+}
+
+} // namespace
+
+FormWidget::FormWidget(Form& form) : QWidget(nullptr, flagsFor(form.style())), form_(&form)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void FormWidget::closeEvent(QCloseEvent* event)
+{
+    // The form decides: it unloads (destroying this window later) or cancels.
+    event->ignore();
+    if (form_)
+        form_->requestClose(platform::CloseReason::CloseBox);
+}
+
+void FormWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!form_)
+        return;
+    // Controls aligned to the top keep the whole width of the window.
+    for (Control* control : form_->controls())
+        if (control->style().alignTop && !control->container())
+            control->setWidth(toTwips(width()));
+    form_->raiseResize();
+    // Mirrored places are measured from the right edge, which has moved: containers
+    // first, then what they contain.
+    if (isRightToLeft()) {
+        for (const bool contained : {false, true})
+            for (Control* control : form_->controls())
+                if (auto* widget = dynamic_cast<QWidget*>(control->peer());
+                    widget && (control->container() != nullptr) == contained)
+                    applyCommon(widget, *control, platform::Property::Geometry);
+    }
+}
+
+void FormWidget::paintEvent(QPaintEvent*)
+{
+    if (!form_)
+        return;
+    QPainter p(this);
+    p.fillRect(rect(), toQColor(form_->style().backColor, palette()));
+    // The controls paint after their window; once the whole frame is out, work
+    // held back for start-up may go ahead.
+    if (!firstFramePosted_) {
+        firstFramePosted_ = true;
+        QTimer::singleShot(0, [] { firstFrame::drawn(); });
+    }
+}
+
+platform::Control* FormWidget::controlOf(const QWidget* widget)
+{
+    const auto* peer = dynamic_cast<const platform::ControlPeer*>(widget);
+    const auto* window = widget ? dynamic_cast<const FormWidget*>(widget->window()) : nullptr;
+    if (!peer || !window || !window->form_)
+        return nullptr;
+    for (Control* control : window->form_->controls())
+        if (control->peer() == peer)
+            return control;
+    return nullptr;
+}
+
+void FormWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The native window exists from the first show on.
+    if (windowHandle() && keyWindow_ != windowHandle()) {
+        keyWindow_ = windowHandle();
+        forwardKeys(this);
+    }
+}
+
+FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget(form))
+{
+    const auto& style = form.style();
+    const QSize client(toPixels(style.clientWidth), toPixels(style.clientHeight));
+    if (style.border == platform::BorderStyle::Sizable)
+        widget_->resize(client);
+    else
+        widget_->setFixedSize(client);
+    widget_->setWindowIcon(windowIcon(style.icon));
+    if (style.crossCursor)
+        widget_->setCursor(Qt::CrossCursor);
+    widget_->setWindowTitle(toQString(form.caption()));
+    widget_->setObjectName(toQString(form.className()));
+    // Only a window laid out for it runs right to left; the others keep their places
+    // (their texts still read the way their language runs).
+    if (!style.mirroredRightToLeft)
+        widget_->setLayoutDirection(Qt::LeftToRight);
+    createControls();
+}
+
+FormWindowPeer::~FormWindowPeer()
+{
+    if (!widget_)
+        return;
+    widget_->detachForm();
+    for (Control* control : form_.controls())
+        control->detach();
+    widget_->hide();
+    widget_->deleteLater();
+    releasePictures();
+}
+
+void FormWindowPeer::createControls()
+{
+    // Containers first, so that contained controls find their parent widget.
+    std::map<const Control*, QWidget*> widgets;
+    std::vector<Control*> ordered(form_.controls().begin(), form_.controls().end());
+    std::stable_partition(ordered.begin(), ordered.end(), [](Control* c) { return c->container() == nullptr; });
+    for (Control* control : ordered) {
+        QWidget* parent = control->container() ? widgets[control->container()] : widget_.data();
+        if (!parent)
+            continue;
+        QWidget* w = nullptr;
+        switch (control->kind()) {
+        case ControlKind::CommandButton: w = new CommandButtonPeer(*control, parent); break;
+        case ControlKind::Label: w = new LabelPeer(*control, parent); break;
+        case ControlKind::TextBox: w = new TextBoxPeer(*control, parent); break;
+        case ControlKind::PictureBox: w = new PictureBoxPeer(*control, parent); break;
+        case ControlKind::Shape: w = new ShapePeer(*control, parent); break;
+        case ControlKind::ComboBox: w = new ComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
+        case ControlKind::Toolbar: w = new ToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
+        case ControlKind::Browser:
+        case ControlKind::Timer:
+        case ControlKind::ImageList: break; // no widget of their own here; see QtPlatform::createBrowser
+        }
+        if (w) {
+            w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
+                                                             : control->name()));
+            widgets[control] = w;
+        }
+    }
+    // Stacking: within each parent, windowed controls above windowless ones, and
+    // the lowest z-order on top.
+    std::vector<Control*> byZ(form_.controls().begin(), form_.controls().end());
+    std::stable_sort(byZ.begin(), byZ.end(), [](Control* a, Control* b) {
+        if (windowless(*a) != windowless(*b))
+            return windowless(*a);
+        return a->style().zOrder > b->style().zOrder;
+    });
+    for (Control* control : byZ)
+        if (auto it = widgets.find(control); it != widgets.end())
+            it->second->raise();
+    // Tab order follows the tab indexes.
+    const std::vector<Control*> byTab = inTabOrder(form_.controls(), [&widgets](const Control& control) {
+        return widgets.count(&control) && control.style().tabStop;
+    });
+    for (std::size_t i = 1; i < byTab.size(); ++i)
+        QWidget::setTabOrder(widgets[byTab[i - 1]], widgets[byTab[i]]);
+}
+
+QWidget* FormWindowPeer::widget() const { return widget_.data(); }
+
+void FormWindowPeer::show()
+{
+    if (!widget_)
+        return;
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (!form_.style().showInTaskbar)
+            skipTaskbar(widget_);
+        if (form_.style().centered) {
+            QScreen* screen = QGuiApplication::primaryScreen();
+            if (screen) {
+                QRect frame = widget_->frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                widget_->move(frame.topLeft());
+            }
+        }
+        if (form_.style().startMaximized) {
+            widget_->showMaximized();
+            if (form_.caption().empty())
+                clearNativeTitle(widget_);
+            return;
+        }
+    }
+    widget_->show();
+    if (form_.caption().empty())
+        clearNativeTitle(widget_);
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void FormWindowPeer::captionChanged()
+{
+    if (!widget_)
+        return;
+    widget_->setWindowTitle(toQString(form_.caption()));
+    if (form_.caption().empty() && widget_->isVisible())
+        clearNativeTitle(widget_);
+}
+
+float FormWindowPeer::clientWidth() const { return widget_ ? toTwips(widget_->width()) : form_.style().clientWidth; }
+
+float FormWindowPeer::clientHeight() const { return widget_ ? toTwips(widget_->height()) : form_.style().clientHeight; }
+
+} // namespace qtplatform

@@ -1,0 +1,272 @@
+#include "LabelPeer.h"
+
+#include "Accessibility.h"
+#include "PeerSupport.h"
+#include "TabOrder.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+#include "qtplatform/Conversions.h"
+
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qtplatform {
+
+using platform::Alignment;
+using platform::Property;
+
+namespace {
+
+QTextOption designMetrics()
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setUseDesignMetrics(true);
+    // A line of a right-to-left language starts at the left of its run too, where
+    // the caption's alignment places it; it is not pushed to the run's far end.
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    return option;
+}
+
+// One line of text laid out unwrapped; its cursor positions give the advances.
+struct Run {
+    Run(const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats = {})
+        : layout(text, font)
+    {
+        layout.setTextOption(designMetrics());
+        layout.setFormats(formats);
+        layout.beginLayout();
+        line = layout.createLine();
+        line.setLineWidth(1e6);
+        layout.endLayout();
+    }
+    qreal x(int position) const { return line.cursorToX(position); }
+    // The width of the text between two positions, whichever way it runs.
+    qreal advance(int from, int to) const { return std::abs(x(to) - x(from)); }
+    QTextLayout layout;
+    QTextLine line;
+};
+
+bool hasRightToLeft(const QString& text)
+{
+    for (const QChar c : text) {
+        const QChar::Direction d = c.direction();
+        if (d == QChar::DirR || d == QChar::DirAL)
+            return true;
+    }
+    return false;
+}
+
+void breakParagraph(CaptionLayout& out, int offset, const QString& text, const QFont& font, qreal width)
+{
+    const Run run(text, font);
+    const int n = static_cast<int>(text.size());
+    const qreal slack = 1.0 / 64; // design metrics are fixed-point; allow their rounding
+    auto fits = [&](int from, int to) { return run.advance(from, to) <= width + slack; };
+    // Where a line may end, by Qt's line breaker (Unicode's rules): after spaces, and
+    // between the characters of scripts written without them, such as Chinese.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+    auto following = [n](QTextBoundaryFinder& finder, int from) {
+        finder.setPosition(from);
+        const auto next = finder.toNextBoundary();
+        return next < 0 ? n : static_cast<int>(next);
+    };
+    int lineStart = 0;
+    for (;;) {
+        int contentEnd = lineStart;
+        int next = -1;
+        for (int i = lineStart; i < n;) {
+            const int pieceEnd = following(breaks, i);
+            int end = pieceEnd; // spaces hang at the end of the line
+            while (end > i && text[end - 1] == QLatin1Char(' '))
+                --end;
+            if (end == i || fits(lineStart, end)) {
+                contentEnd = std::max(contentEnd, end);
+                i = pieceEnd;
+                continue;
+            }
+            if (contentEnd > lineStart || i > lineStart) {
+                next = i; // the word starts the next line
+            } else {
+                int cut = following(letters, i); // a word too wide for the box, broken between letters
+                for (int after = following(letters, cut); cut < end && fits(lineStart, after);
+                     after = following(letters, cut))
+                    cut = after;
+                contentEnd = cut;
+                next = cut;
+            }
+            break;
+        }
+        const QString lineText = text.mid(lineStart, contentEnd - lineStart);
+        qreal lineWidth = run.advance(lineStart, contentEnd);
+        // Where directions mix, a line's logical ends are not its visual ends: it is
+        // measured as a run of its own.
+        if (hasRightToLeft(lineText))
+            lineWidth = Run(lineText, font).line.naturalTextWidth();
+        out.lines.append({lineText, offset + lineStart, lineWidth});
+        if (next < 0)
+            return;
+        lineStart = next;
+    }
+}
+
+} // namespace
+
+CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal width)
+{
+    CaptionLayout out;
+    int keyByte = -1;
+    const std::string plain = platform::plainCaption(toStdString(caption), &keyByte);
+    out.plainText = toQString(plain);
+    if (keyByte >= 0)
+        out.accessKey = static_cast<int>(QString::fromUtf8(plain.data(), keyByte).size());
+    out.lineHeight = QFontMetrics(font).height();
+    // Explicit line breaks start a new paragraph.
+    int start = 0;
+    for (;;) {
+        int end = static_cast<int>(out.plainText.indexOf(QLatin1Char('\n'), start));
+        const int stop = end < 0 ? static_cast<int>(out.plainText.size()) : end;
+        int textEnd = stop;
+        if (textEnd > start && out.plainText[textEnd - 1] == QLatin1Char('\r'))
+            --textEnd;
+        breakParagraph(out, start, out.plainText.mid(start, textEnd - start), font, width);
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return out;
+}
+
+LabelPeer::LabelPeer(platform::Control& control, QWidget* parent) : QWidget(parent), control_(control)
+{
+    setCursor(Qt::ArrowCursor);
+    applyAll(this, control_);
+    updateAccessKey();
+    control_.attach(this);
+}
+
+void LabelPeer::propertyChanged(Property property)
+{
+    accessibleChanged(this, control_, property);
+    if (applyCommon(this, control_, property))
+        return;
+    if (property == Property::Caption)
+        updateAccessKey();
+    if (property == Property::Font)
+        setFont(toQFont(control_.font()));
+    update();
+}
+
+void LabelPeer::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPalette& pal = palette();
+    if (!control_.style().transparent)
+        p.fillRect(rect(), toQColor(control_.backColor(), pal));
+
+    const QFont f = font();
+    const CaptionLayout& caption = currentLayout();
+    const qreal ascent = QFontMetricsF(f).ascent();
+    // A window that runs right to left starts its lines at the right.
+    Alignment alignment = control_.style().alignment;
+    if (isRightToLeft() && alignment != Alignment::Center)
+        alignment = alignment == Alignment::Left ? Alignment::Right : Alignment::Left;
+    auto drawLines = [&](const QColor& color, int shift) {
+        p.setPen(color);
+        int top = 0;
+        for (const CaptionLayout::Line& line : caption.lines) {
+            if (!line.text.isEmpty()) {
+                QList<QTextLayout::FormatRange> formats;
+                const int key = caption.accessKey - line.start;
+                const bool hasKey = key >= 0 && key < line.text.size();
+                // Letters that join (Arabic) are shaped as one run, so a right-to-left
+                // line gets its access key's underline drawn under it afterwards.
+                const bool joined = line.text.isRightToLeft();
+                if (hasKey && !joined) {
+                    QTextCharFormat underline;
+                    underline.setFontUnderline(true);
+                    formats.append({key, 1, underline});
+                }
+                const Run run(line.text, f, formats);
+                qreal x = 0;
+                switch (alignment) {
+                case Alignment::Left: break;
+                case Alignment::Right: x = std::floor(width() - line.width); break;
+                case Alignment::Center: x = std::floor((width() - line.width) / 2); break;
+                }
+                // Whole-pixel baselines keep the letters crisp.
+                const qreal baseline = std::round(top + ascent);
+                run.layout.draw(&p, QPointF(x + shift, baseline - run.line.ascent() + shift));
+                if (hasKey && joined) {
+                    const QFontMetricsF metrics(f);
+                    const qreal y = baseline + metrics.underlinePos() + shift;
+                    const qreal from = std::min(run.x(key), run.x(key + 1));
+                    const qreal to = std::max(run.x(key), run.x(key + 1));
+                    p.fillRect(QRectF(x + shift + from, y, to - from, std::max<qreal>(1, metrics.lineWidth())), color);
+                }
+            }
+            top += caption.lineHeight;
+        }
+    };
+    if (isEnabled()) {
+        drawLines(toQColor(control_.foreColor(), pal), 0);
+    } else {
+        // The classic greyed caption: engraved in the 3-D highlight and shadow colours.
+        drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
+        drawLines(toQColor(platform::colors::ButtonShadow, pal), 0);
+    }
+}
+
+const CaptionLayout& LabelPeer::currentLayout()
+{
+    const QString caption = toQString(control_.caption());
+    if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
+        layout_ = layoutCaption(caption, font(), width());
+        layoutCaption_ = caption;
+        layoutFont_ = font();
+        layoutWidth_ = width();
+    }
+    return layout_;
+}
+
+void LabelPeer::mousePressEvent(QMouseEvent* event) { clicks_.press(control_, event->button()); }
+
+void LabelPeer::mouseDoubleClickEvent(QMouseEvent* event) { clicks_.doublePress(event->button()); }
+
+void LabelPeer::mouseReleaseEvent(QMouseEvent* event) { clicks_.release(this, control_, *event); }
+
+void LabelPeer::updateAccessKey()
+{
+    delete shortcut_;
+    shortcut_ = nullptr;
+    const QKeySequence key = QKeySequence::mnemonic(toQString(control_.caption()));
+    if (key.isEmpty())
+        return;
+    auto* shortcut = new QShortcut(key, window());
+    QObject::connect(shortcut, &QShortcut::activated, this, [this] { focusNextInTabOrder(); });
+    shortcut_ = shortcut;
+}
+
+// A caption cannot take the focus: its access key moves the focus to the next
+// control in tab order.
+void LabelPeer::focusNextInTabOrder()
+{
+    platform::Control* next =
+        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [this](const platform::Control& other) {
+            return &other != &control_ && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
+                   other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
+        });
+    if (next)
+        dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
+}
+
+} // namespace qtplatform

@@ -1,0 +1,124 @@
+#include "PeerSupport.h"
+
+#include "qtplatform/Conversions.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+namespace qtplatform {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Property;
+
+int borderWidth(const Control& control)
+{
+    switch (control.kind()) {
+    case ControlKind::PictureBox:
+        if (!control.style().border)
+            return 0;
+        return control.style().flat ? 1 : 2;
+    case ControlKind::TextBox: return control.style().border ? 2 : 0;
+    default: return 0;
+    }
+}
+
+QPoint containerOrigin(const Control& control)
+{
+    const Control* container = control.container();
+    if (!container)
+        return {};
+    const int border = borderWidth(*container);
+    return {border, border};
+}
+
+bool applyCommon(QWidget* widget, const Control& control, Property property)
+{
+    switch (property) {
+    case Property::Geometry: {
+        const QPoint origin = containerOrigin(control);
+        const int width = std::max(0, toPixels(control.width()));
+        int left = origin.x() + toPixels(control.left());
+        // In a window that runs right to left, the left edge is measured from the right.
+        if (widget->isRightToLeft() && widget->parentWidget())
+            left = widget->parentWidget()->width() - left - width;
+        widget->setGeometry(left, origin.y() + toPixels(control.top()), width, std::max(0, toPixels(control.height())));
+        return true;
+    }
+    case Property::Enabled:
+        widget->setEnabled(control.enabled());
+        widget->update();
+        return true;
+    case Property::Visible: widget->setVisible(control.visible()); return true;
+    case Property::Focus: widget->setFocus(Qt::OtherFocusReason); return true;
+    default: return false;
+    }
+}
+
+void applyAll(QWidget* widget, const Control& control)
+{
+    applyCommon(widget, control, Property::Geometry);
+    applyCommon(widget, control, Property::Enabled);
+    widget->setFont(toQFont(control.font()));
+    widget->setVisible(control.visible());
+    // Only where there is a name: setting one makes Qt build the widget's interface.
+    if (const std::string name = control.accessibleName(); !name.empty())
+        widget->setAccessibleName(toQString(name));
+}
+
+namespace {
+
+platform::MouseButton toMouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton: return platform::MouseButton::Right;
+    case Qt::MiddleButton: return platform::MouseButton::Middle;
+    default: return platform::MouseButton::Left;
+    }
+}
+
+} // namespace
+
+void MouseClicks::press(Control& control, Qt::MouseButton button)
+{
+    held_ |= button;
+    control.raiseMouseDown(toMouseButton(button));
+}
+
+void MouseClicks::doublePress(Qt::MouseButton button)
+{
+    held_ |= button;
+    doubled_ |= button;
+}
+
+void MouseClicks::release(QWidget* widget, Control& control, const QMouseEvent& event)
+{
+    const Qt::MouseButton button = event.button();
+    const bool wasHeld = held_.testFlag(button);
+    const bool doubled = doubled_.testFlag(button);
+    held_ &= ~button;
+    doubled_ &= ~button;
+    const bool clicked =
+        wasHeld && !doubled && button == Qt::LeftButton && widget->rect().contains(event.position().toPoint());
+    // The click's handler may unload the window and delete the widget, and this with it.
+    const QPointer<QWidget> alive(widget);
+    if (clicked)
+        control.raiseClick();
+    if (alive && wasHeld)
+        control.raiseMouseUp(toMouseButton(button));
+}
+
+void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& topLeft, const QColor& bottomRight)
+{
+    const QRect r = box.adjusted(inset, inset, -inset, -inset);
+    if (r.width() < 1 || r.height() < 1)
+        return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
+} // namespace qtplatform
