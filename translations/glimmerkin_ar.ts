@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Addresses that begin with “%1:” cannot be opened here. The help browser opens pages on this computer and web pages (http and https).</source>
-        <translation>لا يمكن فتح العناوين التي تبدأ بـ «%1:» هنا. تفتح المساعدة صفحات هذا الحاسوب وصفحات الويب (http و https).</translation>
+        <translation>لا يمكن فتح العناوين التي تبدأ بـ «%1:» هنا. يفتح متصفح المساعدة صفحات هذا الحاسوب وصفحات الويب (http و https).</translation>
     </message>
     <message>
         <source>Pages on other computers cannot be opened by a file address.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
-        <translation>وحدة الويب %1 إضافة Qt أخرى (%2)، وليست إضافة متصفح التعليمات</translation>
+        <translation>وحدة الويب %1 إضافة Qt أخرى (%2)، وليست إضافة متصفح المساعدة</translation>
     </message>
     <message>
         <source>the web module cannot be loaded: %1</source>
@@ -173,7 +173,7 @@
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>خطأ في التشغيل &apos;%1&apos;:
+        <translation>خطأ في التشغيل «%1»:
 
 %2</translation>
     </message>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>للأمام</translation>
+        <translation>تقدّم</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Got Away</source>
-        <translation>هرب</translation>
+        <translation>هربت الطريدة</translation>
     </message>
     <message>
         <source>You Let Me Get Away.  Click OK to Try Again.</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Tag</source>
-        <translation>امسك</translation>
+        <translation>أمسِك</translation>
     </message>
     <message>
         <source>Start Over</source>

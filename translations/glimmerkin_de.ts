@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Check the address and try again, or press Home to go back to the game instructions.</source>
-        <translation>Prüfe die Adresse und versuche es noch einmal, oder drücke Startseite, um zur Spielanleitung zurückzukehren.</translation>
+        <translation>Prüfe die Adresse und versuche es noch einmal, oder klicke auf „Startseite“, um zur Spielanleitung zurückzukehren.</translation>
     </message>
     <message>
         <source>This address exists, but it cannot be read.</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Start Over</source>
-        <translation>Noch mal</translation>
+        <translation>Von vorn</translation>
     </message>
 </context>
 <context>

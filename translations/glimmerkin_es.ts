@@ -259,19 +259,19 @@
     <name>frmLand</name>
     <message>
         <source>I Finally Got Away.  Click Start to Try Again.</source>
-        <translation>Por fin me escapé. Haz clic en Empezar para volver a intentarlo.</translation>
+        <translation>Por fin me he escapado. Haz clic en Empezar para volver a intentarlo.</translation>
     </message>
     <message>
         <source>Got Away</source>
-        <translation>Se escapó</translation>
+        <translation>Se ha escapado</translation>
     </message>
     <message>
         <source>You Let Me Get Away.  Click OK to Try Again.</source>
-        <translation>Me dejaste escapar. Haz clic en Aceptar para volver a intentarlo.</translation>
+        <translation>Me has dejado escapar. Haz clic en Aceptar para volver a intentarlo.</translation>
     </message>
     <message>
         <source>You Caught Me!  Click OK to Go to the Next Level.</source>
-        <translation>¡Me atrapaste! Haz clic en Aceptar para pasar al siguiente nivel.</translation>
+        <translation>¡Me has atrapado! Haz clic en Aceptar para pasar al siguiente nivel.</translation>
     </message>
     <message>
         <source>Great Job!</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Start Over</source>
-        <translation>Otra vez</translation>
+        <translation>De cero</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Web pages cannot be opened here: %1.</source>
-        <translation>Les pages web ne peuvent pas être ouvertes ici : %1.</translation>
+        <translation>Les pages web ne peuvent pas être ouvertes ici&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No answer</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>The page could not be loaded: %1.</source>
-        <translation>La page n’a pas pu être chargée : %1.</translation>
+        <translation>La page n’a pas pu être chargée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The server sent the browser to an address it does not open.</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Addresses that begin with “%1:” cannot be opened here. The help browser opens pages on this computer and web pages (http and https).</source>
-        <translation>Les adresses qui commencent par « %1: » ne s’ouvrent pas ici. L’aide ouvre les pages de cet ordinateur et les pages web (http et https).</translation>
+        <translation>Les adresses qui commencent par «&#xa0;%1:&#xa0;» ne s’ouvrent pas ici. L’aide ouvre les pages de cet ordinateur et les pages web (http et https).</translation>
     </message>
     <message>
         <source>Pages on other computers cannot be opened by a file address.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>This page is larger than 2 MB, too large to be shown here.</source>
-        <translation>Cette page dépasse 2 Mo : elle est trop grande pour être affichée ici.</translation>
+        <translation>Cette page dépasse 2 Mo&#xa0;: elle est trop grande pour être affichée ici.</translation>
     </message>
     <message>
         <source>Page not found</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>This address is a device or a pipe, not a page, so it is not opened.</source>
-        <translation>Cette adresse est un périphérique ou un tube, pas une page : elle n’est donc pas ouverte.</translation>
+        <translation>Cette adresse est un périphérique ou un tube, pas une page&#xa0;: elle n’est donc pas ouverte.</translation>
     </message>
     <message>
         <source>Page cannot be read</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>This file is neither a page nor a text, so it is not shown here.</source>
-        <translation>Ce fichier n’est ni une page ni un texte : il n’est donc pas affiché ici.</translation>
+        <translation>Ce fichier n’est ni une page ni un texte&#xa0;: il n’est donc pas affiché ici.</translation>
     </message>
     <message>
         <source>Check the address and try again, or press Home to go back to the game instructions.</source>
-        <translation>Vérifie l’adresse et réessaie, ou appuie sur Accueil pour revenir aux règles du jeu.</translation>
+        <translation>Vérifie l’adresse et réessaie ou appuie sur Accueil pour revenir aux règles du jeu.</translation>
     </message>
     <message>
         <source>This address exists, but it cannot be read.</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>the web module %1 is not a Qt plugin: it holds no plugin metadata</source>
-        <translation>le module web %1 n’est pas un module Qt : il ne contient aucune métadonnée de module</translation>
+        <translation>le module web %1 n’est pas un module Qt&#xa0;: il ne contient aucune métadonnée de module</translation>
     </message>
     <message>
         <source>the web module %1 is another Qt plugin (%2), not the help browser&apos;s</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>the web module cannot be loaded: %1</source>
-        <translation>le module web ne peut pas être chargé : %1</translation>
+        <translation>le module web ne peut pas être chargé&#xa0;: %1</translation>
     </message>
     <message>
         <source>the web module %1 has no web access of its own</source>
@@ -173,7 +173,7 @@
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Erreur d’exécution « %1 » :
+        <translation>Erreur d’exécution «&#xa0;%1&#xa0;»&#xa0;:
 
 %2</translation>
     </message>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Overflow: %1 does not fit a 16-bit integer</source>
-        <translation>Dépassement de capacité : %1 ne tient pas dans un entier de 16 bits</translation>
+        <translation>Dépassement de capacité&#xa0;: %1 ne tient pas dans un entier de 16 bits</translation>
     </message>
     <message>
         <source>The browser control %1 is not loaded</source>
@@ -252,18 +252,18 @@
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
+        <translation>&amp;Adresse&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>frmLand</name>
     <message>
         <source>I Finally Got Away.  Click Start to Try Again.</source>
-        <translation>Je me suis enfin échappé. Clique sur Jouer pour réessayer.</translation>
+        <translation>Je me suis enfin échappée. Clique sur Jouer pour réessayer.</translation>
     </message>
     <message>
         <source>Got Away</source>
-        <translation>Il s’est échappé</translation>
+        <translation>Elle s’est échappée</translation>
     </message>
     <message>
         <source>You Let Me Get Away.  Click OK to Try Again.</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>You Caught Me!  Click OK to Go to the Next Level.</source>
-        <translation>Tu m’as attrapé ! Clique sur OK pour passer au niveau suivant.</translation>
+        <translation>Tu m’as attrapée&#xa0;! Clique sur OK pour passer au niveau suivant.</translation>
     </message>
     <message>
         <source>Great Job!</source>
-        <translation>Bravo !</translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Help</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Address not supported</source>
-        <translation>Endereço não suportado</translation>
+        <translation>Endereço não compatível</translation>
     </message>
     <message>
         <source>Addresses that begin with “%1:” cannot be opened here. The help browser opens pages on this computer and web pages (http and https).</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Check the address and try again, or press Home to go back to the game instructions.</source>
-        <translation>Confira o endereço e tente de novo, ou tecle Início para voltar às instruções do jogo.</translation>
+        <translation>Confira o endereço e tente de novo, ou clique em Início para voltar às instruções do jogo.</translation>
     </message>
     <message>
         <source>This address exists, but it cannot be read.</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Start Over</source>
-        <translation>De novo</translation>
+        <translation>Do zero</translation>
     </message>
 </context>
 <context>

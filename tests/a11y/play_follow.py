@@ -32,15 +32,27 @@ TEXTS = {
     },
     "de": {
         "lights": ["Licht 1, Gras", "Licht 2, Himmel", "Licht 3, Schnee", "Licht 4, Fluss"],
-        "captions": ["Folgen", "Fangen", "Start", "Noch mal", "Hilfe"],
+        "captions": ["Folgen", "Fangen", "Start", "Von vorn", "Hilfe"],
         "score": "Punkte", "address": "Adresse", "quarry": "Hier ist die Beute", "ok": "OK",
         "great job": "Super gemacht!", "great job text": "Du hast mich erwischt! Klick auf OK für das nächste Level.",
     },
     "ar": {
         "lights": ["الضوء 1، العشب", "الضوء 2، السماء", "الضوء 3، الثلج", "الضوء 4، النهر"],
-        "captions": ["اتبع", "امسك", "لنبدأ", "من جديد", "مساعدة"],
+        "captions": ["اتبع", "أمسِك", "لنبدأ", "من جديد", "مساعدة"],
         "score": "النقاط", "address": "العنوان", "quarry": "الطريدة هنا", "ok": "حسنًا",
         "great job": "أحسنت!", "great job text": "أمسكت بي! انقر «حسنًا» للانتقال إلى المستوى التالي.",
+    },
+    "ru": {
+        "lights": ["Огонёк 1, трава", "Огонёк 2, небо", "Огонёк 3, снег", "Огонёк 4, река"],
+        "captions": ["Повтори", "Поймай", "Старт", "С нуля", "Помощь"],
+        "score": "Очки", "address": "Адрес", "quarry": "Добыча здесь", "ok": "OK",
+        "great job": "Молодец!", "great job text": "Попалась! Нажми «OK», чтобы перейти на следующий уровень.",
+    },
+    "zh_CN": {
+        "lights": ["灯 1，草地", "灯 2，天空", "灯 3，白雪", "灯 4，小河"],
+        "captions": ["跟着做", "抓住它", "开始", "从头开始", "帮助"],
+        "score": "得分", "address": "地址", "quarry": "猎物在这里", "ok": "确定",
+        "great job": "真棒！", "great job text": "你抓到我啦！点击“确定”进入下一关。",
     },
 }
 LANGUAGE = next((l for l in os.environ.get("LANGUAGE", "").split(":") if l in TEXTS), "en")

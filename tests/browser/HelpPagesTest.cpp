@@ -29,6 +29,8 @@ const HelpPage pages[] = {
     {"GameInstructions_es.htm", "Glimmerkin - Instrucciones del juego", "¿Encuentras las cuatro?", Qt::LeftToRight},
     {"GameInstructions_pt_BR.htm", "Glimmerkin - Instruções do jogo", "“A presa está aqui”", Qt::LeftToRight},
     {"GameInstructions_ar.htm", "تعليمات لعبة Glimmerkin", "«الطريدة هنا»", Qt::RightToLeft},
+    {"GameInstructions_ru.htm", "Glimmerkin — Правила игры", "«Добыча здесь»", Qt::LeftToRight},
+    {"GameInstructions_zh_CN.htm", "Glimmerkin 游戏说明", "“猎物在这里”", Qt::LeftToRight},
 };
 
 class HelpPagesTest : public ViewFixture {

@@ -6,6 +6,7 @@
 #include "platform/Translate.h"
 #include "ui/Maker.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

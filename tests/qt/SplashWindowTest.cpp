@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+
 #include <stdexcept>
 
 using namespace platform;
@@ -102,6 +104,15 @@ TEST(CaptionLayout, WordsWiderThanTheBoxBreakBetweenLetters)
         joined += line.text;
     }
     EXPECT_EQ(joined, "Glimmerkin");
+}
+
+TEST(CaptionLayout, TextWithoutSpacesBreaksBetweenItsCharactersButNeverBeforeAFullStop)
+{
+    QFont font = qtplatform::toQFont(platform::Font{});
+    const qreal glyph = QFontMetricsF(font).horizontalAdvance(QString::fromUtf8("你"));
+    const auto layout = qtplatform::layoutCaption(QString::fromUtf8("你好。你好"), font, 2.5 * glyph);
+    ASSERT_EQ(layout.lines.size(), 3);
+    EXPECT_EQ(layout.lines[1].text, QString::fromUtf8("好。"));
 }
 
 TEST(CaptionLayout, ExplicitLineBreaksStartNewLines)

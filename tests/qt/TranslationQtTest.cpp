@@ -101,9 +101,10 @@ TEST_P(TranslatedCaptionTest, FitsItsBoxOnTheLinesOfTheEnglish)
         for (int i = 0; i < layout.lines.size(); ++i) {
             const qtplatform::CaptionLayout::Line& line = layout.lines[i];
             EXPECT_LE(line.width, box->width()) << "line " << i;
-            // A line breaks between words, never inside one.
+            // A line breaks between words, never inside one; Chinese, between characters.
             if (i > 0) {
-                EXPECT_TRUE(layout.plainText[line.start - 1].isSpace()) << "line " << i << " cuts a word";
+                const QChar before = layout.plainText[line.start - 1];
+                EXPECT_TRUE(before.isSpace() || before.script() == QChar::Script_Han) << "line " << i << " cuts a word";
             }
             EXPECT_EQ(line.text.isEmpty(), source.lines[i].text.isEmpty()) << "line " << i;
         }
@@ -113,7 +114,8 @@ TEST_P(TranslatedCaptionTest, FitsItsBoxOnTheLinesOfTheEnglish)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslatedCaptionTest, testing::Values("de", "fr", "es", "pt_BR", "ar", "qps"),
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedCaptionTest,
+                         testing::Values("de", "fr", "es", "pt_BR", "ar", "ru", "zh_CN", "qps"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST(TranslationChoiceTest, FirstTranslatedLanguageBeforeAnyEnglish)
@@ -131,6 +133,9 @@ TEST(TranslationChoiceTest, FirstTranslatedLanguageBeforeAnyEnglish)
         {{"C"}, ""},
         {{"it"}, ""}, // a language without a translation
         {{"ar-EG", "ar"}, "ar"},
+        {{"ru-RU", "ru"}, "ru"},
+        {{"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
+        {{"zh-TW", "zh-Hant-TW", "zh"}, ""}, // Taiwan writes the traditional characters
     };
     for (const Case& c : cases) {
         EXPECT_EQ(qtplatform::installTranslations(c.desktop), c.loaded) << c.desktop.join(',').toStdString();

@@ -129,7 +129,8 @@ public:
         if (!c)
             return {};
         switch (t) {
-        case QAccessible::Name: return toQString(c->accessibleName());
+        // A word joiner (Chinese "Start") only keeps a caption's line whole; it is not read.
+        case QAccessible::Name: return toQString(c->accessibleName()).remove(QChar(0x2060));
         case QAccessible::Description: return toQString(c->accessibleDescription());
         default: return ContainerAccessible::text(t);
         }

@@ -12,8 +12,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qtplatform {
@@ -68,30 +70,37 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
     const Run run(text, font);
     const int n = static_cast<int>(text.size());
     const qreal slack = 1.0 / 64; // design metrics are fixed-point; allow their rounding
-    auto isSpace = [&](int i) { return text[i] == QLatin1Char(' '); };
+    auto fits = [&](int from, int to) { return run.advance(from, to) <= width + slack; };
+    // Where a line may end, by Qt's line breaker (Unicode's rules): after spaces, and
+    // between the characters of scripts written without them, such as Chinese.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+    auto following = [n](QTextBoundaryFinder& finder, int from) {
+        finder.setPosition(from);
+        const auto next = finder.toNextBoundary();
+        return next < 0 ? n : static_cast<int>(next);
+    };
     int lineStart = 0;
     for (;;) {
         int contentEnd = lineStart;
         int next = -1;
         for (int i = lineStart; i < n;) {
-            if (isSpace(i)) {
-                ++i; // spaces hang at the end of the line
-                continue;
-            }
-            int end = i;
-            while (end < n && !isSpace(end))
-                ++end;
-            if (run.advance(lineStart, end) <= width + slack) {
-                contentEnd = end;
-                i = end;
+            const int pieceEnd = following(breaks, i);
+            int end = pieceEnd; // spaces hang at the end of the line
+            while (end > i && text[end - 1] == QLatin1Char(' '))
+                --end;
+            if (end == i || fits(lineStart, end)) {
+                contentEnd = std::max(contentEnd, end);
+                i = pieceEnd;
                 continue;
             }
             if (contentEnd > lineStart || i > lineStart) {
                 next = i; // the word starts the next line
             } else {
-                int cut = i + 1; // a word too wide for the box, broken between letters
-                while (cut < end && run.advance(lineStart, cut + 1) <= width + slack)
-                    ++cut;
+                int cut = following(letters, i); // a word too wide for the box, broken between letters
+                for (int after = following(letters, cut); cut < end && fits(lineStart, after);
+                     after = following(letters, cut))
+                    cut = after;
                 contentEnd = cut;
                 next = cut;
             }

@@ -14,6 +14,10 @@
 #include <cstring>
 #include <mutex>
 
+#if defined(__linux__)
+#include <dlfcn.h>
+#endif
+
 namespace qtplatform {
 
 namespace {
@@ -23,6 +27,31 @@ namespace {
 std::mutex sdlMutex;
 // The devices made and not yet destroyed; guarded by sdlMutex.
 int liveDevices = 0;
+
+// ALSA tells standard error of every device it cannot find: eight lines a cue where no
+// card, no sound server and no PipeWire plugin is there. To the game a missing device is
+// silence, and SDL, which loads ALSA itself, leaves ALSA's error handler as it is. So the
+// handler of that same library is set to a quiet one before SDL starts, and the library is
+// kept loaded, so that the handler stays when SDL lets ALSA go and loads it again.
+#if defined(__linux__)
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+#endif
+
+void quietenAlsa()
+{
+#if defined(__linux__)
+    static const bool quiet = [] {
+        void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!alsa)
+            return false;
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        using SetHandler = int (*)(Handler);
+        const auto setHandler = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+        return setHandler && setHandler(ignoreAlsaError) == 0;
+    }();
+    static_cast<void>(quiet);
+#endif
+}
 
 SDL_AudioFormat sdlFormat(SoundDevice::Sample sample)
 {
@@ -117,6 +146,7 @@ private:
             // SDL's log goes to stderr; a missing device is silence and says nothing.
             SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
             SDL_SetMainReady();
+            quietenAlsa();
             // Where PipeWire runs, its own driver, rather than the PulseAudio one SDL
             // would choose through pipewire-pulse: SDL 2.26's PulseAudio driver loses
             // a little memory at every device it opens. Elsewhere SDL chooses.
