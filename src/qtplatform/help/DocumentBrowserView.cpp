@@ -1,7 +1,6 @@
 #include "DocumentBrowserView.h"
 
 #include "PageContent.h"
-#include "PageFile.h"
 #include "PagePicture.h"
 #include "RenderedPage.h"
 #include "platform/Basics.h"

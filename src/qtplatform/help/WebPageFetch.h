@@ -18,7 +18,7 @@ class WebReply;
 
 // Fetches one web page at a time for the help browser, in the background, and makes
 // it a page to show or the error page that says why not. No page is read beyond
-// maxPageBytes (PageFile.h), and a fetch that has not ended after the timeout is
+// maxPageBytes (PageTarget.h), and a fetch that has not ended after the timeout is
 // given up.
 class WebPageFetch : public QObject {
 public:
