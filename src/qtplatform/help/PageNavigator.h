@@ -22,6 +22,7 @@ struct RenderedPage;
 // showing the page it had. Pages on this computer are read (only regular files, see
 // PageTarget.h), web pages fetched; what cannot be opened gives an error page.
 class PageNavigator : public QObject {
+    Q_OBJECT
 public:
     // `show` puts a page on the view; `reload` tells that it is the page on display
     // loaded again.

@@ -21,6 +21,7 @@ class WebReply;
 // maxPageBytes (PageTarget.h), and a fetch that has not ended after the timeout is
 // given up.
 class WebPageFetch : public QObject {
+    Q_OBJECT
 public:
     static constexpr int defaultTimeoutMs = 20000;
     using Done = std::function<void(const RenderedPage&)>;
