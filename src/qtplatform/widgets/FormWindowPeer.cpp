@@ -229,12 +229,6 @@ void FormWindowPeer::show()
                 widget_->move(frame.topLeft());
             }
         }
-        if (form_.style().startMaximized) {
-            widget_->showMaximized();
-            if (form_.caption().empty())
-                clearNativeTitle(widget_);
-            return;
-        }
     }
     widget_->show();
     if (form_.caption().empty())
