@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>وحدة الويب %1 لا توفّر وصولًا إلى الويب</translation>
     </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>لا يمكن لصفحة من الويب أن تفتح صفحات هذا الحاسوب أو ملفاته.</translation>
+    </message>
+    <message>
+        <source>Page too long</source>
+        <translation>الصفحة طويلة جدًا</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>تحتوي هذه الصفحة على نص أكثر من أن يُعرض هنا.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>das Webmodul %1 bietet keinen eigenen Webzugriff</translation>
     </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>Eine Seite aus dem Web kann keine Seiten oder Dateien auf diesem Computer öffnen.</translation>
+    </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Seite zu lang</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>Diese Seite enthält zu viel Text, um hier angezeigt zu werden.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>el módulo web %1 no ofrece acceso web propio</translation>
     </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>Una página web no puede abrir páginas ni archivos de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Página demasiado larga</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>Esta página tiene demasiado texto para mostrarse aquí.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

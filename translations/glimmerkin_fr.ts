@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>le module web %1 n’offre pas d’accès web</translation>
     </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>Une page web ne peut pas ouvrir les pages ni les fichiers de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Page trop longue</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>Cette page contient trop de texte pour être affichée ici.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

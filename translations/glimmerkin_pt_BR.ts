@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>o módulo web %1 não oferece acesso à web</translation>
     </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>Uma página da web não pode abrir páginas nem arquivos deste computador.</translation>
+    </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Página longa demais</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>Esta página tem texto demais para ser mostrada aqui.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

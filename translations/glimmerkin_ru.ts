@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>у веб-модуля %1 нет своего доступа к вебу</translation>
     </message>
+    <message>
+        <source>Page too long</source>
+        <translation>Слишком длинная страница</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>На этой странице слишком много текста, чтобы показать её здесь.</translation>
+    </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>Веб-страница не может открывать страницы и файлы на этом компьютере.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

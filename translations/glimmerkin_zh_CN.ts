@@ -159,6 +159,18 @@
         <source>the web module %1 has no web access of its own</source>
         <translation>网页模块 %1 没有自己的网络访问功能</translation>
     </message>
+    <message>
+        <source>Page too long</source>
+        <translation>页面太长</translation>
+    </message>
+    <message>
+        <source>This page holds too much text to be shown here.</source>
+        <translation>这个页面的文字太多，这里无法显示。</translation>
+    </message>
+    <message>
+        <source>A page on the web cannot open pages or files on this computer.</source>
+        <translation>网页不能打开这台电脑上的页面或文件。</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

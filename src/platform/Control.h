@@ -102,7 +102,7 @@ public:
     const Font& font() const { return font_; }
     void setFont(Font font);
 
-    // Held down by a key (see KeyClicks); a mouse button's hold is the peer's own.
+    // Held down, by a key (see KeyClicks) or by the mouse over it: drawn pressed.
     bool pressed() const { return pressed_; }
     void setPressed(bool pressed);
     // The choice a checkable control shows; only assistive tools are told of it.

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-// The tags of a page's markup, read as the media pages and the help browser's checks
-// need them: names and attributes, no tree. Plain ASCII rules, independent of the locale.
+// The tags of a page's markup, read as the media pages need them: names and
+// attributes, no tree. Plain ASCII rules, independent of the locale.
 namespace platform::html {
 
 struct Tag {

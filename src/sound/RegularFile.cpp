@@ -59,12 +59,16 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
     if (static_cast<std::uintmax_t>(info.st_size) > largest)
         return FileProblem::TooLarge;
     // The buffer is sized by the file as it was when opened, not by the limit. The
-    // one byte more shows a whole-file read that the file went past the limit.
-    const std::size_t wanted = std::min(head ? limit : limit + 1, static_cast<std::size_t>(info.st_size) + 1);
-    bytes.resize(wanted);
+    // one byte more shows a whole-file read that the file went past the limit. Files
+    // that report no size, as those of /proc do, are read to their end in steps.
+    const std::size_t cap = head ? limit : limit + 1;
+    const std::size_t wanted = info.st_size == 0 ? cap : std::min(cap, static_cast<std::size_t>(info.st_size) + 1);
+    bytes.resize(info.st_size == 0 ? std::min<std::size_t>(cap, 4096) : wanted);
     std::size_t got = 0;
     while (got < wanted) {
-        const ssize_t n = ::read(fd, bytes.data() + got, wanted - got);
+        if (got == bytes.size())
+            bytes.resize(std::min(wanted, got * 2));
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -2,7 +2,12 @@
 // error page inside the view, within a bounded time, and leaves the view usable.
 #include "BrowserTestSupport.h"
 
+#include "qtplatform/help/PagePicture.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QTextDocument>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -151,6 +156,95 @@ std::string badAddressName(const ::testing::TestParamInfo<std::size_t>& info)
 
 INSTANTIATE_TEST_SUITE_P(Table, BadAddressTest, ::testing::Range<std::size_t>(0, badAddresses().size()),
                          badAddressName);
+
+// Pages written to freeze or fill the program, served over the loopback interface:
+// each is shown, within its budgets, or refused with an error page, and the event
+// loop goes on turning once it is on display.
+struct HostilePage {
+    const char* name;
+    std::function<QByteArray()> body; // served as text/html
+    const char* title; // the view's title after loading it
+    const char* link = nullptr; // followed from the page once it is shown
+    qint64 pixels = 0; // at least this many pixels of pictures shown
+};
+
+QByteArray pngDataAddress(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_Mono);
+    picture.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return "data:image/png;base64," + png.toBase64();
+}
+
+const std::vector<HostilePage>& hostilePages()
+{
+    static const std::vector<HostilePage> cases{
+        {"TablesNestedDeeply", [] { return QByteArray("<table border=1><tr><td>").repeated(17) + "x"; },
+         "Page too complex"},
+        {"SpaceBeforeTheName", [] { return QByteArray("< div>").repeated(1500); }, "Page too complex"},
+        {"StrayEndTags", [] { return QByteArray("<div></x>").repeated(1500); }, "Page too complex"},
+        {"ElementsQtNests", [] { return QByteArray("<wbr><source>").repeated(3000); }, "Page too complex"},
+        {"NestedInAScript", [] { return "<script>" + QByteArray("<i>").repeated(5000) + "</script>"; },
+         "Page too complex"},
+        {"OneHugeWord", [] { return QByteArray(300000, 'w'); }, "Page too complex"},
+        {"MuchText", [] { return QByteArray("many words ").repeated(60000); }, "Page too long"},
+        {"ManyPictures", [] { return QByteArray("<img src=\"/img.png\">").repeated(5000); }, "Page too complex"},
+        {"HugeDataPictures",
+         [] {
+             QByteArray page = "<title>Pictures</title>";
+             for (int n = 0; n < 12; ++n)
+                 page +=
+                     "<img src=\"" + (n % 2 ? pngDataAddress(4000, 2000 - n) : pngDataAddress(2000 - n, 4000)) + "\">";
+             return page;
+         },
+         "Pictures", nullptr, 4000 * 1900},
+        {"DirectionOverrideInTitle", [] { return QByteArray("<title>\u202Eevil\u2066 \u202Cpage</title>"); },
+         "evil page"},
+        {"LinkToALocalFile", [] { return QByteArray("<title>Links</title>"); }, "Page cannot be shown",
+         "file:///etc/passwd"},
+        {"LinkToABarePath", [] { return QByteArray("<title>Links</title>"); }, "Page cannot be shown", "/etc/passwd"},
+    };
+    return cases;
+}
+
+class HostilePageTest : public ViewFixture, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(HostilePageTest, isShownWithinItsBudgetsOrRefused)
+{
+    const HostilePage& hostile = hostilePages()[GetParam()];
+    WebServer server;
+    server.serve("/page.htm", "text/html", hostile.body());
+    open(server.url("/page.htm"));
+    if (hostile.link) {
+        const int before = form->completions;
+        emit view().anchorClicked(QUrl(hostile.link));
+        ASSERT_TRUE(loadEnds(before));
+    }
+    // Laid out and drawn, then the event loop turns again.
+    view().grab();
+    bool turned = false;
+    QTimer::singleShot(0, &view(), [&turned] { turned = true; });
+    ASSERT_TRUE(waitFor([&] { return turned; }));
+    EXPECT_EQ(browser().locationName(), hostile.title);
+
+    qint64 pixels = 0;
+    for (const QTextFormat& format : view().document()->allFormats())
+        if (format.isImageFormat()) {
+            const QUrl name(format.toImageFormat().name());
+            const QSize size = view().document()->resource(QTextDocument::ImageResource, name).value<QImage>().size();
+            pixels += qint64(size.width()) * size.height();
+        }
+    EXPECT_LE(pixels, qtplatform::PagePicture::pagePixels);
+    EXPECT_GE(pixels, hostile.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostilePageTest, ::testing::Range<std::size_t>(0, hostilePages().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) {
+                             return hostilePages()[info.param].name;
+                         });
 
 class UnresolvableHostTest : public ViewFixture {};
 

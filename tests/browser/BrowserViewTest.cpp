@@ -87,6 +87,12 @@ TEST_F(BrowserViewTest, historyGoesBackAndForwardAndANewPageDropsWhatLayAhead)
     EXPECT_EQ(move(&platform::Browser::goBack), "B");
 }
 
+TEST_F(BrowserViewTest, fileThatReportsNoSizeIsReadToItsEnd)
+{
+    open("/proc/self/status");
+    EXPECT_TRUE(view().toPlainText().contains("VmRSS:")) << view().toPlainText().left(100).toStdString();
+}
+
 TEST_F(BrowserViewTest, followingARelativeLinkOpensItsPageAndBackReturns)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));

@@ -214,4 +214,15 @@ TEST_F(BrowserWindowQtTest, toolbarButtonsMoveAboutAndErrorsStaySilent)
     EXPECT_TRUE(runtime->reportedErrors().empty());
 }
 
+TEST_F(BrowserWindowQtTest, crossHairIsTheWindowsOwnSurfaceOnly)
+{
+    EXPECT_EQ(window()->cursor().shape(), Qt::CrossCursor);
+    // The address bar's picture, the page's frame and scroll bars, the boxes, the toolbar.
+    for (QWidget* inside : window()->findChildren<QWidget*>()) {
+        if (inside->window() == window()) {
+            EXPECT_NE(inside->cursor().shape(), Qt::CrossCursor) << inside->metaObject()->className();
+        }
+    }
+}
+
 } // namespace

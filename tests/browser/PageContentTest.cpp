@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTextDocument>
+
 namespace {
 
 using Kind = qtplatform::PageContent::Kind;
@@ -59,19 +61,44 @@ TEST(PageContentTest, controlCharactersMakeBinaryBeyondATenth)
     EXPECT_TRUE(qtplatform::PageContent::looksBinary(QByteArray("text\0", 5)));
 }
 
-TEST(PageContentTest, nestingScanCountsOpenElementsButNotOnesWithoutEndTags)
+TEST(PageContentTest, nestingIsCountedAsQtsReaderTakesTheElements)
 {
     using qtplatform::PageContent;
     EXPECT_FALSE(PageContent::tooComplex(QString("<div>").repeated(1000)));
     EXPECT_TRUE(PageContent::tooComplex(QString("<div>").repeated(1001)));
     EXPECT_FALSE(PageContent::tooComplex(QString("<div></div>").repeated(5000)));
-    EXPECT_FALSE(PageContent::tooComplex(QString("<p>").repeated(5000)));
-    EXPECT_TRUE(PageContent::tooComplex(QString("<br>").repeated(30001)));
-    EXPECT_FALSE(PageContent::tooComplex(QString("< div>").repeated(5000)));
-    // Markup in comments and scripts is no element.
+    EXPECT_FALSE(PageContent::tooComplex(QString("<p>").repeated(5000))) << "a paragraph ends the one before";
+    EXPECT_FALSE(PageContent::tooComplex(QString("<ul><li>a<li>b</ul>").repeated(3000)));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<br>").repeated(20001)));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<DIV class=x>").repeated(1001)));
+    EXPECT_TRUE(PageContent::tooComplex(QString("<div></ div>").repeated(1001))) << "Qt ends nothing there";
     EXPECT_FALSE(PageContent::tooComplex("<!--" + QString("<div>").repeated(2000) + "-->"));
-    EXPECT_FALSE(PageContent::tooComplex("<script>" + QString("<div>").repeated(2000) + "</script><div>"));
-    EXPECT_TRUE(PageContent::tooComplex("<style></style>" + QString("<DIV class=x>").repeated(1001)));
+    EXPECT_FALSE(PageContent::tooComplex(QString("<div><b>x</div>").repeated(3000))) << "ends the open b too";
+}
+
+TEST(PageContentTest, tablesAndWordsAreWeighedInTheDocumentQtRead)
+{
+    using qtplatform::PageContent;
+    using Layout = PageContent::Layout;
+    struct Case {
+        QString html;
+        Layout weight;
+    };
+    const Case cases[] = {
+        {QString("<table><tr><td>").repeated(8), Layout::Fits},
+        {QString("<table><tr><td>").repeated(9), Layout::TooComplex},
+        {"<table><tr>" + QString("<td>x").repeated(5001) + "</table>", Layout::TooComplex},
+        {QString(32000, 'w'), Layout::TooComplex},
+        {(QString(9999, 'w') + " ").repeated(10), Layout::Fits},
+        {(QString(10000, 'w') + " ").repeated(11), Layout::TooComplex},
+        {QString("a&nbsp;").repeated(20000), Layout::TooComplex},
+        {QString("words and ").repeated(50001), Layout::TooLong},
+    };
+    for (const Case& c : cases) {
+        QTextDocument document;
+        document.setHtml(c.html);
+        EXPECT_EQ(PageContent::weigh(document), c.weight) << c.html.left(60).toStdString();
+    }
 }
 
 TEST(PageHistoryTest, keepsTheNewestEntriesAndTheSameAddressTakesTheEntrysPlace)

@@ -198,6 +198,32 @@ TEST_F(CommandButtonTest, HeldButtonLooksSunkenUntilReleased)
     QTest::mouseRelease(button(), Qt::LeftButton, {}, centre());
 }
 
+TEST_F(CommandButtonTest, BoxOpenedWhileHeldLeavesTheButtonUp)
+{
+    QTest::mousePress(button(), Qt::LeftButton, {}, centre());
+    ASSERT_TRUE(form.button.pressed());
+    // A box of a timer's, which takes the release.
+    QMessageBox box;
+    QTimer::singleShot(0, &box, &QDialog::accept);
+    box.exec();
+    EXPECT_FALSE(form.button.pressed());
+    const QImage image = rendered(button());
+    EXPECT_GT(colorAt(image, {48, 0}).lightness(), colorAt(image, {48, 96}).lightness());
+}
+
+TEST_F(CommandButtonTest, DoubleClickIsOneClick)
+{
+    QWidget* label = widgetOf(form.label);
+    for (QWidget* widget : {button(), label}) {
+        QWindow* native = widget->window()->windowHandle();
+        const QPoint at = widget->mapTo(widget->window(), widget->rect().center());
+        QTest::mouseDClick(native, Qt::LeftButton, {}, at);
+        EXPECT_FALSE(form.button.pressed());
+    }
+    EXPECT_EQ(form.events, (std::vector<std::string>{"down", "click", "up", "up", "label down", "label click",
+                                                     "label up", "label up"}));
+}
+
 // Device pixels of the ring `inset` logical pixels inside a 97-pixel square that are
 // not its colours: `topLeft` on the top and left sides, `bottomRight` on the others.
 int offRing(const QImage& image, int inset, const QColor& topLeft, const QColor& bottomRight)

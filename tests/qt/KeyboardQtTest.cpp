@@ -54,6 +54,50 @@ TEST(KeyCodeTest, QtKeysBecomeThePlatformsCodesWithTheirShiftState)
     EXPECT_FALSE(qtplatform::toKeyEvent(QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier)).has_value());
 }
 
+// Keys as X11 and Wayland give them under each layout: Qt's key, the text, the X keycode
+// of the key's place and the keysym. Digits go by place, letters by letter where the
+// layout has Latin letters and by their US place where it has none.
+TEST(KeyCodeTest, LayoutsGiveTheKeysOfTheirPlaces)
+{
+    using qtplatform::ScanCodes;
+    struct Case {
+        const char* layout;
+        int qtKey;
+        const char* text;
+        Qt::KeyboardModifiers modifiers;
+        quint32 scanCode;
+        quint32 keysym;
+        std::int16_t code; // 0: no key of ours
+        ScanCodes scanCodes = ScanCodes::XKeycodes;
+    };
+    const Case cases[] = {
+        {"us", Qt::Key_1, "1", Qt::NoModifier, 10, 0x31, keys::Digit0 + 1},
+        {"fr", Qt::Key_Ampersand, "&", Qt::NoModifier, 10, 0x26, keys::Digit0 + 1},
+        {"fr", Qt::Key_Eacute, "\u00e9", Qt::NoModifier, 11, 0xe9, keys::Digit0 + 2},
+        {"fr", Qt::Key_T, "t", Qt::NoModifier, 28, 0x74, keys::letter('T')},
+        {"fr", Qt::Key_A, "a", Qt::NoModifier, 24, 0x61, keys::letter('A')}, // where US has Q
+        {"fr", Qt::Key_Comma, ",", Qt::NoModifier, 58, 0x2c, 0}, // where US has M
+        {"fr", Qt::Key_Ampersand, "&", Qt::NoModifier, 10, 0x26, 0, ScanCodes::Unknown},
+        {"dvorak", Qt::Key_T, "t", Qt::NoModifier, 45, 0x74, keys::letter('T')}, // where US has K
+        {"ara(digits)", 0x661, "\u0661", Qt::NoModifier, 10, 0x1000661, keys::Digit0 + 1},
+        {"ara", 0x641, "\u0641", Qt::NoModifier, 28, 0x5e1, keys::letter('T')},
+        {"ara", 0x633, "\u0633", Qt::NoModifier, 39, 0x5d3, keys::letter('S')},
+        {"ara", 0x64d, "\u064d", Qt::ShiftModifier, 39, 0x5ed, keys::letter('S')},
+        {"ru", 0x415, "\u0435", Qt::NoModifier, 28, 0x6c5, keys::letter('T')},
+        {"ru", Qt::Key_Period, ".", Qt::NoModifier, 61, 0x2e, 0},
+        {"gr", 0x3a4, "\u03c4", Qt::NoModifier, 28, 0x7f4, keys::letter('T')},
+        {"keypad", Qt::Key_1, "1", Qt::KeypadModifier, 87, 0xffb1, keys::Numpad0 + 1},
+        {"keypad without Num Lock", Qt::Key_End, "", Qt::KeypadModifier, 87, 0xff9c, 0},
+        {"keypad without Num Lock", Qt::Key_Left, "", Qt::KeypadModifier, 83, 0xff96, keys::Left},
+    };
+    for (const Case& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.scanCode, c.keysym, 0,
+                              QString::fromUtf8(c.text));
+        const auto key = qtplatform::toKeyEvent(event, c.scanCodes);
+        EXPECT_EQ(key ? key->keyCode : 0, c.code) << c.layout << " " << c.text << " " << c.scanCode;
+    }
+}
+
 class LandKeysTest : public testing::Test {
 protected:
     void SetUp() override

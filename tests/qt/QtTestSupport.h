@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -71,12 +72,13 @@ inline QColor rgb(platform::Color color)
     return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
-// Device pixels of the logical rectangle that are not exactly `color`.
+// Device pixels wholly inside the logical rectangle that are not exactly `color`.
 inline int countOther(const QImage& image, QRect logical, const QColor& color)
 {
     const qreal ratio = image.devicePixelRatio();
-    const QRect device(QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
-                       QSize(qRound(logical.width() * ratio), qRound(logical.height() * ratio)));
+    const QRectF scaled(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
+    const QRect device(QPoint(int(std::ceil(scaled.left())), int(std::ceil(scaled.top()))),
+                       QPoint(int(std::floor(scaled.right())) - 1, int(std::floor(scaled.bottom())) - 1));
     int count = 0;
     for (int y = device.top(); y <= device.bottom(); ++y)
         for (int x = device.left(); x <= device.right(); ++x)

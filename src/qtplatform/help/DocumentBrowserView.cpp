@@ -1,5 +1,6 @@
 #include "DocumentBrowserView.h"
 
+#include "ErrorPage.h"
 #include "PageContent.h"
 #include "PagePicture.h"
 #include "RenderedPage.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace qtplatform {
@@ -33,6 +35,8 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* pa
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // The frame and scroll bars too: the window's cross-hair is its own surface's only.
+    setCursor(Qt::ArrowCursor);
     viewport()->setCursor(Qt::ArrowCursor);
     applyAll(this, control_);
     control_.attach(this);
@@ -56,7 +60,7 @@ void DocumentBrowserView::followLink(const QUrl& link)
         scrollToAnchor(url.fragment());
         return;
     }
-    navigator_.follow(url);
+    navigator_.follow(url, pageUrl_);
 }
 
 void DocumentBrowserView::goBack() { moveInHistory(-1); }
@@ -88,16 +92,31 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
 {
     const bool samePlace = reload && page.url == pageUrl_;
     const int scroll = verticalScrollBar()->value();
-    // Clearing drops the pictures the previous page had loaded.
-    document()->clear();
     pageUrl_ = page.url;
     pageAsked_ = page.asked;
     pageImage_ = page.image;
-    document()->setBaseUrl(page.url);
+    picturePixelsLeft_ = PagePicture::pagePixels - qint64(page.image.width()) * page.image.height();
+    // Read into a document of its own, which has no layout yet, and checked there
+    // before the view lays it out.
+    auto* document = new QTextDocument(this);
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(font());
+    document->setDocumentMargin(this->document()->documentMargin());
+    document->setBaseUrl(page.url);
     if (page.plainText)
-        setPlainText(page.text);
+        document->setPlainText(page.text);
     else
-        setHtml(page.html);
+        document->setHtml(page.html);
+    if (const PageContent::Layout weight = PageContent::weigh(*document); weight != PageContent::Layout::Fits) {
+        delete document;
+        const auto kind =
+            weight == PageContent::Layout::TooLong ? ErrorPage::Kind::TooLong : ErrorPage::Kind::TooComplex;
+        show(ErrorPage::of(kind, page.asked, page.url), reload);
+        return;
+    }
+    // The document shown before is the view's child and goes with the pictures it
+    // had loaded.
+    setDocument(document);
     QString title = page.title.isEmpty() ? documentTitle().simplified() : page.title;
     if (title.isEmpty())
         title = QFileInfo(page.url.path()).fileName();
@@ -110,6 +129,15 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
         QTimer::singleShot(0, this, [this, scroll] { verticalScrollBar()->setValue(scroll); });
 }
 
+QImage DocumentBrowserView::pagePicture(const QByteArray& data, const QString& fileName)
+{
+    const QImage image = PagePicture::decode(data, fileName, devicePixelRatioF(), picturePixelsLeft_);
+    if (image.isNull())
+        return PagePicture::missing();
+    picturePixelsLeft_ -= qint64(image.width()) * image.height();
+    return image;
+}
+
 QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
 {
     // Every answer is a value, even for a resource that is refused: given nothing,
@@ -117,17 +145,16 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
     const QUrl url = name.isRelative() ? pageUrl_.resolved(name) : name;
     const bool localPage = pageUrl_.isLocalFile();
     if (type == QTextDocument::ImageResource) {
+        // All the pictures of a page, those in data: addresses among them, share one
+        // budget of pixels; the document would decode a data: address by itself.
         if (url.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0)
-            return {}; // decoded by the document from the address itself
+            return pagePicture(PagePicture::dataOf(url), QString());
         if (url == pageUrl_ && !pageImage_.isNull())
             return pageImage_;
         if (localPage && url.isLocalFile()) {
             QByteArray data;
-            if (readPageFile(url.toLocalFile(), data) == sound::FileProblem::None) {
-                const QImage image = PagePicture::decode(data, url.fileName(), devicePixelRatioF());
-                if (!image.isNull())
-                    return image;
-            }
+            if (readPageFile(url.toLocalFile(), data) == sound::FileProblem::None)
+                return pagePicture(data, url.fileName());
         }
         return PagePicture::missing();
     }

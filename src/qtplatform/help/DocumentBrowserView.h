@@ -52,6 +52,9 @@ private:
     void moveInHistory(int step);
     void show(const RenderedPage& page, bool reload);
     void followLink(const QUrl& link);
+    // The picture in `data` within what is left of the page's budget of pixels, or
+    // the placeholder.
+    QImage pagePicture(const QByteArray& data, const QString& fileName);
 
     platform::Browser& control_;
     bool released_ = false;
@@ -60,6 +63,7 @@ private:
     QString pageTitle_;
     QString pageAsked_;
     QImage pageImage_;
+    qint64 picturePixelsLeft_ = 0;
 
     PageNavigator navigator_;
 };

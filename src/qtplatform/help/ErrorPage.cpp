@@ -4,7 +4,64 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <iterator>
+
 namespace qtplatform {
+
+namespace {
+
+struct Texts {
+    ErrorPage::Kind kind;
+    const char* title;
+    const char* detail; // "%1" is the argument, where there is one
+};
+
+constexpr Texts texts[] = {
+    {ErrorPage::Kind::NotFound, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page not found"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "There is no page at this address.")},
+    {ErrorPage::Kind::Folder, QT_TRANSLATE_NOOP("DocumentBrowserView", "This is a folder"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView",
+                       "This address is a folder, not a page. Open one of the pages in it instead.")},
+    {ErrorPage::Kind::NotAFile, QT_TRANSLATE_NOOP("DocumentBrowserView", "Not a page"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This address is a device or a pipe, not a page, so it is not opened.")},
+    {ErrorPage::Kind::Forbidden, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be read"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "You are not allowed to read this file.")},
+    {ErrorPage::Kind::Unreadable, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be read"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This address exists, but it cannot be read.")},
+    {ErrorPage::Kind::TooLarge, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page too large"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This page is larger than 2 MB, too large to be shown here.")},
+    {ErrorPage::Kind::TooComplex, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page too complex"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView",
+                       "This page is nested too deeply, or made of too many parts, to be shown here.")},
+    {ErrorPage::Kind::TooLong, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page too long"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This page holds too much text to be shown here.")},
+    {ErrorPage::Kind::BrokenPicture, QT_TRANSLATE_NOOP("DocumentBrowserView", "Picture cannot be shown"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This picture is damaged, too large or of a kind that cannot be shown.")},
+    {ErrorPage::Kind::NotAPage, QT_TRANSLATE_NOOP("DocumentBrowserView", "Not a page"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This file is neither a page nor a text, so it is not shown here.")},
+    {ErrorPage::Kind::NoWebModule, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be shown"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "Web pages cannot be opened here: %1.")},
+    {ErrorPage::Kind::ServerNotFound, QT_TRANSLATE_NOOP("DocumentBrowserView", "Server not found"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView",
+                       "The server %1 cannot be found. Check the address, and your connection to the Internet.")},
+    {ErrorPage::Kind::NoAnswer, QT_TRANSLATE_NOOP("DocumentBrowserView", "No answer"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "The server did not answer in time.")},
+    {ErrorPage::Kind::LoadFailed, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be shown"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "The page could not be loaded: %1.")},
+    {ErrorPage::Kind::RedirectedAway, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be shown"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "The server sent the browser to an address it does not open.")},
+    {ErrorPage::Kind::Other, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be shown"), ""},
+};
+
+static_assert(std::size(texts) == std::size_t(ErrorPage::Kind::Other) + 1, "one entry for each kind");
+
+QString translated(const char* text)
+{
+    return *text ? QCoreApplication::translate("DocumentBrowserView", text) : QString();
+}
+
+} // namespace
 
 RenderedPage ErrorPage::make(const QString& title, const QString& detail, const QString& asked, const QUrl& url)
 {
@@ -22,110 +79,28 @@ RenderedPage ErrorPage::make(const QString& title, const QString& detail, const 
     return page;
 }
 
+RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, const QString& argument)
+{
+    const auto* entry =
+        std::find_if(std::begin(texts), std::end(texts), [kind](const Texts& t) { return t.kind == kind; });
+    QString detail = translated(entry->detail);
+    if (detail.contains(QLatin1String("%1")))
+        detail = detail.arg(shortened(argument, shownAddressLength));
+    return make(translated(entry->title), detail, asked, url);
+}
+
 RenderedPage ErrorPage::fileProblem(sound::FileProblem problem, const QString& asked, const QUrl& url)
 {
     switch (problem) {
-    case sound::FileProblem::NotFound:
-        return make(QCoreApplication::translate("DocumentBrowserView", "Page not found"),
-                    QCoreApplication::translate("DocumentBrowserView", "There is no page at this address."), asked,
-                    url);
-    case sound::FileProblem::Folder:
-        return make(
-            QCoreApplication::translate("DocumentBrowserView", "This is a folder"),
-            QCoreApplication::translate("DocumentBrowserView",
-                                        "This address is a folder, not a page. Open one of the pages in it instead."),
-            asked, url);
-    case sound::FileProblem::NotAFile:
-        return make(QCoreApplication::translate("DocumentBrowserView", "Not a page"),
-                    QCoreApplication::translate("DocumentBrowserView",
-                                                "This address is a device or a pipe, not a page, so it is not opened."),
-                    asked, url);
-    case sound::FileProblem::Forbidden:
-        return make(QCoreApplication::translate("DocumentBrowserView", "Page cannot be read"),
-                    QCoreApplication::translate("DocumentBrowserView", "You are not allowed to read this file."), asked,
-                    url);
-    case sound::FileProblem::Unreadable:
-        return make(QCoreApplication::translate("DocumentBrowserView", "Page cannot be read"),
-                    QCoreApplication::translate("DocumentBrowserView", "This address exists, but it cannot be read."),
-                    asked, url);
-    case sound::FileProblem::TooLarge: return tooLarge(asked, url);
+    case sound::FileProblem::NotFound: return of(Kind::NotFound, asked, url);
+    case sound::FileProblem::Folder: return of(Kind::Folder, asked, url);
+    case sound::FileProblem::NotAFile: return of(Kind::NotAFile, asked, url);
+    case sound::FileProblem::Forbidden: return of(Kind::Forbidden, asked, url);
+    case sound::FileProblem::Unreadable: return of(Kind::Unreadable, asked, url);
+    case sound::FileProblem::TooLarge: return of(Kind::TooLarge, asked, url);
     case sound::FileProblem::None: break;
     }
-    return make(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"), QString(), asked, url);
-}
-
-RenderedPage ErrorPage::tooLarge(const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "Page too large"),
-                QCoreApplication::translate("DocumentBrowserView",
-                                            "This page is larger than 2 MB, too large to be shown here."),
-                asked, url);
-}
-
-RenderedPage ErrorPage::tooComplex(const QString& asked, const QUrl& url)
-{
-    return make(
-        QCoreApplication::translate("DocumentBrowserView", "Page too complex"),
-        QCoreApplication::translate("DocumentBrowserView",
-                                    "This page is nested too deeply, or made of too many parts, to be shown here."),
-        asked, url);
-}
-
-RenderedPage ErrorPage::brokenPicture(const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "Picture cannot be shown"),
-                QCoreApplication::translate("DocumentBrowserView",
-                                            "This picture is damaged, too large or of a kind that cannot be shown."),
-                asked, url);
-}
-
-RenderedPage ErrorPage::notAPage(const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "Not a page"),
-                QCoreApplication::translate("DocumentBrowserView",
-                                            "This file is neither a page nor a text, so it is not shown here."),
-                asked, url);
-}
-
-RenderedPage ErrorPage::noWebModule(const QString& whyNot, const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-                QCoreApplication::translate("DocumentBrowserView", "Web pages cannot be opened here: %1.")
-                    .arg(shortened(whyNot, shownAddressLength)),
-                asked, url);
-}
-
-RenderedPage ErrorPage::serverNotFound(const QString& asked, const QUrl& url)
-{
-    return make(
-        QCoreApplication::translate("DocumentBrowserView", "Server not found"),
-        QCoreApplication::translate("DocumentBrowserView",
-                                    "The server %1 cannot be found. Check the address, and your connection to the "
-                                    "Internet.")
-            .arg(shortened(url.host(), 100)),
-        asked, url);
-}
-
-RenderedPage ErrorPage::noAnswer(const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "No answer"),
-                QCoreApplication::translate("DocumentBrowserView", "The server did not answer in time."), asked, url);
-}
-
-RenderedPage ErrorPage::loadFailed(const QString& reason, const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-                QCoreApplication::translate("DocumentBrowserView", "The page could not be loaded: %1.")
-                    .arg(shortened(reason, shownAddressLength)),
-                asked, url);
-}
-
-RenderedPage ErrorPage::redirectedAway(const QString& asked, const QUrl& url)
-{
-    return make(QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-                QCoreApplication::translate("DocumentBrowserView",
-                                            "The server sent the browser to an address it does not open."),
-                asked, url);
+    return of(Kind::Other, asked, url);
 }
 
 } // namespace qtplatform

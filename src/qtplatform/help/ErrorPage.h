@@ -12,22 +12,33 @@ namespace qtplatform {
 // asked for (`asked`, at `url`) is not shown, inside the view, never in a box.
 class ErrorPage {
 public:
+    enum class Kind {
+        // A page on this computer that was not read, or not shown.
+        NotFound,
+        Folder,
+        NotAFile,
+        Forbidden,
+        Unreadable,
+        TooLarge,
+        TooComplex,
+        TooLong,
+        BrokenPicture,
+        NotAPage,
+        // Web pages: no web module (the argument names it and what it lacks), a
+        // fetch that failed (the argument says why), a server that sent the browser
+        // to an address it does not open.
+        NoWebModule,
+        ServerNotFound,
+        NoAnswer,
+        LoadFailed,
+        RedirectedAway,
+        Other,
+    };
+
     static RenderedPage make(const QString& title, const QString& detail, const QString& asked, const QUrl& url);
-
-    // A page on this computer that was not read.
+    // The page of its kind; `argument` fills in the texts that name something.
+    static RenderedPage of(Kind kind, const QString& asked, const QUrl& url, const QString& argument = {});
     static RenderedPage fileProblem(sound::FileProblem problem, const QString& asked, const QUrl& url);
-    static RenderedPage tooLarge(const QString& asked, const QUrl& url);
-    static RenderedPage tooComplex(const QString& asked, const QUrl& url);
-    static RenderedPage brokenPicture(const QString& asked, const QUrl& url);
-    static RenderedPage notAPage(const QString& asked, const QUrl& url);
-
-    // Web pages: no web module (`whyNot` names it and what it lacks), and a fetch
-    // that failed.
-    static RenderedPage noWebModule(const QString& whyNot, const QString& asked, const QUrl& url);
-    static RenderedPage serverNotFound(const QString& asked, const QUrl& url);
-    static RenderedPage noAnswer(const QString& asked, const QUrl& url);
-    static RenderedPage loadFailed(const QString& reason, const QString& asked, const QUrl& url);
-    static RenderedPage redirectedAway(const QString& asked, const QUrl& url);
 };
 
 } // namespace qtplatform

@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+class QTextDocument;
+
 namespace qtplatform {
 
-// What the bytes of a page are, and the checks made before Qt's HTML reader sees them.
+// What the bytes of a page are, and the checks made before Qt's HTML reader sees
+// them and before Qt lays the page out.
 class PageContent {
 public:
     enum class Kind { Html, Text, Picture, Other };
@@ -18,9 +21,17 @@ public:
     // UTF-16 byte-order mark makes it text.
     static bool looksBinary(const QByteArray& data);
 
-    // Qt's HTML reader slows down sharply with the depth of nesting, so pages nested
-    // deeper, or made of more elements, than any real page is are not shown.
+    // Before Qt's HTML reader sees the page: elements nested deeper, or more elements
+    // or pictures, than its reader takes in a fraction of a second.
     static bool tooComplex(const QString& html);
+    // The page as Qt read it, before it is laid out: tables nested too deeply or too
+    // large, or words too long (TooComplex), or more text (TooLong) than its layout
+    // takes in a fraction of a second.
+    enum class Layout { Fits, TooComplex, TooLong };
+    static Layout weigh(const QTextDocument& document);
+    // The sum of the squares of the lengths of the runs of text in which Qt's layout
+    // finds no place to break a line.
+    static qint64 wordWork(const QTextDocument& document);
 
     // Text in the encoding its byte-order mark or its meta tag names, UTF-8 otherwise.
     static QString decodeText(const QByteArray& data);

@@ -16,7 +16,10 @@ PageNavigator::~PageNavigator() { cancel(); }
 
 void PageNavigator::navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
 
-void PageNavigator::follow(const QUrl& link) { start(PageTarget::forUrl(link.toString(), link), Commit::Push, -1); }
+void PageNavigator::follow(const QUrl& link, const QUrl& from)
+{
+    start(PageTarget::forLink(link, from), Commit::Push, -1);
+}
 
 bool PageNavigator::moveInHistory(int step)
 {

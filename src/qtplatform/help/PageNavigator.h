@@ -32,7 +32,8 @@ public:
     ~PageNavigator() override;
 
     void navigate(const QString& address);
-    void follow(const QUrl& link);
+    // A link on the page at `from`.
+    void follow(const QUrl& link, const QUrl& from);
     // False, and nothing changes, when there is no entry `step` away.
     bool moveInHistory(int step);
     void reload();

@@ -7,11 +7,20 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qtplatform {
 
-QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qreal devicePixelRatio)
+namespace {
+
+qint64 pixelsOf(QSize size) { return qint64(size.width()) * size.height(); }
+
+} // namespace
+
+QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qreal devicePixelRatio, qint64 maxPixels)
 {
+    if (maxPixels <= 0)
+        return {};
     const bool svg =
         QMimeDatabase().mimeTypeForFileNameAndData(fileName, data).inherits(QStringLiteral("image/svg+xml"));
     if (svg) {
@@ -26,6 +35,13 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
         const int side = int(maxSide / ratio);
         if (size.width() > side || size.height() > side)
             size = size.scaled(side, side, Qt::KeepAspectRatio);
+        const qint64 pixels = pixelsOf((QSizeF(size) * ratio).toSize());
+        if (pixels > maxPixels) {
+            const qreal shrink = std::sqrt(qreal(maxPixels) / qreal(pixels));
+            size = size.scaled(int(size.width() * shrink), int(size.height() * shrink), Qt::KeepAspectRatio);
+        }
+        if (size.isEmpty())
+            return {};
         QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         image.setDevicePixelRatio(ratio);
@@ -38,9 +54,19 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide)
+    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide || pixelsOf(size) > maxPixels)
         return {};
     return reader.read();
+}
+
+QByteArray PagePicture::dataOf(const QUrl& url)
+{
+    const QByteArray address = url.toEncoded();
+    const qsizetype comma = address.indexOf(',');
+    if (!address.startsWith("data:") || comma < 0)
+        return {};
+    const QByteArray payload = QByteArray::fromPercentEncoding(address.mid(comma + 1));
+    return address.left(comma).toLower().endsWith(";base64") ? QByteArray::fromBase64(payload) : payload;
 }
 
 QImage PagePicture::missing()

@@ -14,6 +14,11 @@ namespace qtplatform {
 QString shortened(const QString& text, qsizetype length)
 {
     QString shown = text.left(length);
+    // Embeddings and overrides (U+202A to U+202E) and isolates (U+2066 to U+2069)
+    // would turn the text around them, in a window's title too.
+    shown.removeIf([](QChar c) {
+        return (c.unicode() >= 0x202A && c.unicode() <= 0x202E) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
+    });
     for (QChar& c : shown)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = QLatin1Char(' ');
@@ -100,6 +105,19 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
         return target;
     }
     return unsupported(asked, url.scheme());
+}
+
+PageTarget PageTarget::forLink(const QUrl& link, const QUrl& from)
+{
+    PageTarget target = forUrl(link.toString(), link);
+    const QString scheme = from.scheme().toLower();
+    if (target.kind == Kind::File && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
+        return problemTarget(
+            target.asked, QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "A page on the web cannot open pages or files on this computer."),
+            link);
+    return target;
 }
 
 PageTarget PageTarget::resolve(const QString& address)

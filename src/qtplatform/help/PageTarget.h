@@ -23,10 +23,13 @@ struct PageTarget {
     static PageTarget resolve(const QString& address);
     // An address already parsed, such as a followed link.
     static PageTarget forUrl(const QString& asked, QUrl url);
+    // A link followed on the page at `from`: a web page leads to no page or file on
+    // this computer.
+    static PageTarget forLink(const QUrl& link, const QUrl& from);
 };
 
-// At most `length` characters of text, control characters shown as spaces and an
-// ellipsis where it was cut.
+// At most `length` characters of text, control characters shown as spaces, no marks
+// that turn the direction of text, and an ellipsis where it was cut.
 QString shortened(const QString& text, qsizetype length);
 
 // How long an address or message may grow on an error page.

@@ -29,7 +29,7 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Html:
         page.html = PageContent::decodeText(data);
         if (PageContent::tooComplex(page.html))
-            return ErrorPage::tooComplex(asked, url);
+            return ErrorPage::of(ErrorPage::Kind::TooComplex, asked, url);
         return page;
     case PageContent::Kind::Text:
         page.plainText = true;
@@ -39,14 +39,14 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Picture:
         page.image = PagePicture::decode(data, fileName, devicePixelRatio);
         if (page.image.isNull())
-            return ErrorPage::brokenPicture(asked, url);
+            return ErrorPage::of(ErrorPage::Kind::BrokenPicture, asked, url);
         page.title = fileName;
         page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
                         .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped());
         return page;
     case PageContent::Kind::Other: break;
     }
-    return ErrorPage::notAPage(asked, url);
+    return ErrorPage::of(ErrorPage::Kind::NotAPage, asked, url);
 }
 
 } // namespace qtplatform

@@ -24,7 +24,7 @@ void WebPageFetch::start(const PageTarget& target, qreal devicePixelRatio, Done 
         QString whyNot;
         web_ = WebAccess::create(this, &whyNot);
         if (!web_) {
-            done(ErrorPage::noWebModule(whyNot, target.asked, target.url));
+            done(ErrorPage::of(ErrorPage::Kind::NoWebModule, target.asked, target.url, whyNot));
             return;
         }
         deadline_ = new QTimer(this);
@@ -100,23 +100,24 @@ RenderedPage WebPageFetch::page(const QByteArray& data, const WebReply& reply) c
     const QString& asked = target_.asked;
     const QUrl& url = target_.url;
     switch (abort_) {
-    case Abort::TooLarge: return ErrorPage::tooLarge(asked, url);
-    case Abort::NoAnswer: return ErrorPage::noAnswer(asked, url);
+    case Abort::TooLarge: return ErrorPage::of(ErrorPage::Kind::TooLarge, asked, url);
+    case Abort::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
     case Abort::None: break;
     }
     // An HTTP error that comes with a page of its own shows that page.
     const WebReply::Failure failure = reply.failure();
     if (failure != WebReply::Failure::None && !(reply.isHttpAnswer() && !data.isEmpty())) {
         switch (failure) {
-        case WebReply::Failure::HostNotFound: return ErrorPage::serverNotFound(asked, url);
-        case WebReply::Failure::NoAnswer: return ErrorPage::noAnswer(asked, url);
-        default: return ErrorPage::loadFailed(reply.errorString(), asked, url);
+        case WebReply::Failure::HostNotFound:
+            return ErrorPage::of(ErrorPage::Kind::ServerNotFound, asked, url, url.host());
+        case WebReply::Failure::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
+        default: return ErrorPage::of(ErrorPage::Kind::LoadFailed, asked, url, reply.errorString());
         }
     }
     const QUrl answered = reply.url();
     const QString scheme = answered.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        return ErrorPage::redirectedAway(asked, url);
+        return ErrorPage::of(ErrorPage::Kind::RedirectedAway, asked, url);
     return RenderedPage::fromContent(data, answered, reply.contentType(), asked, devicePixelRatio_);
 }
 

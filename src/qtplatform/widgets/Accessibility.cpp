@@ -139,8 +139,7 @@ public:
         QAccessible::State s = ContainerAccessible::state();
         const Control* c = control();
         if (c && role() == QAccessible::Button) {
-            const auto* button = qobject_cast<const CommandButtonPeer*>(widget());
-            s.pressed = c->pressed() || (button && button->sunken());
+            s.pressed = c->pressed();
             s.checkable = c->style().checkable;
             s.checked = c->style().checkable && c->checked();
         }

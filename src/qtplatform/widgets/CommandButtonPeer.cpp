@@ -83,7 +83,7 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
 
     // Picture and caption, centred, one pixel down and right while pressed, by the
     // mouse or by the key that stands for the button.
-    const bool down = sunken_ || control_.pressed();
+    const bool down = control_.pressed();
     const int shift = down ? 1 : 0;
     const bool hasPicture = graphical && !control_.picture().isNull();
     const bool hasCaption = !control_.caption().empty();
@@ -145,40 +145,43 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
 
 void CommandButtonPeer::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        sunken_ = true;
-        update();
-        accessibleChanged(this, control_, Property::Pressed);
-    }
+    if (event->button() == Qt::LeftButton)
+        control_.setPressed(true);
     clicks_.press(control_, event->button());
+}
+
+void CommandButtonPeer::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        control_.setPressed(true);
+    clicks_.doublePress(event->button());
 }
 
 void CommandButtonPeer::mouseMoveEvent(QMouseEvent* event)
 {
-    if (clicks_.holds(Qt::LeftButton)) {
-        const bool inside = rect().contains(event->position().toPoint());
-        if (inside != sunken_) {
-            sunken_ = inside;
-            update();
-        }
-    }
+    if (clicks_.holds(Qt::LeftButton))
+        control_.setPressed(rect().contains(event->position().toPoint()));
 }
 
 void CommandButtonPeer::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        sunken_ = false;
-        update();
-        accessibleChanged(this, control_, Property::Pressed);
-    }
+    if (event->button() == Qt::LeftButton)
+        control_.setPressed(false);
     clicks_.release(this, control_, *event);
+}
+
+bool CommandButtonPeer::event(QEvent* event)
+{
+    // A message box opened while the button is held takes its release.
+    if (event->type() == QEvent::WindowBlocked)
+        control_.setPressed(false);
+    return QAbstractButton::event(event);
 }
 
 void CommandButtonPeer::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        sunken_ = true;
-        update();
+        control_.setPressed(true);
         return;
     }
     QAbstractButton::keyPressEvent(event);
@@ -186,9 +189,8 @@ void CommandButtonPeer::keyPressEvent(QKeyEvent* event)
 
 void CommandButtonPeer::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && sunken_) {
-        sunken_ = false;
-        update();
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && control_.pressed()) {
+        control_.setPressed(false);
         control_.raiseClick();
         return;
     }

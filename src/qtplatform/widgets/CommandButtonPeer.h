@@ -12,28 +12,27 @@ class Control;
 namespace qtplatform {
 
 // A classic raised button, painted by us so that its back colour is exact under every
-// desktop style: 3-D bevel, back colour, centred picture, sunken when held down.
+// desktop style: 3-D bevel, back colour, centred picture, sunken while its control is pressed.
 class CommandButtonPeer : public QAbstractButton, public platform::ControlPeer {
     Q_OBJECT
 public:
     CommandButtonPeer(platform::Control& control, QWidget* parent);
     void propertyChanged(platform::Property property) override;
     QSize sizeHint() const override;
-    // Drawn pressed, while the mouse holds it.
-    bool sunken() const { return sunken_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     platform::Control& control_;
     MouseClicks clicks_;
-    bool sunken_ = false;
 };
 
 } // namespace qtplatform

@@ -10,9 +10,15 @@ namespace qtplatform {
 
 class FormWidget;
 
+// What the native scan code of a key event tells: nothing, or the X keycode of the
+// key's place on the keyboard (X11 and Wayland).
+enum class ScanCodes { Unknown, XKeycodes };
+ScanCodes platformScanCodes();
+
 // The platform layer's key code and shift state of a Qt key event; none for a key
-// the platform layer has no code for.
-std::optional<platform::KeyEvent> toKeyEvent(const QKeyEvent& event);
+// the platform layer has no code for. Digits and the letters of non-Latin layouts
+// are taken by the key's place where the scan codes tell it.
+std::optional<platform::KeyEvent> toKeyEvent(const QKeyEvent& event, ScanCodes scanCodes = platformScanCodes());
 
 // Hands the window's keys to its form before the widget with the focus sees them,
 // and tells the form when the window loses the keyboard. The window must have its

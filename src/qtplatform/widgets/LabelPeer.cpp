@@ -240,6 +240,8 @@ const CaptionLayout& LabelPeer::currentLayout()
 
 void LabelPeer::mousePressEvent(QMouseEvent* event) { clicks_.press(control_, event->button()); }
 
+void LabelPeer::mouseDoubleClickEvent(QMouseEvent* event) { clicks_.doublePress(event->button()); }
+
 void LabelPeer::mouseReleaseEvent(QMouseEvent* event) { clicks_.release(this, control_, *event); }
 
 void LabelPeer::updateAccessKey()

@@ -86,12 +86,21 @@ void MouseClicks::press(Control& control, Qt::MouseButton button)
     control.raiseMouseDown(toMouseButton(button));
 }
 
+void MouseClicks::doublePress(Qt::MouseButton button)
+{
+    held_ |= button;
+    doubled_ |= button;
+}
+
 void MouseClicks::release(QWidget* widget, Control& control, const QMouseEvent& event)
 {
     const Qt::MouseButton button = event.button();
     const bool wasHeld = held_.testFlag(button);
+    const bool doubled = doubled_.testFlag(button);
     held_ &= ~button;
-    const bool clicked = wasHeld && button == Qt::LeftButton && widget->rect().contains(event.position().toPoint());
+    doubled_ &= ~button;
+    const bool clicked =
+        wasHeld && !doubled && button == Qt::LeftButton && widget->rect().contains(event.position().toPoint());
     // The click's handler may unload the window and delete the widget, and this with it.
     const QPointer<QWidget> alive(widget);
     if (clicked)

@@ -33,11 +33,15 @@ class MouseClicks {
 public:
     bool holds(Qt::MouseButton button) const { return held_.testFlag(button); }
     void press(platform::Control& control, Qt::MouseButton button);
+    // The second press of a double-click, which the game does not handle: held, so
+    // that its release is the control's, but neither a press nor a click.
+    void doublePress(Qt::MouseButton button);
     // `widget` is the control's peer, the owner of this object.
     void release(QWidget* widget, platform::Control& control, const QMouseEvent& event);
 
 private:
     Qt::MouseButtons held_;
+    Qt::MouseButtons doubled_;
 };
 
 // One ring of a 3-D edge, `inset` pixels inside `box`: the top and left sides in one

@@ -11,6 +11,7 @@ namespace qtplatform {
 PictureBoxPeer::PictureBoxPeer(platform::Control& control, QWidget* parent) : QWidget(parent), control_(control)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::ArrowCursor); // its own pointer, not its window's
     applyAll(this, control_);
     control_.attach(this);
 }
