@@ -97,8 +97,6 @@ void Control::setFont(Font font)
     notify(Property::Font);
 }
 
-void Control::setFocus() { notify(Property::Focus); }
-
 void Control::setPressed(bool pressed)
 {
     if (pressed_ == pressed)

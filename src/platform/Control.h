@@ -27,12 +27,12 @@ enum class ControlKind {
     ImageList
 };
 enum class Alignment { Left, Right, Center };
-enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
+enum class ShapeKind { Rectangle, Circle };
 
 // What a control is to assistive tools. Automatic follows its kind: a button is a
 // button, a caption is text, a picture box a picture (or a pane when it holds
 // controls). None keeps a control out of their view altogether.
-enum class AccessibleRole { Automatic, Button, Text, Picture, None };
+enum class AccessibleRole { Automatic, Button, None };
 
 // Settings fixed by a window's layout; they do not change at run time.
 struct ControlStyle {
@@ -43,15 +43,12 @@ struct ControlStyle {
     bool graphical = false; // a button that shows its back colour and picture
     bool tabStop = true;
     int tabIndex = 0;
-    bool wordWrap = false;
-    bool autoSize = false;
     ShapeKind shape = ShapeKind::Rectangle;
     int fillStyle = 1; // shapes: 0 solid, 1 transparent
     int borderStyle = 1; // shapes: 0 no outline, 1 solid
     Color fillColor = colors::Black;
     bool alignTop = false; // kept at the top edge, spanning the container's width
     int zOrder = 0; // place in the stacking order of its container, 0 on top
-    std::string tag;
     AccessibleRole accessibleRole = AccessibleRole::Automatic;
     std::string accessibleName; // empty: the caption's words
     bool checkable = false; // a caption that shows a choice by its checked state
@@ -104,7 +101,6 @@ public:
     void setVisible(bool visible);
     const Font& font() const { return font_; }
     void setFont(Font font);
-    void setFocus();
 
     // Held down, by a key (see KeyClicks) or by the mouse over it: drawn pressed.
     bool pressed() const { return pressed_; }

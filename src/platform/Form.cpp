@@ -100,6 +100,10 @@ void Form::requestClose(CloseReason reason)
 
 void Form::raiseResize()
 {
+    // Controls aligned to the top keep the whole width of the window.
+    for (Control* control : controls_)
+        if (control->style().alignTop && !control->container())
+            control->setWidth(scaleWidth());
     if (!loaded_)
         return;
     runtime_.dispatchNotification([this] {

@@ -23,7 +23,6 @@ struct FormStyle {
     bool maxButton = true;
     bool showInTaskbar = true;
     bool centered = true;
-    bool startMaximized = false;
     bool crossCursor = false; // a cross-hair pointer over the window's own surface
     // Laid out mirrored, right to left, when the player's language runs that way. A
     // window whose picture is the game keeps its places in every language.

@@ -22,7 +22,6 @@ enum class Property {
     Visible,
     Font,
     ListItems,
-    Focus,
     Pressed,
     Checked,
 };

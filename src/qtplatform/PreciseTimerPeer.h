@@ -23,8 +23,7 @@ namespace qtplatform {
 // of the wait (1.5 ms at 1500 ms). Ticks missed while the loop was busy come
 // as one. In a portable build, elsewhere, or if no kernel timer can be had, it is
 // a precise QTimer.
-// Why not QTimer everywhere: beside timerfd under the same load, Qt::PreciseTimer was 1.6-2.3 ms late at the median at
-// 2001 ms (timerfd 0.11), 5.5-6.3 ms at p99 (at most 4 wanted) and gave 829-905 ticks/s at 1 ms (at least 900 wanted).
+// Why not QTimer everywhere: under load it gave 829-905 ticks/s at 1 ms, where at least 900 are wanted.
 class PreciseTimerPeer : public platform::TimerPeer {
 public:
     explicit PreciseTimerPeer(platform::Timer& timer);

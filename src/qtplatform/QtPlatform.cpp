@@ -7,7 +7,6 @@
 #include "platform/Form.h"
 #include "qtplatform/audio/FirstFrame.h"
 #include "qtplatform/audio/SdlAudioOutput.h"
-#include "qtplatform/help/DocumentBrowserPeer.h"
 #include "qtplatform/help/DocumentBrowserView.h"
 #include "qtplatform/widgets/Accessibility.h"
 #include "qtplatform/widgets/FormWindowPeer.h"
@@ -58,6 +57,52 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title)
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
+
+namespace {
+
+// The browser peer of a document browser control, forwarding to its view.
+class DocumentBrowserPeer : public platform::BrowserPeer {
+public:
+    explicit DocumentBrowserPeer(DocumentBrowserView* view) : view_(view) {}
+    ~DocumentBrowserPeer() override
+    {
+        if (view_)
+            view_->release();
+    }
+    void navigate(const std::string& address) override
+    {
+        if (view_)
+            view_->navigator().navigate(toQString(address));
+    }
+    void goBack() override
+    {
+        if (view_)
+            view_->goBack();
+    }
+    void goForward() override
+    {
+        if (view_)
+            view_->goForward();
+    }
+    void refresh() override
+    {
+        if (view_)
+            view_->navigator().reload();
+    }
+    void stop() override
+    {
+        if (view_)
+            view_->navigator().stop();
+    }
+    bool busy() const override { return view_ && view_->navigator().isBusy(); }
+    std::string locationName() const override { return view_ ? view_->currentName() : std::string(); }
+    std::string locationUrl() const override { return view_ ? view_->currentUrl() : std::string(); }
+
+private:
+    QPointer<DocumentBrowserView> view_;
+};
+
+} // namespace
 
 std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& form)
 {

@@ -60,7 +60,6 @@ void BrowserControls::layoutBrowser(FormStyle& window)
     resetControl(lblAddress, 45, 60, 3075, 255, 1, 1);
     lblAddress.setContainer(&picAddress);
     lblAddress.setCaption(runtime.text(TR_TEXT("frmBrowser", "&Address:")));
-    lblAddress.style().tag = "&Address:";
 }
 
 } // namespace ui

@@ -102,7 +102,6 @@ void LandControls::layoutLand(FormStyle& window)
 
     resetControl(picLand, 0, 0, 10170, 7260, 10, 9);
     picLand.setPicture(artwork::landscape());
-    picLand.style().autoSize = true;
 
     // Captions and the shape are drawn on the landscape's surface.
     for (int i = 0; i < 2; ++i) {
@@ -125,7 +124,6 @@ void LandControls::layoutLand(FormStyle& window)
     lblStart.setFont(Font{"Times New Roman", 12.75f, true});
     lblStart.style().transparent = true;
     lblStart.style().alignment = Alignment::Center;
-    lblStart.style().wordWrap = true;
     lblStart.style().accessibleRole = AccessibleRole::Button;
 
     resetControl(lblSO, 1375, 5880, 375, 375, 3, 10);

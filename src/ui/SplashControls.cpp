@@ -44,7 +44,6 @@ void SplashControls::layoutSplash(FormStyle& window)
     picLogo.setBackColor(colors::WindowBackground);
     picLogo.setForeColor(colors::WindowText);
     picLogo.style().flat = true;
-    picLogo.style().autoSize = true;
     picLogo.style().accessibleName = "Glimmerkin";
 
     resetControl(picQRV, 840, 120, 4350, 1380, 1, 0);
@@ -52,7 +51,6 @@ void SplashControls::layoutSplash(FormStyle& window)
     picQRV.setBackColor(colors::Highlight3D);
     picQRV.setForeColor(colors::WindowText);
     picQRV.style().flat = true;
-    picQRV.style().autoSize = true;
     picQRV.style().accessibleName = maker::name;
 
     resetControl(tmrSplash, 0, 0, 0, 0, 2, -1);

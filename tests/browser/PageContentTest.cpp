@@ -1,7 +1,7 @@
 // What the help browser's view makes of a page's bytes, its name and the server's
 // content type, before any of it reaches Qt's HTML reader.
 #include "qtplatform/help/PageContent.h"
-#include "qtplatform/help/PageHistory.h"
+#include "qtplatform/help/PageNavigator.h"
 #include "qtplatform/help/PagePicture.h"
 
 #include <gtest/gtest.h>
@@ -104,12 +104,12 @@ TEST(PageContentTest, tablesAndWordsAreWeighedInTheDocumentQtRead)
 TEST(PageHistoryTest, keepsTheNewestEntriesAndTheSameAddressTakesTheEntrysPlace)
 {
     using qtplatform::PageTarget;
-    qtplatform::PageHistory history;
+    qtplatform::PageNavigator::History history;
     EXPECT_EQ(history.position(), -1);
     auto page = [](int n) { return PageTarget::resolve(QStringLiteral("/pages/%1.htm").arg(n)); };
     for (int n = 0; n < 150; ++n)
         history.push(page(n));
-    EXPECT_EQ(history.position(), int(qtplatform::PageHistory::maxEntries) - 1);
+    EXPECT_EQ(history.position(), int(qtplatform::PageNavigator::History::maxEntries) - 1);
     EXPECT_EQ(history.at(0).url, page(50).url);
     EXPECT_FALSE(history.has(history.position() + 1));
 

@@ -154,6 +154,9 @@ TEST_P(BrowserResizeTest, sizesFollowTheInnerAreaAndNeverGoBelowZero)
     EXPECT_EQ(h.brwWebBrowser.left(), 50);
     EXPECT_EQ(h.brwWebBrowser.top(), 1215);
     EXPECT_FLOAT_EQ(h.cboAddress.height(), 315);
+    // The bars aligned to the top span the whole width.
+    EXPECT_FLOAT_EQ(h.tbToolBar.width(), c.width);
+    EXPECT_FLOAT_EQ(h.picAddress.width(), c.width);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BrowserResizeTest,

@@ -2,7 +2,6 @@
 
 #include "ErrorPage.h"
 #include "PageContent.h"
-#include "PageFile.h"
 #include "PagePicture.h"
 #include "RenderedPage.h"
 #include "platform/Basics.h"

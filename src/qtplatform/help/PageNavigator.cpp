@@ -1,7 +1,6 @@
 #include "PageNavigator.h"
 
 #include "ErrorPage.h"
-#include "PageFile.h"
 #include "RenderedPage.h"
 
 #include <QTimer>
@@ -103,6 +102,19 @@ void PageNavigator::finish(const RenderedPage& page)
     }
     show_(page, pending.commit == Commit::Stay);
     ended_();
+}
+
+void PageNavigator::History::push(const PageTarget& target)
+{
+    if (has(position_) && target.kind != PageTarget::Kind::Problem && at(position_).url == target.url) {
+        entries_[static_cast<std::size_t>(position_)] = target;
+        return;
+    }
+    entries_.resize(static_cast<std::size_t>(position_ + 1));
+    entries_.push_back(target);
+    if (entries_.size() > maxEntries)
+        entries_.erase(entries_.begin());
+    position_ = static_cast<int>(entries_.size()) - 1;
 }
 
 } // namespace qtplatform

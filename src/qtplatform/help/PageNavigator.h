@@ -1,13 +1,14 @@
 #pragma once
 
-#include "PageHistory.h"
 #include "PageTarget.h"
 #include "WebPageFetch.h"
 
 #include <QObject>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -19,8 +20,9 @@ struct RenderedPage;
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
 // with one call of `ended`; until then the navigator is busy and the view keeps
 // showing the page it had. Pages on this computer are read (only regular files, see
-// PageFile.h), web pages fetched; what cannot be opened gives an error page.
+// PageTarget.h), web pages fetched; what cannot be opened gives an error page.
 class PageNavigator : public QObject {
+    Q_OBJECT
 public:
     // `show` puts a page on the view; `reload` tells that it is the page on display
     // loaded again.
@@ -42,6 +44,27 @@ public:
     bool isBusy() const { return pending_.has_value(); }
     void setNetworkTimeout(int ms) { web_.setTimeout(ms); }
 
+    // The pages shown, oldest first, and the one on display; the newest maxEntries are
+    // kept.
+    class History {
+    public:
+        static constexpr std::size_t maxEntries = 100;
+
+        // The entry on display, or -1 before the first page.
+        int position() const { return position_; }
+        bool has(int index) const { return index >= 0 && index < static_cast<int>(entries_.size()); }
+        const PageTarget& at(int index) const { return entries_[static_cast<std::size_t>(index)]; }
+
+        // A page opened anew. The same address as the entry on display takes its place;
+        // anything else drops the entries after it and is added.
+        void push(const PageTarget& target);
+        void moveTo(int index) { position_ = index; }
+
+    private:
+        std::vector<PageTarget> entries_;
+        int position_ = -1;
+    };
+
 private:
     enum class Commit { Push, MoveTo, Stay };
     struct Pending {
@@ -57,7 +80,7 @@ private:
     QWidget& view_;
     Show show_;
     std::function<void()> ended_;
-    PageHistory history_;
+    History history_;
     WebPageFetch web_;
     std::optional<Pending> pending_;
     quint64 generation_ = 0;

@@ -3,6 +3,8 @@
 #include "platform/FileAddress.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <string>
@@ -159,6 +161,19 @@ PageTarget PageTarget::resolve(const QString& address)
         return fileTarget(text, text);
     // Anything else is a web address without its scheme, such as a bare host name.
     return forUrl(text, QUrl(QStringLiteral("http://") + text, QUrl::StrictMode));
+}
+
+sound::FileProblem readPageFile(const QString& path, QByteArray& data)
+{
+    data.clear();
+    if (!QDir::isAbsolutePath(path) || path.contains(QChar(0)))
+        return sound::FileProblem::NotFound;
+    std::string bytes;
+    const sound::FileProblem problem =
+        sound::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(maxPageBytes), false, bytes);
+    if (problem == sound::FileProblem::None)
+        data = QByteArray(bytes.data(), qsizetype(bytes.size()));
+    return problem;
 }
 
 } // namespace qtplatform

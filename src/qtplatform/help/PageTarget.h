@@ -1,5 +1,8 @@
 #pragma once
 
+#include "sound/RegularFile.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QUrl>
 
@@ -31,5 +34,12 @@ QString shortened(const QString& text, qsizetype length);
 
 // How long an address or message may grow on an error page.
 constexpr qsizetype shownAddressLength = 300;
+
+// No page, style sheet or picture of a page is read beyond this.
+constexpr qint64 maxPageBytes = 2 * 1024 * 1024;
+
+// Reads a page file of at most maxPageBytes by an absolute path, through the same
+// reader as the sounds: only regular files, never a device or a pipe.
+sound::FileProblem readPageFile(const QString& path, QByteArray& data);
 
 } // namespace qtplatform

@@ -1,7 +1,6 @@
 #include "WebPageFetch.h"
 
 #include "ErrorPage.h"
-#include "PageFile.h"
 #include "WebAccess.h"
 
 #include <QTimer>

@@ -18,9 +18,10 @@ class WebReply;
 
 // Fetches one web page at a time for the help browser, in the background, and makes
 // it a page to show or the error page that says why not. No page is read beyond
-// maxPageBytes (PageFile.h), and a fetch that has not ended after the timeout is
+// maxPageBytes (PageTarget.h), and a fetch that has not ended after the timeout is
 // given up.
 class WebPageFetch : public QObject {
+    Q_OBJECT
 public:
     static constexpr int defaultTimeoutMs = 20000;
     using Done = std::function<void(const RenderedPage&)>;

@@ -39,8 +39,6 @@ QAccessible::Role roleOf(const Control& control, const QWidget* widget)
 {
     switch (control.style().accessibleRole) {
     case AccessibleRole::Button: return QAccessible::Button;
-    case AccessibleRole::Text: return QAccessible::StaticText;
-    case AccessibleRole::Picture: return QAccessible::Graphic;
     case AccessibleRole::None: return QAccessible::NoRole;
     case AccessibleRole::Automatic: break;
     }

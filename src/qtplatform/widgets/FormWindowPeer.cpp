@@ -83,10 +83,6 @@ void FormWidget::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (!form_)
         return;
-    // Controls aligned to the top keep the whole width of the window.
-    for (Control* control : form_->controls())
-        if (control->style().alignTop && !control->container())
-            control->setWidth(toTwips(width()));
     form_->raiseResize();
     // Mirrored places are measured from the right edge, which has moved: containers
     // first, then what they contain.
@@ -232,12 +228,6 @@ void FormWindowPeer::show()
                 frame.moveCenter(screen->availableGeometry().center());
                 widget_->move(frame.topLeft());
             }
-        }
-        if (form_.style().startMaximized) {
-            widget_->showMaximized();
-            if (form_.caption().empty())
-                clearNativeTitle(widget_);
-            return;
         }
     }
     widget_->show();

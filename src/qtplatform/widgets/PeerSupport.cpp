@@ -52,7 +52,6 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
         widget->update();
         return true;
     case Property::Visible: widget->setVisible(control.visible()); return true;
-    case Property::Focus: widget->setFocus(Qt::OtherFocusReason); return true;
     default: return false;
     }
 }

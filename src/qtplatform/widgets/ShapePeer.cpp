@@ -31,17 +31,11 @@ void ShapePeer::paintEvent(QPaintEvent*)
     p.setPen(style.borderStyle == 0 ? QPen(Qt::NoPen) : QPen(toQColor(control_.foreColor(), palette())));
     p.setBrush(style.fillStyle == 0 ? QBrush(toQColor(style.fillColor, palette())) : QBrush(Qt::NoBrush));
     QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (style.shape == ShapeKind::Circle || style.shape == ShapeKind::Square ||
-        style.shape == ShapeKind::RoundedSquare) {
+    if (style.shape == ShapeKind::Circle) {
         const qreal side = std::min(box.width(), box.height());
-        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
-    }
-    switch (style.shape) {
-    case ShapeKind::Circle:
-    case ShapeKind::Oval: p.drawEllipse(box); break;
-    case ShapeKind::RoundedRectangle:
-    case ShapeKind::RoundedSquare: p.drawRoundedRect(box, box.width() / 8, box.height() / 8); break;
-    default: p.drawRect(box); break;
+        p.drawEllipse(QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
+    } else {
+        p.drawRect(box);
     }
 }
 
