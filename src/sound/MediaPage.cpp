@@ -1,9 +1,9 @@
 #include "MediaPage.h"
 
-#include "RegularFile.h"
 #include "platform/Ascii.h"
 #include "platform/FileAddress.h"
 #include "platform/HtmlTags.h"
+#include "platform/RegularFile.h"
 
 #include <filesystem>
 #include <utility>
@@ -102,7 +102,7 @@ std::optional<MediaPage> MediaPage::parse(std::string_view html, const std::stri
 
 std::optional<MediaPage> MediaPage::load(const std::string& pagePath)
 {
-    const auto html = readRegularFile(pagePath, maxPageBytes, false);
+    const auto html = platform::readRegularFile(pagePath, maxPageBytes);
     if (!html || html->empty())
         return std::nullopt;
     return parse(*html, std::filesystem::path(pagePath).parent_path().string());

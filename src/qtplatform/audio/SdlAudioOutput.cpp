@@ -2,8 +2,9 @@
 
 #include "FirstFrame.h"
 #include "SoundDevice.h"
+#include "platform/RegularFile.h"
 #include "qtplatform/QtPlatform.h"
-#include "sound/RegularFile.h"
+#include "sound/MediaPage.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -256,7 +257,7 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
         Track next;
         SoundDevice::Layout wanted;
         {
-            const auto bytes = sound::readRegularFile(path, sound::maxSoundBytes, false);
+            const auto bytes = platform::readRegularFile(path, sound::maxSoundBytes);
             if (!bytes || !output->decode(*bytes, wanted, next.samples))
                 return false;
         }

@@ -153,14 +153,14 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
             return pageImage_;
         if (localPage && url.isLocalFile()) {
             QByteArray data;
-            if (readPageFile(url.toLocalFile(), data) == sound::FileProblem::None)
+            if (readPageFile(url.toLocalFile(), data) == platform::FileProblem::None)
                 return pagePicture(data, url.fileName());
         }
         return PagePicture::missing();
     }
     if (type == QTextDocument::StyleSheetResource && localPage && url.isLocalFile()) {
         QByteArray data;
-        if (readPageFile(url.toLocalFile(), data) == sound::FileProblem::None && !PageContent::looksBinary(data))
+        if (readPageFile(url.toLocalFile(), data) == platform::FileProblem::None && !PageContent::looksBinary(data))
             return PageContent::decodeText(data);
     }
     return QString();

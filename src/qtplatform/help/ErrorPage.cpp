@@ -89,16 +89,16 @@ RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, con
     return make(translated(entry->title), detail, asked, url);
 }
 
-RenderedPage ErrorPage::fileProblem(sound::FileProblem problem, const QString& asked, const QUrl& url)
+RenderedPage ErrorPage::fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url)
 {
     switch (problem) {
-    case sound::FileProblem::NotFound: return of(Kind::NotFound, asked, url);
-    case sound::FileProblem::Folder: return of(Kind::Folder, asked, url);
-    case sound::FileProblem::NotAFile: return of(Kind::NotAFile, asked, url);
-    case sound::FileProblem::Forbidden: return of(Kind::Forbidden, asked, url);
-    case sound::FileProblem::Unreadable: return of(Kind::Unreadable, asked, url);
-    case sound::FileProblem::TooLarge: return of(Kind::TooLarge, asked, url);
-    case sound::FileProblem::None: break;
+    case platform::FileProblem::NotFound: return of(Kind::NotFound, asked, url);
+    case platform::FileProblem::Folder: return of(Kind::Folder, asked, url);
+    case platform::FileProblem::NotAFile: return of(Kind::NotAFile, asked, url);
+    case platform::FileProblem::Forbidden: return of(Kind::Forbidden, asked, url);
+    case platform::FileProblem::Unreadable: return of(Kind::Unreadable, asked, url);
+    case platform::FileProblem::TooLarge: return of(Kind::TooLarge, asked, url);
+    case platform::FileProblem::None: break;
     }
     return of(Kind::Other, asked, url);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RenderedPage.h"
-#include "sound/RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <QString>
 #include <QUrl>
@@ -38,7 +38,7 @@ public:
     static RenderedPage make(const QString& title, const QString& detail, const QString& asked, const QUrl& url);
     // The page of its kind; `argument` fills in the texts that name something.
     static RenderedPage of(Kind kind, const QString& asked, const QUrl& url, const QString& argument = {});
-    static RenderedPage fileProblem(sound::FileProblem problem, const QString& asked, const QUrl& url);
+    static RenderedPage fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url);
 };
 
 } // namespace qtplatform

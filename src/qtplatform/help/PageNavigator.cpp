@@ -77,8 +77,8 @@ void PageNavigator::loadLocal()
     case PageTarget::Kind::Blank: finish(RenderedPage::blank(target.url, target.asked)); return;
     case PageTarget::Kind::File: {
         QByteArray data;
-        const sound::FileProblem problem = readPageFile(target.url.toLocalFile(), data);
-        if (problem != sound::FileProblem::None)
+        const platform::FileProblem problem = readPageFile(target.url.toLocalFile(), data);
+        if (problem != platform::FileProblem::None)
             finish(ErrorPage::fileProblem(problem, target.asked, target.url));
         else
             finish(RenderedPage::fromContent(data, target.url, QString(), target.asked, view_.devicePixelRatioF()));

@@ -163,15 +163,15 @@ PageTarget PageTarget::resolve(const QString& address)
     return forUrl(text, QUrl(QStringLiteral("http://") + text, QUrl::StrictMode));
 }
 
-sound::FileProblem readPageFile(const QString& path, QByteArray& data)
+platform::FileProblem readPageFile(const QString& path, QByteArray& data)
 {
     data.clear();
     if (!QDir::isAbsolutePath(path) || path.contains(QChar(0)))
-        return sound::FileProblem::NotFound;
+        return platform::FileProblem::NotFound;
     std::string bytes;
-    const sound::FileProblem problem =
-        sound::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(maxPageBytes), false, bytes);
-    if (problem == sound::FileProblem::None)
+    const platform::FileProblem problem =
+        platform::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(maxPageBytes), bytes);
+    if (problem == platform::FileProblem::None)
         data = QByteArray(bytes.data(), qsizetype(bytes.size()));
     return problem;
 }

@@ -1,6 +1,7 @@
 #include "RegularFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <cerrno>
@@ -13,7 +14,7 @@
 #include <fstream>
 #endif
 
-namespace sound {
+namespace platform {
 
 namespace {
 
@@ -32,9 +33,8 @@ FileProblem problemOf(int error)
 }
 #endif
 
-FileProblem readInto(const std::string& path, std::size_t limit, bool head, std::string& bytes)
+FileProblem readInto(const std::string& path, std::size_t limit, std::string& bytes)
 {
-    const std::uintmax_t largest = head ? maxSoundBytes : std::min<std::uintmax_t>(limit, maxSoundBytes);
 #ifdef GLIMMERKIN_POSIX_FILES
     // Look before opening, so that opening a FIFO or device is never even tried;
     // O_NONBLOCK covers a file swapped in between.
@@ -45,7 +45,7 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
         return FileProblem::Folder;
     if (!S_ISREG(info.st_mode))
         return FileProblem::NotAFile;
-    if (static_cast<std::uintmax_t>(info.st_size) > largest)
+    if (static_cast<std::uintmax_t>(info.st_size) > limit)
         return FileProblem::TooLarge;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -56,12 +56,12 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
     } closer{fd};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return FileProblem::NotAFile;
-    if (static_cast<std::uintmax_t>(info.st_size) > largest)
+    if (static_cast<std::uintmax_t>(info.st_size) > limit)
         return FileProblem::TooLarge;
     // The buffer is sized by the file as it was when opened, not by the limit. The
-    // one byte more shows a whole-file read that the file went past the limit. Files
-    // that report no size, as those of /proc do, are read to their end in steps.
-    const std::size_t cap = head ? limit : limit + 1;
+    // one byte more shows that the file went past the limit. Files that report no
+    // size, as those of /proc do, are read to their end in steps.
+    const std::size_t cap = limit + 1;
     const std::size_t wanted = info.st_size == 0 ? cap : std::min(cap, static_cast<std::size_t>(info.st_size) + 1);
     bytes.resize(info.st_size == 0 ? std::min<std::size_t>(cap, 4096) : wanted);
     std::size_t got = 0;
@@ -94,40 +94,40 @@ FileProblem readInto(const std::string& path, std::size_t limit, bool head, std:
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error)
         return FileProblem::Unreadable;
-    if (size > largest)
+    if (size > limit)
         return FileProblem::TooLarge;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return FileProblem::Unreadable;
-    const std::size_t wanted = std::min(head ? limit : limit + 1, static_cast<std::size_t>(size) + 1);
+    const std::size_t wanted = std::min(limit + 1, static_cast<std::size_t>(size) + 1);
     bytes.resize(wanted);
     file.read(bytes.data(), static_cast<std::streamsize>(wanted));
     if (file.bad())
         return FileProblem::Unreadable;
     bytes.resize(static_cast<std::size_t>(file.gcount()));
 #endif
-    if (!head && bytes.size() > limit)
+    if (bytes.size() > limit)
         return FileProblem::TooLarge;
     return FileProblem::None;
 }
 
 } // namespace
 
-FileProblem readRegularFile(const std::string& path, std::size_t limit, bool head, std::string& bytes)
+FileProblem readRegularFile(const std::string& path, std::size_t limit, std::string& bytes)
 {
     bytes.clear();
-    const FileProblem problem = readInto(path, limit, head, bytes);
+    const FileProblem problem = readInto(path, limit, bytes);
     if (problem != FileProblem::None)
         bytes.clear();
     return problem;
 }
 
-std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit, bool head)
+std::optional<std::string> readRegularFile(const std::string& path, std::size_t limit)
 {
     std::string bytes;
-    if (readRegularFile(path, limit, head, bytes) != FileProblem::None)
+    if (readRegularFile(path, limit, bytes) != FileProblem::None)
         return std::nullopt;
     return bytes;
 }
 
-} // namespace sound
+} // namespace platform
