@@ -52,6 +52,8 @@ public:
     bool isLoaded() const { return loaded_; }
     bool isVisible() const { return visible_; }
 
+    // The native window, while the window is loaded.
+    WindowPeer* peer() const { return peer_.get(); }
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     float scaleWidth() const;

@@ -10,7 +10,6 @@
 #include "qtplatform/help/DocumentBrowserView.h"
 #include "qtplatform/widgets/Accessibility.h"
 #include "qtplatform/widgets/FormWindowPeer.h"
-#include "qtplatform/widgets/TabOrder.h"
 #include "qtplatform/widgets/X11Window.h"
 #include "sound/MediaPageBrowser.h"
 
@@ -21,7 +20,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPointer>
 
 #include <chrono>
 
@@ -58,73 +56,9 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title)
     box.exec();
 }
 
-namespace {
-
-// The browser peer of a document browser control, forwarding to its view.
-class DocumentBrowserPeer : public platform::BrowserPeer {
-public:
-    explicit DocumentBrowserPeer(DocumentBrowserView* view) : view_(view) {}
-    ~DocumentBrowserPeer() override
-    {
-        if (view_)
-            view_->release();
-    }
-    void navigate(const std::string& address) override
-    {
-        if (view_)
-            view_->navigator().navigate(toQString(address));
-    }
-    void goBack() override
-    {
-        if (view_)
-            view_->goBack();
-    }
-    void goForward() override
-    {
-        if (view_)
-            view_->goForward();
-    }
-    void refresh() override
-    {
-        if (view_)
-            view_->navigator().reload();
-    }
-    void stop() override
-    {
-        if (view_)
-            view_->navigator().stop();
-    }
-    bool busy() const override { return view_ && view_->navigator().isBusy(); }
-    std::string locationName() const override { return view_ ? view_->currentName() : std::string(); }
-    std::string locationUrl() const override { return view_ ? view_->currentUrl() : std::string(); }
-
-private:
-    QPointer<DocumentBrowserView> view_;
-};
-
-} // namespace
-
 std::unique_ptr<platform::WindowPeer> QtPlatform::createWindow(platform::Form& form)
 {
-    auto window = std::make_unique<FormWindowPeer>(form);
-    // A document browser is a view inside the window.
-    for (platform::Control* control : form.controls()) {
-        auto* browser = dynamic_cast<platform::Browser*>(control);
-        if (!browser || browser->role() != platform::BrowserRole::Document)
-            continue;
-        QWidget* parent = window->widget();
-        auto* view = new DocumentBrowserView(*browser, parent);
-        view->setObjectName(toQString(browser->name()));
-        // Its place in the tab order: before the next tab stop of the window.
-        platform::Control* next =
-            nextInTabOrder(form.controls(), browser->style().tabIndex, [](const platform::Control& other) {
-                const auto* widget = dynamic_cast<const QWidget*>(other.peer());
-                return widget && (widget->focusPolicy() & Qt::TabFocus);
-            });
-        if (next)
-            QWidget::setTabOrder(view, dynamic_cast<QWidget*>(next->peer()));
-    }
-    return window;
+    return std::make_unique<FormWindowPeer>(form);
 }
 
 std::unique_ptr<platform::TimerPeer> QtPlatform::createTimer(platform::Timer& timer)
@@ -136,7 +70,8 @@ std::unique_ptr<platform::BrowserPeer> QtPlatform::createBrowser(platform::Brows
 {
     if (browser.role() == platform::BrowserRole::MediaPlayer)
         return std::make_unique<sound::MediaPageBrowser>(browser, audio_->channel());
-    return std::make_unique<DocumentBrowserPeer>(dynamic_cast<DocumentBrowserView*>(browser.peer()));
+    // A document browser is a view inside its window, which this platform made.
+    return createDocumentBrowser(browser, *static_cast<FormWindowPeer*>(browser.form().peer())->widget());
 }
 
 std::uint64_t QtPlatform::clockSeed()

@@ -2,7 +2,7 @@
 // error page inside the view, within a bounded time, and leaves the view usable.
 #include "BrowserTestSupport.h"
 
-#include "qtplatform/help/PagePicture.h"
+#include "qtplatform/help/PageContent.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,7 +2,6 @@
 // content type, before any of it reaches Qt's HTML reader.
 #include "qtplatform/help/PageContent.h"
 #include "qtplatform/help/PageNavigator.h"
-#include "qtplatform/help/PagePicture.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +62,7 @@ TEST(PageContentTest, controlCharactersMakeBinaryBeyondATenth)
 
 TEST(PageContentTest, nestingIsCountedAsQtsReaderTakesTheElements)
 {
-    using qtplatform::PageContent;
+    namespace PageContent = qtplatform::PageContent;
     EXPECT_FALSE(PageContent::tooComplex(QString("<div>").repeated(1000)));
     EXPECT_TRUE(PageContent::tooComplex(QString("<div>").repeated(1001)));
     EXPECT_FALSE(PageContent::tooComplex(QString("<div></div>").repeated(5000)));
@@ -78,7 +77,7 @@ TEST(PageContentTest, nestingIsCountedAsQtsReaderTakesTheElements)
 
 TEST(PageContentTest, tablesAndWordsAreWeighedInTheDocumentQtRead)
 {
-    using qtplatform::PageContent;
+    namespace PageContent = qtplatform::PageContent;
     using Layout = PageContent::Layout;
     struct Case {
         QString html;
@@ -128,7 +127,7 @@ TEST(PageHistoryTest, keepsTheNewestEntriesAndTheSameAddressTakesTheEntrysPlace)
 
 TEST(PagePictureTest, drawingsAreKnownByNameOrBytesAndKeptWithinTheLargestSide)
 {
-    using qtplatform::PagePicture;
+    namespace PagePicture = qtplatform::PagePicture;
     const QByteArray drawing("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"20\">"
                              "<rect width=\"40\" height=\"20\" fill=\"red\"/></svg>");
     EXPECT_EQ(PagePicture::decode(drawing, "a.svg", 1.0).size(), QSize(40, 20));

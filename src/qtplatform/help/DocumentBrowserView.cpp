@@ -1,16 +1,16 @@
 #include "DocumentBrowserView.h"
 
 #include "ErrorPage.h"
-#include "PageContent.h"
-#include "PagePicture.h"
-#include "RenderedPage.h"
 #include "platform/Basics.h"
 #include "platform/Control.h"
+#include "platform/Form.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/widgets/PeerSupport.h"
+#include "qtplatform/widgets/TabOrder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -21,10 +21,60 @@ namespace {
 
 constexpr qsizetype maxTitleLength = 200;
 
+// The control's peer, which the control owns; the view is the window's child and may
+// go first.
+class DocumentBrowserPeer : public platform::BrowserPeer {
+public:
+    explicit DocumentBrowserPeer(DocumentBrowserView* view) : view_(view) {}
+    ~DocumentBrowserPeer() override
+    {
+        if (view_)
+            view_->release();
+    }
+    void navigate(const std::string& address) override
+    {
+        if (view_)
+            view_->navigator().navigate(toQString(address));
+    }
+    void goBack() override { moveInHistory(-1); }
+    void goForward() override { moveInHistory(+1); }
+    void refresh() override
+    {
+        if (view_)
+            view_->navigator().reload();
+    }
+    void stop() override
+    {
+        if (view_)
+            view_->navigator().stop();
+    }
+    bool busy() const override { return view_ && view_->navigator().isBusy(); }
+    std::string locationName() const override { return view_ ? view_->currentName() : std::string(); }
+    std::string locationUrl() const override { return view_ ? view_->currentUrl() : std::string(); }
+
+private:
+    // Raises platform::RuntimeError when there is no page to go to; the page on
+    // display stays.
+    void moveInHistory(int step)
+    {
+        if (view_ && !view_->navigator().moveInHistory(step))
+            throw platform::RuntimeError(platform::errors::unspecified,
+                                         step < 0 ? TR_TEXT("RuntimeError", "There is no page to go back to")
+                                                  : TR_TEXT("RuntimeError", "There is no page to go forward to"));
+    }
+
+    QPointer<DocumentBrowserView> view_;
+};
+
 } // namespace
 
-DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* parent)
-    : QTextBrowser(parent), control_(control),
+std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& control, QWidget& window)
+{
+    return std::make_unique<DocumentBrowserPeer>(new DocumentBrowserView(control, &window));
+}
+
+DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* window)
+    : QTextBrowser(window), control_(control),
       navigator_(
           *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
           [this] {
@@ -41,6 +91,15 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* pa
     applyAll(this, control_);
     control_.attach(this);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { followLink(link); });
+    setObjectName(toQString(control_.name()));
+    // Its place in the tab order: before the next tab stop of the window.
+    const platform::Control* next =
+        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [](const platform::Control& other) {
+            const auto* widget = dynamic_cast<const QWidget*>(other.peer());
+            return widget && (widget->focusPolicy() & Qt::TabFocus);
+        });
+    if (next)
+        QWidget::setTabOrder(this, dynamic_cast<QWidget*>(next->peer()));
 }
 
 DocumentBrowserView::~DocumentBrowserView() { release(); }
@@ -61,18 +120,6 @@ void DocumentBrowserView::followLink(const QUrl& link)
         return;
     }
     navigator_.follow(url, pageUrl_);
-}
-
-void DocumentBrowserView::goBack() { moveInHistory(-1); }
-
-void DocumentBrowserView::goForward() { moveInHistory(+1); }
-
-void DocumentBrowserView::moveInHistory(int step)
-{
-    if (!navigator_.moveInHistory(step))
-        throw platform::RuntimeError(platform::errors::unspecified,
-                                     step < 0 ? TR_TEXT("RuntimeError", "There is no page to go back to")
-                                              : TR_TEXT("RuntimeError", "There is no page to go forward to"));
 }
 
 void DocumentBrowserView::backward() { navigator_.moveInHistory(-1); }

@@ -7,13 +7,13 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <memory>
+
 namespace platform {
 class Browser;
 }
 
 namespace qtplatform {
-
-struct RenderedPage;
 
 // The help browser's view, a small browser of its own. It shows the pages its
 // navigator opens (PageNavigator): pages on this computer (a backslash counts as a
@@ -23,33 +23,25 @@ struct RenderedPage;
 class DocumentBrowserView : public QTextBrowser, public platform::ControlPeer {
     Q_OBJECT
 public:
-    DocumentBrowserView(platform::Browser& control, QWidget* parent);
+    DocumentBrowserView(platform::Browser& control, QWidget* window);
     ~DocumentBrowserView() override;
     void propertyChanged(platform::Property property) override;
 
     PageNavigator& navigator() { return navigator_; }
-    // Raise platform::RuntimeError when there is no page to go to; the page on
-    // display stays.
-    void goBack();
-    void goForward();
     // The title of the page on display, or its file name where it has none.
     std::string currentName() const;
     std::string currentUrl() const;
-
     // From now on the view no longer reports to its control: the window is unloading.
     void release();
-    // A web load that has not ended after this long is given up.
     void setNetworkTimeout(int ms) { navigator_.setNetworkTimeout(ms); }
 
     QVariant loadResource(int type, const QUrl& name) override;
-
     // QTextBrowser's own history keys (Alt+Left, Alt+Right) move in this history.
     void backward() override;
     void forward() override;
     void reload() override;
 
 private:
-    void moveInHistory(int step);
     void show(const RenderedPage& page, bool reload);
     void followLink(const QUrl& link);
     // The picture in `data` within what is left of the page's budget of pixels, or
@@ -67,5 +59,9 @@ private:
 
     PageNavigator navigator_;
 };
+
+// A document browser control's view in `window`, and the peer through which the
+// control drives it.
+std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& control, QWidget& window);
 
 } // namespace qtplatform

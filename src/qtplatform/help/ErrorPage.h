@@ -1,44 +1,42 @@
 #pragma once
 
-#include "RenderedPage.h"
+#include "PageContent.h"
 #include "platform/RegularFile.h"
-
-#include <QString>
-#include <QUrl>
 
 namespace qtplatform {
 
 // The error pages of the help browser: each says in a sentence or two why the page
 // asked for (`asked`, at `url`) is not shown, inside the view, never in a box.
-class ErrorPage {
-public:
-    enum class Kind {
-        // A page on this computer that was not read, or not shown.
-        NotFound,
-        Folder,
-        NotAFile,
-        Forbidden,
-        Unreadable,
-        TooLarge,
-        TooComplex,
-        TooLong,
-        BrokenPicture,
-        NotAPage,
-        // Web pages: no web module (the argument names it and what it lacks), a
-        // fetch that failed (the argument says why), a server that sent the browser
-        // to an address it does not open.
-        NoWebModule,
-        ServerNotFound,
-        NoAnswer,
-        LoadFailed,
-        RedirectedAway,
-        Other,
-    };
+namespace ErrorPage {
 
-    static RenderedPage make(const QString& title, const QString& detail, const QString& asked, const QUrl& url);
-    // The page of its kind; `argument` fills in the texts that name something.
-    static RenderedPage of(Kind kind, const QString& asked, const QUrl& url, const QString& argument = {});
-    static RenderedPage fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url);
+enum class Kind {
+    // A page on this computer that was not read, or not shown.
+    NotFound,
+    Folder,
+    NotAFile,
+    Forbidden,
+    Unreadable,
+    TooLarge,
+    TooComplex,
+    TooLong,
+    BrokenPicture,
+    NotAPage,
+    // Web pages: no web module (the argument names it and what it lacks), a fetch
+    // that failed (the argument says why), a server that sent the browser to an
+    // address it does not open.
+    NoWebModule,
+    ServerNotFound,
+    NoAnswer,
+    LoadFailed,
+    RedirectedAway,
+    Other,
 };
+
+RenderedPage make(const QString& title, const QString& detail, const QString& asked, const QUrl& url);
+// The page of its kind; `argument` fills in the texts that name something.
+RenderedPage of(Kind kind, const QString& asked, const QUrl& url, const QString& argument = {});
+RenderedPage fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url);
+
+} // namespace ErrorPage
 
 } // namespace qtplatform

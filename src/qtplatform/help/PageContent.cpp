@@ -1,10 +1,16 @@
 #include "PageContent.h"
 
+#include "ErrorPage.h"
+
+#include <QBuffer>
+#include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
 #include <QMimeDatabase>
-#include <QMimeType>
+#include <QPainter>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -12,14 +18,118 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qtplatform {
 
 namespace {
 
+// Bounds on what is costly in Qt's reading and laying out of a page, not a layout on a
+// thread of its own with a time budget: a layout cannot be stopped, and a table nested
+// 2,000 deep kept a core busy for minutes. The costliest page within them took 1 s.
+//
+// The reader's time grows with the sum of the depths: 1,000 nested elements take 0.1 s.
+constexpr qint64 maxDepthSum = 1000000;
+constexpr int maxDepth = 1000;
+// 20,000 plain elements took 0.75 s.
+constexpr int maxElements = 20000;
+// Pictures in one paragraph take time in the square of their number: 500 took 0.4 s.
+constexpr int maxPictures = 300;
+// Each level of table nesting triples the layout's work (12 levels 0.4 s), and 10,000
+// cells in one row took 2.6 s: a cell weighs three times more in each table around it.
+constexpr qint64 maxTableWork = 5000;
+// A word takes time in the square of its length (100,000 letters 1.4 s): up to ten
+// words of 10,000 letters.
+constexpr qint64 maxWordWork = 1000000000;
+// 490,000 characters of words took 1 s.
+constexpr int maxCharacters = 500000;
+
 bool isUtf16(const QByteArray& data) { return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"); }
 
+bool isHtmlSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
+
+qsizetype skipSpaces(QStringView text, qsizetype at)
+{
+    while (at < text.size() && isHtmlSpace(text[at]))
+        ++at;
+    return at;
+}
+
+qint64 tableWork(const QTextFrame* frame, qint64 weight)
+{
+    qint64 work = 0;
+    for (const QTextFrame* child : frame->childFrames()) {
+        qint64 childWeight = weight;
+        if (const auto* table = qobject_cast<const QTextTable*>(child)) {
+            work += qint64(table->rows()) * table->columns() * weight;
+            childWeight = std::min(weight * 3, maxTableWork + 1);
+        }
+        if (work > maxTableWork)
+            return work;
+        work += tableWork(child, childWeight);
+    }
+    return work;
+}
+
+// The sum of the squares of the lengths of the runs of text in which Qt's layout finds
+// no place to break a line.
+qint64 wordWork(const QTextDocument& document)
+{
+    qint64 work = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, block.text());
+        qsizetype from = 0;
+        for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
+            work += qint64(at - from) * (at - from);
+            from = at;
+        }
+    }
+    return work;
+}
+
+qint64 pixelsOf(QSize size) { return qint64(size.width()) * size.height(); }
+
 } // namespace
+
+RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
+{
+    RenderedPage page;
+    page.url = url;
+    page.asked = asked;
+    page.html = QStringLiteral("<html><body></body></html>");
+    return page;
+}
+
+RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
+                                       const QString& asked, qreal devicePixelRatio)
+{
+    const QString fileName = QFileInfo(url.path()).fileName();
+    RenderedPage page;
+    page.url = url;
+    page.asked = asked;
+    switch (PageContent::classify(data, fileName, mimeType)) {
+    case PageContent::Kind::Html:
+        page.html = PageContent::decodeText(data);
+        if (PageContent::tooComplex(page.html))
+            return ErrorPage::of(ErrorPage::Kind::TooComplex, asked, url);
+        return page;
+    case PageContent::Kind::Text:
+        page.plainText = true;
+        page.text = PageContent::decodeText(data);
+        page.title = fileName;
+        return page;
+    case PageContent::Kind::Picture:
+        page.image = PagePicture::decode(data, fileName, devicePixelRatio);
+        if (page.image.isNull())
+            return ErrorPage::of(ErrorPage::Kind::BrokenPicture, asked, url);
+        page.title = fileName;
+        page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
+                        .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped());
+        return page;
+    case PageContent::Kind::Other: break;
+    }
+    return ErrorPage::of(ErrorPage::Kind::NotAPage, asked, url);
+}
 
 PageContent::Kind PageContent::classify(const QByteArray& data, const QString& fileName, const QString& mimeType)
 {
@@ -59,67 +169,12 @@ bool PageContent::looksBinary(const QByteArray& data)
     return control * 10 > head.size();
 }
 
-// Bounds on what is costly in Qt's reading and laying out of a page. Laying out on a
-// thread of its own with a time budget was not taken: a layout cannot be stopped, so
-// a table nested 2,000 deep would keep a core busy for minutes after its budget ran
-// out, while with these bounds the costliest page that passes took 1 s in the view
-// on two cores shared with other work.
-namespace {
-
-// The reader's time grows with the sum of the elements' depths: 3,000 nested elements
-// (a sum of 4.5 million) take 0.8 s, 1,000 (half a million) 0.1 s.
-constexpr qint64 maxDepthSum = 1000000;
-constexpr int maxDepth = 1000;
-// 20,000 plain elements took 0.75 s in the view on two cores shared with other work.
-constexpr int maxElements = 20000;
-// Pictures in one paragraph take time in the square of their number: 500 are read
-// and laid out in 0.4 s, 3,000 in 3.5 s.
-constexpr int maxPictures = 300;
-// Each level of table nesting triples the layout's work (10 levels 61 ms, 12 levels
-// 366 ms, 16 levels 0.8 s), and 10,000 cells in one row take 2.6 s: cells are
-// weighed by three for each table they are nested in.
-constexpr qint64 maxTableWork = 5000;
-// A word takes time in the square of its length to lay out (20,000 letters 88 ms,
-// 100,000 letters 1.4 s): the squares of a page's words are summed, up to ten words
-// of 10,000 letters.
-constexpr qint64 maxWordWork = 1000000000;
-// Text takes its time too: in the view, on two cores shared with other work, 490,000
-// characters of words took 1 s, 2 million 6.7 s.
-constexpr int maxCharacters = 500000;
-
-bool isHtmlSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
-
-qsizetype skipSpaces(QStringView text, qsizetype at)
-{
-    while (at < text.size() && isHtmlSpace(text[at]))
-        ++at;
-    return at;
-}
-
-qint64 tableWork(const QTextFrame* frame, qint64 weight)
-{
-    qint64 work = 0;
-    for (const QTextFrame* child : frame->childFrames()) {
-        qint64 childWeight = weight;
-        if (const auto* table = qobject_cast<const QTextTable*>(child)) {
-            work += qint64(table->rows()) * table->columns() * weight;
-            childWeight = std::min(weight * 3, maxTableWork + 1);
-        }
-        if (work > maxTableWork)
-            return work;
-        work += tableWork(child, childWeight);
-    }
-    return work;
-}
-
-} // namespace
-
 bool PageContent::tooComplex(const QString& html)
 {
     // Elements as Qt's reader takes them: a '<', perhaps spaces, and any name, in
     // scripts and style sheets too; an end tag ("</" and the name at once) closes the
-    // nearest open element of its name and is passed over where none is open. Elements that hold nothing, and the
-    // ones that end an open element of their own name, are Qt's.
+    // nearest open element of its name and is passed over where none is open. Elements
+    // that hold nothing, and the ones that end an open element of their own name, are Qt's.
     static const QStringList empty{QStringLiteral("br"), QStringLiteral("hr"), QStringLiteral("img"),
                                    QStringLiteral("meta")};
     static const QStringList notSelfNesting{QStringLiteral("p"),  QStringLiteral("li"), QStringLiteral("td"),
@@ -181,27 +236,79 @@ PageContent::Layout PageContent::weigh(const QTextDocument& document)
     return Layout::Fits;
 }
 
-qint64 PageContent::wordWork(const QTextDocument& document)
-{
-    qint64 work = 0;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        // Where Qt's layout may break a line.
-        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, block.text());
-        qsizetype from = 0;
-        for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
-            work += qint64(at - from) * (at - from);
-            from = at;
-        }
-    }
-    return work;
-}
-
 QString PageContent::decodeText(const QByteArray& data)
 {
     QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
     return decoder.decode(data);
+}
+
+QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qreal devicePixelRatio, qint64 maxPixels)
+{
+    if (maxPixels <= 0)
+        return {};
+    const bool svg =
+        QMimeDatabase().mimeTypeForFileNameAndData(fileName, data).inherits(QStringLiteral("image/svg+xml"));
+    if (!svg) {
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        if (!size.isValid() || size.width() > maxSide || size.height() > maxSide || pixelsOf(size) > maxPixels)
+            return {};
+        return reader.read();
+    }
+    QSvgRenderer renderer(data);
+    if (!renderer.isValid())
+        return {};
+    QSize size = renderer.defaultSize();
+    if (size.isEmpty())
+        return {};
+    const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 2.0);
+    const int side = int(maxSide / ratio);
+    if (size.width() > side || size.height() > side)
+        size = size.scaled(side, side, Qt::KeepAspectRatio);
+    const qint64 pixels = pixelsOf((QSizeF(size) * ratio).toSize());
+    if (pixels > maxPixels) {
+        const qreal shrink = std::sqrt(qreal(maxPixels) / qreal(pixels));
+        size = size.scaled(int(size.width() * shrink), int(size.height() * shrink), Qt::KeepAspectRatio);
+    }
+    if (size.isEmpty())
+        return {};
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+QByteArray PagePicture::dataOf(const QUrl& url)
+{
+    const QByteArray address = url.toEncoded();
+    const qsizetype comma = address.indexOf(',');
+    if (!address.startsWith("data:") || comma < 0)
+        return {};
+    const QByteArray payload = QByteArray::fromPercentEncoding(address.mid(comma + 1));
+    return address.left(comma).toLower().endsWith(";base64") ? QByteArray::fromBase64(payload) : payload;
+}
+
+QImage PagePicture::missing()
+{
+    static const QImage picture = [] {
+        QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(0, 0, 15, 15);
+        painter.setPen(QColor(192, 0, 0));
+        painter.drawLine(4, 4, 11, 11);
+        painter.drawLine(11, 4, 4, 11);
+        return image;
+    }();
+    return picture;
 }
 
 } // namespace qtplatform

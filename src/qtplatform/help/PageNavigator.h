@@ -1,32 +1,39 @@
 #pragma once
 
 #include "PageTarget.h"
-#include "WebPageFetch.h"
 
+#include <QByteArray>
 #include <QObject>
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QTimer;
 class QWidget;
 
 namespace qtplatform {
 
 struct RenderedPage;
+class WebAccess;
+class WebReply;
 
 // What the help browser's control asks its view for: opening addresses and links,
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
 // with one call of `ended`; until then the navigator is busy and the view keeps
 // showing the page it had. Pages on this computer are read (only regular files, see
-// PageTarget.h), web pages fetched; what cannot be opened gives an error page.
+// PageTarget.h); web pages are fetched in the background through the web access
+// (WebAccess.h), at most maxPageBytes of them, and given up after the timeout. What
+// cannot be opened gives an error page.
 class PageNavigator : public QObject {
     Q_OBJECT
 public:
     // `show` puts a page on the view; `reload` tells that it is the page on display
     // loaded again.
     using Show = std::function<void(const RenderedPage& page, bool reload)>;
+    static constexpr int defaultTimeoutMs = 20000;
 
     PageNavigator(QWidget& view, Show show, std::function<void()> ended);
     ~PageNavigator() override;
@@ -42,7 +49,8 @@ public:
     // Ends the load under way without a word.
     void cancel();
     bool isBusy() const { return pending_.has_value(); }
-    void setNetworkTimeout(int ms) { web_.setTimeout(ms); }
+    // A web load that has not ended after this long is given up.
+    void setNetworkTimeout(int ms) { timeoutMs_ = ms; }
 
     // The pages shown, oldest first, and the one on display; the newest maxEntries are
     // kept.
@@ -72,18 +80,30 @@ private:
         Commit commit = Commit::Push;
         int historyIndex = -1;
     };
+    enum class Abort { None, TooLarge, NoAnswer };
 
     void start(const PageTarget& target, Commit commit, int historyIndex);
     void loadLocal();
+    void fetch();
+    void readReply();
+    void abortFetch(Abort why);
+    void fetchEnded();
+    RenderedPage webPage(const QByteArray& data, const WebReply& reply) const;
     void finish(const RenderedPage& page);
 
     QWidget& view_;
     Show show_;
     std::function<void()> ended_;
     History history_;
-    WebPageFetch web_;
     std::optional<Pending> pending_;
     quint64 generation_ = 0;
+
+    WebAccess* web_ = nullptr; // a child, made on the first web page
+    QTimer* deadline_ = nullptr;
+    std::unique_ptr<WebReply> reply_;
+    QByteArray received_;
+    Abort abort_ = Abort::None;
+    int timeoutMs_ = defaultTimeoutMs;
 };
 
 } // namespace qtplatform

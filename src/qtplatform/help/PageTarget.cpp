@@ -31,15 +31,21 @@ namespace {
 
 constexpr qsizetype maxAddressLength = 8192;
 
-PageTarget problemTarget(const QString& asked, const QString& title, const QString& detail, const QUrl& url = {})
+PageTarget makeTarget(PageTarget::Kind kind, const QUrl& url, const QString& asked)
 {
     PageTarget target;
-    target.kind = PageTarget::Kind::Problem;
+    target.kind = kind;
     target.url = url;
-    target.problem = title;
-    target.detail = detail;
     target.asked = shortened(asked, shownAddressLength);
     return target;
+}
+
+PageTarget problemTarget(const QString& asked, const QString& title, const QString& detail, const QUrl& url = {})
+{
+    PageTarget problem = makeTarget(PageTarget::Kind::Problem, url, asked);
+    problem.problem = title;
+    problem.detail = detail;
+    return problem;
 }
 
 PageTarget malformed(const QString& asked)
@@ -58,15 +64,6 @@ PageTarget unsupported(const QString& asked, const QString& scheme)
             .arg(shortened(scheme, 40)));
 }
 
-PageTarget fileTarget(const QString& asked, const QString& path)
-{
-    PageTarget target;
-    target.kind = PageTarget::Kind::File;
-    target.url = QUrl::fromLocalFile(path);
-    target.asked = shortened(asked, shownAddressLength);
-    return target;
-}
-
 } // namespace
 
 PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
@@ -79,11 +76,7 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
             return malformed(asked);
         if (url.path().isEmpty())
             url.setPath(QStringLiteral("/"));
-        PageTarget target;
-        target.kind = PageTarget::Kind::Web;
-        target.url = url;
-        target.asked = shortened(asked, shownAddressLength);
-        return target;
+        return makeTarget(Kind::Web, url, asked);
     }
     if (url.isLocalFile()) {
         if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
@@ -95,15 +88,10 @@ PageTarget PageTarget::forUrl(const QString& asked, QUrl url)
         const QString path = url.toLocalFile();
         if (path.isEmpty())
             return malformed(asked);
-        return fileTarget(asked, path);
+        return makeTarget(Kind::File, QUrl::fromLocalFile(path), asked);
     }
-    if (scheme == QLatin1String("about") && url.path().compare(QLatin1String("blank"), Qt::CaseInsensitive) == 0) {
-        PageTarget target;
-        target.kind = PageTarget::Kind::Blank;
-        target.url = QUrl(QStringLiteral("about:blank"));
-        target.asked = target.url.toString();
-        return target;
-    }
+    if (scheme == QLatin1String("about") && url.path().compare(QLatin1String("blank"), Qt::CaseInsensitive) == 0)
+        return makeTarget(Kind::Blank, QUrl(QStringLiteral("about:blank")), QStringLiteral("about:blank"));
     return unsupported(asked, url.scheme());
 }
 
@@ -143,7 +131,7 @@ PageTarget PageTarget::resolve(const QString& address)
                                                 QRegularExpression::DotMatchesEverythingOption);
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon == 1 && text[0].isLetter() && text[0].unicode() < 0x80)
-        return fileTarget(text, text);
+        return makeTarget(Kind::File, QUrl::fromLocalFile(text), text);
     const std::string scheme = platform::schemeOf(text.toStdString());
     if (!scheme.empty()) {
         // "example.com:8080/..." names a host and its port.
@@ -158,7 +146,7 @@ PageTarget PageTarget::resolve(const QString& address)
         }
     }
     if (text.startsWith(QLatin1Char('/')))
-        return fileTarget(text, text);
+        return makeTarget(Kind::File, QUrl::fromLocalFile(text), text);
     // Anything else is a web address without its scheme, such as a bare host name.
     return forUrl(text, QUrl(QStringLiteral("http://") + text, QUrl::StrictMode));
 }

@@ -184,7 +184,7 @@ void FormWindowPeer::createControls()
         case ControlKind::Toolbar: w = new ToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
         case ControlKind::Browser:
         case ControlKind::Timer:
-        case ControlKind::ImageList: break; // no widget of their own here; see QtPlatform::createBrowser
+        case ControlKind::ImageList: break; // no widget of their own here; see help/DocumentBrowserView.h
         }
         if (w) {
             w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
