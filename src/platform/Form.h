@@ -54,6 +54,7 @@ public:
 
     // The native window, while the window is loaded.
     WindowPeer* peer() const { return peer_.get(); }
+
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     float scaleWidth() const;

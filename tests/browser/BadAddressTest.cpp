@@ -251,7 +251,7 @@ class UnresolvableHostTest : public ViewFixture {};
 TEST_F(UnresolvableHostTest, hostThatDoesNotResolveEndsWithAnErrorPage)
 {
     // Whether the lookup fails at once or is given up, the load ends with an error page.
-    view().setNetworkTimeout(5000);
+    view().navigator().setNetworkTimeout(5000);
     open("no-such-host.invalid");
     const std::string title = browser().locationName();
     EXPECT_TRUE(title == "Server not found" || title == "No answer") << title;

@@ -236,7 +236,7 @@ TEST_F(BrowserViewTest, webLoadThatGetsNoAnswerGivesUpWithAnErrorPage)
 {
     WebServer server;
     server.stall("/slow.htm");
-    view().setNetworkTimeout(300);
+    view().navigator().setNetworkTimeout(300);
     open(server.url("/slow.htm"));
     EXPECT_EQ(browser().locationName(), "No answer");
 }

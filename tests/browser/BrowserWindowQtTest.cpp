@@ -133,6 +133,11 @@ TEST_F(BrowserWindowQtTest, altAMovesTheFocusToTheAddressBox)
     window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
     view().setFocus();
+    // The page holds its place in the tab order, just before the address box.
+    QWidget* next = view().nextInFocusChain();
+    while (next != &view() && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, &addressBox());
     QTest::keyClick(window(), Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(waitFor([&] {
         QWidget* focus = QApplication::focusWidget();
@@ -183,7 +188,7 @@ TEST_F(BrowserWindowQtTest, leavingTheAddressBoxOpensNothingEvenForAListedAddres
 
 TEST_F(BrowserWindowQtTest, choosingTheSecondEntryOpensTheMakersAddress)
 {
-    view().setNetworkTimeout(3000);
+    view().navigator().setNetworkTimeout(3000);
     emit addressBox().activated(1);
     EXPECT_EQ(help->cboAddress.text(), ui::maker::webAddress);
     ASSERT_TRUE(waitFor([&] { return !help->brwWebBrowser.busy() && !help->timTimer.enabled(); }));

@@ -33,7 +33,6 @@ public:
     std::string currentUrl() const;
     // From now on the view no longer reports to its control: the window is unloading.
     void release();
-    void setNetworkTimeout(int ms) { navigator_.setNetworkTimeout(ms); }
 
     QVariant loadResource(int type, const QUrl& name) override;
     // QTextBrowser's own history keys (Alt+Left, Alt+Right) move in this history.
