@@ -1,9 +1,10 @@
 #include "DocumentBrowserView.h"
 
 #include "ErrorPage.h"
-#include "platform/Basics.h"
+#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/widgets/PeerSupport.h"
 #include "qtplatform/widgets/TabOrder.h"

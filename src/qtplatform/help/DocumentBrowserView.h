@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageNavigator.h"
+#include "platform/Browser.h"
 #include "platform/Peers.h"
 
 #include <QImage>
@@ -8,10 +9,6 @@
 #include <QUrl>
 
 #include <memory>
-
-namespace platform {
-class Browser;
-}
 
 namespace qtplatform {
 
