@@ -1,15 +1,7 @@
 #include "FormWindowPeer.h"
 
-#include "ComboBoxPeer.h"
-#include "CommandButtonPeer.h"
+#include "ControlWidget.h"
 #include "KeyForwarding.h"
-#include "LabelPeer.h"
-#include "PeerSupport.h"
-#include "PictureBoxPeer.h"
-#include "ShapePeer.h"
-#include "TabOrder.h"
-#include "TextBoxPeer.h"
-#include "ToolbarPeer.h"
 #include "X11Window.h"
 #include "platform/Form.h"
 #include "qtplatform/Conversions.h"
@@ -109,18 +101,6 @@ void FormWidget::paintEvent(QPaintEvent*)
     }
 }
 
-platform::Control* FormWidget::controlOf(const QWidget* widget)
-{
-    const auto* peer = dynamic_cast<const platform::ControlPeer*>(widget);
-    const auto* window = widget ? dynamic_cast<const FormWidget*>(widget->window()) : nullptr;
-    if (!peer || !window || !window->form_)
-        return nullptr;
-    for (Control* control : window->form_->controls())
-        if (control->peer() == peer)
-            return control;
-    return nullptr;
-}
-
 void FormWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -175,13 +155,13 @@ void FormWindowPeer::createControls()
             continue;
         QWidget* w = nullptr;
         switch (control->kind()) {
-        case ControlKind::CommandButton: w = new CommandButtonPeer(*control, parent); break;
-        case ControlKind::Label: w = new LabelPeer(*control, parent); break;
-        case ControlKind::TextBox: w = new TextBoxPeer(*control, parent); break;
-        case ControlKind::PictureBox: w = new PictureBoxPeer(*control, parent); break;
-        case ControlKind::Shape: w = new ShapePeer(*control, parent); break;
-        case ControlKind::ComboBox: w = new ComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
-        case ControlKind::Toolbar: w = new ToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
+        case ControlKind::CommandButton: w = newCommandButtonPeer(*control, parent); break;
+        case ControlKind::Label: w = newLabelPeer(*control, parent); break;
+        case ControlKind::TextBox: w = newTextBoxPeer(*control, parent); break;
+        case ControlKind::PictureBox: w = newPictureBoxPeer(*control, parent); break;
+        case ControlKind::Shape: w = newShapePeer(*control, parent); break;
+        case ControlKind::ComboBox: w = newComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
+        case ControlKind::Toolbar: w = newToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
         case ControlKind::Browser:
         case ControlKind::Timer:
         case ControlKind::ImageList: break; // no widget of their own here; see QtPlatform::createBrowser

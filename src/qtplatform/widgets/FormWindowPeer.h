@@ -43,8 +43,6 @@ public:
     explicit FormWidget(platform::Form& form);
     void detachForm() { form_ = nullptr; }
     platform::Form* form() const { return form_; }
-    // The control that a widget of a loaded window shows, or null.
-    static platform::Control* controlOf(const QWidget* widget);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "KeyForwarding.h"
 
+#include "ControlWidget.h"
 #include "FormWindowPeer.h"
 #include "platform/Form.h"
 
@@ -123,7 +124,7 @@ protected:
                 return false;
             const platform::Control* focus = nullptr;
             for (QWidget* w = window->focusWidget(); w && w != window && !focus; w = w->parentWidget())
-                focus = FormWidget::controlOf(w);
+                focus = controlOf(w);
             return event->type() == QEvent::KeyPress ? form->raiseKeyDown(*key, focus) : form->raiseKeyUp(*key, focus);
         }
         case QEvent::FocusOut: form->raiseKeyboardLost(); return false;
