@@ -7,7 +7,7 @@
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
 #include "qtplatform/widgets/ControlWidget.h"
-#include "qtplatform/widgets/KeyForwarding.h"
+#include "qtplatform/widgets/KeyCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -52,7 +52,6 @@ protected:
                 updating_ = false;
             }
             break;
-        case Property::Font: setFont(toQFont(control().font())); break;
         default: break;
         }
     }

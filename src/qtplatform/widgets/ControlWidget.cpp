@@ -46,16 +46,15 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
         widget->update();
         return true;
     case Property::Visible: widget->setVisible(control.visible()); return true;
+    case Property::Font: widget->setFont(toQFont(control.font())); return true;
     default: return false;
     }
 }
 
 void applyAll(QWidget* widget, const Control& control)
 {
-    applyCommon(widget, control, Property::Geometry);
-    applyCommon(widget, control, Property::Enabled);
-    widget->setFont(toQFont(control.font()));
-    widget->setVisible(control.visible());
+    for (const Property property : {Property::Geometry, Property::Enabled, Property::Font, Property::Visible})
+        applyCommon(widget, control, property);
     // Only where there is a name: setting one makes Qt build the widget's interface.
     if (const std::string name = control.accessibleName(); !name.empty())
         widget->setAccessibleName(toQString(name));

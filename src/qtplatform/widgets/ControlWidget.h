@@ -16,7 +16,7 @@ class QPainter;
 namespace qtplatform {
 
 // Applies the properties that every windowed control shares: geometry, enabled,
-// visible. Returns true if the property was one of those.
+// visible, font. Returns true if the property was one of those.
 bool applyCommon(QWidget* widget, const platform::Control& control, platform::Property property);
 
 // Sets every shared property at once, when the widget is created.

@@ -1,7 +1,7 @@
 #include "FormWindowPeer.h"
 
 #include "ControlWidget.h"
-#include "KeyForwarding.h"
+#include "KeyCodes.h"
 #include "X11Window.h"
 #include "platform/Form.h"
 #include "qtplatform/Conversions.h"
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -104,10 +105,31 @@ void FormWidget::paintEvent(QPaintEvent*)
 void FormWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // The native window exists from the first show on.
+    // The native window exists from the first show on, and receives every key before
+    // the widget with the focus.
     if (windowHandle() && keyWindow_ != windowHandle()) {
         keyWindow_ = windowHandle();
-        forwardKeys(this);
+        keyWindow_->installEventFilter(this);
+    }
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != keyWindow_.data() || !form_)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto key = toKeyEvent(*static_cast<QKeyEvent*>(event));
+        if (!key)
+            return false;
+        const Control* focus = nullptr;
+        for (QWidget* w = focusWidget(); w && w != this && !focus; w = w->parentWidget())
+            focus = controlOf(w);
+        return event->type() == QEvent::KeyPress ? form_->raiseKeyDown(*key, focus) : form_->raiseKeyUp(*key, focus);
+    }
+    case QEvent::FocusOut: form_->raiseKeyboardLost(); return false;
+    default: return false;
     }
 }
 

@@ -36,7 +36,7 @@ private:
     bool shownOnce_ = false;
 };
 
-// The top-level widget: passes close requests and resizes to the form.
+// The top-level widget: passes close requests, resizes and keys to the form.
 class FormWidget : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +45,7 @@ public:
     platform::Form* form() const { return form_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -164,8 +164,6 @@ protected:
         accessibleChanged(this, control(), property);
         if (property == Property::Caption)
             updateAccessKey();
-        if (property == Property::Font)
-            setFont(toQFont(control().font()));
         update();
     }
     void paintEvent(QPaintEvent* event) override;
@@ -174,15 +172,43 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { clicks_.release(this, control(), *event); }
 
 private:
-    void updateAccessKey();
-    void focusNextInTabOrder();
-    const CaptionLayout& currentLayout();
+    // A caption cannot take the focus: its access key moves the focus to the next
+    // control in tab order.
+    void updateAccessKey()
+    {
+        delete shortcut_;
+        shortcut_ = nullptr;
+        const QKeySequence key = QKeySequence::mnemonic(toQString(control().caption()));
+        if (key.isEmpty())
+            return;
+        shortcut_ = new QShortcut(key, window());
+        connect(shortcut_, &QShortcut::activated, this, [this] {
+            const auto takesFocus = [this](const platform::Control& other) {
+                return &other != &control() && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
+                       other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
+            };
+            if (platform::Control* next =
+                    nextInTabOrder(control().form().controls(), control().style().tabIndex, takesFocus))
+                dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+    const CaptionLayout& currentLayout()
+    {
+        const QString caption = toQString(control().caption());
+        if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
+            layout_ = layoutCaption(caption, font(), width());
+            layoutCaption_ = caption;
+            layoutFont_ = font();
+            layoutWidth_ = width();
+        }
+        return layout_;
+    }
 
     CaptionLayout layout_; // for layoutCaption_, layoutFont_ and layoutWidth_
     QString layoutCaption_;
     QFont layoutFont_;
     int layoutWidth_ = -1;
-    QObject* shortcut_ = nullptr;
+    QShortcut* shortcut_ = nullptr;
     MouseClicks clicks_;
 };
 
@@ -244,43 +270,6 @@ void LabelPeer::paintEvent(QPaintEvent*)
         drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
         drawLines(toQColor(platform::colors::ButtonShadow, pal), 0);
     }
-}
-
-const CaptionLayout& LabelPeer::currentLayout()
-{
-    const QString caption = toQString(control().caption());
-    if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
-        layout_ = layoutCaption(caption, font(), width());
-        layoutCaption_ = caption;
-        layoutFont_ = font();
-        layoutWidth_ = width();
-    }
-    return layout_;
-}
-
-void LabelPeer::updateAccessKey()
-{
-    delete shortcut_;
-    shortcut_ = nullptr;
-    const QKeySequence key = QKeySequence::mnemonic(toQString(control().caption()));
-    if (key.isEmpty())
-        return;
-    auto* shortcut = new QShortcut(key, window());
-    QObject::connect(shortcut, &QShortcut::activated, this, [this] { focusNextInTabOrder(); });
-    shortcut_ = shortcut;
-}
-
-// A caption cannot take the focus: its access key moves the focus to the next
-// control in tab order.
-void LabelPeer::focusNextInTabOrder()
-{
-    platform::Control* next =
-        nextInTabOrder(control().form().controls(), control().style().tabIndex, [this](const platform::Control& other) {
-            return &other != &control() && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
-                   other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
-        });
-    if (next)
-        dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
 }
 
 } // namespace

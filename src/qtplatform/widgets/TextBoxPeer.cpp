@@ -47,7 +47,6 @@ protected:
             break;
         case Property::BackColor:
         case Property::ForeColor: applyColors(); break;
-        case Property::Font: setFont(toQFont(control().font())); break;
         default: break;
         }
     }
