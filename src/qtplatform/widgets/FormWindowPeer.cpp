@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <map>
 
 namespace qtplatform {
 
@@ -46,13 +45,6 @@ QIcon windowIcon(const platform::Picture& picture)
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
     return icon;
-}
-
-// Captions and shapes have no window of their own: they are drawn on their
-// container's surface, beneath every windowed control of that container.
-bool windowless(const Control& control)
-{
-    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
 }
 
 } // namespace
@@ -167,12 +159,12 @@ FormWindowPeer::~FormWindowPeer()
 
 void FormWindowPeer::createControls()
 {
+    const auto widgetOf = [](const Control* control) { return dynamic_cast<QWidget*>(control->peer()); };
     // Containers first, so that contained controls find their parent widget.
-    std::map<const Control*, QWidget*> widgets;
     std::vector<Control*> ordered(form_.controls().begin(), form_.controls().end());
     std::stable_partition(ordered.begin(), ordered.end(), [](Control* c) { return c->container() == nullptr; });
     for (Control* control : ordered) {
-        QWidget* parent = control->container() ? widgets[control->container()] : widget_.data();
+        QWidget* parent = control->container() ? widgetOf(control->container()) : widget_.data();
         if (!parent)
             continue;
         QWidget* w = nullptr;
@@ -188,32 +180,28 @@ void FormWindowPeer::createControls()
         case ControlKind::Timer:
         case ControlKind::ImageList: break; // no widget of their own here; see QtPlatform::createBrowser
         }
-        if (w) {
+        if (w)
             w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
                                                              : control->name()));
-            widgets[control] = w;
-        }
     }
-    // Stacking: within each parent, windowed controls above windowless ones, and
-    // the lowest z-order on top.
+    // Stacking: within each parent, windowed controls above windowless ones (captions
+    // and shapes, drawn on their container's surface), and the lowest z-order on top.
+    const auto windowless = [](const Control* c) {
+        return c->kind() == ControlKind::Label || c->kind() == ControlKind::Shape;
+    };
     std::vector<Control*> byZ(form_.controls().begin(), form_.controls().end());
-    std::stable_sort(byZ.begin(), byZ.end(), [](Control* a, Control* b) {
-        if (windowless(*a) != windowless(*b))
-            return windowless(*a);
-        return a->style().zOrder > b->style().zOrder;
+    std::stable_sort(byZ.begin(), byZ.end(), [&](Control* a, Control* b) {
+        return windowless(a) != windowless(b) ? windowless(a) : a->style().zOrder > b->style().zOrder;
     });
     for (Control* control : byZ)
-        if (auto it = widgets.find(control); it != widgets.end())
-            it->second->raise();
+        if (QWidget* w = widgetOf(control))
+            w->raise();
     // Tab order follows the tab indexes.
-    const std::vector<Control*> byTab = inTabOrder(form_.controls(), [&widgets](const Control& control) {
-        return widgets.count(&control) && control.style().tabStop;
-    });
+    const std::vector<Control*> byTab = inTabOrder(
+        form_.controls(), [&](const Control& control) { return widgetOf(&control) && control.style().tabStop; });
     for (std::size_t i = 1; i < byTab.size(); ++i)
-        QWidget::setTabOrder(widgets[byTab[i - 1]], widgets[byTab[i]]);
+        QWidget::setTabOrder(widgetOf(byTab[i - 1]), widgetOf(byTab[i]));
 }
-
-QWidget* FormWindowPeer::widget() const { return widget_.data(); }
 
 void FormWindowPeer::show()
 {

@@ -7,34 +7,10 @@
 #include <QWindow>
 
 namespace platform {
-class Control;
 class Form;
-} // namespace platform
+}
 
 namespace qtplatform {
-
-class FormWidget;
-
-// The native window of a loaded form, with a widget for each of its controls.
-// Destroying the peer closes the window.
-class FormWindowPeer : public platform::WindowPeer {
-public:
-    explicit FormWindowPeer(platform::Form& form);
-    ~FormWindowPeer() override;
-
-    void show() override;
-    void captionChanged() override;
-    float clientWidth() const override;
-    float clientHeight() const override;
-
-    QWidget* widget() const;
-
-private:
-    void createControls();
-    platform::Form& form_;
-    QPointer<FormWidget> widget_;
-    bool shownOnce_ = false;
-};
 
 // The top-level widget: passes close requests, resizes and keys to the form.
 class FormWidget : public QWidget {
@@ -55,6 +31,27 @@ private:
     platform::Form* form_;
     QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
     bool firstFramePosted_ = false;
+};
+
+// The native window of a loaded form, with a widget for each of its controls.
+// Destroying the peer closes the window.
+class FormWindowPeer : public platform::WindowPeer {
+public:
+    explicit FormWindowPeer(platform::Form& form);
+    ~FormWindowPeer() override;
+
+    void show() override;
+    void captionChanged() override;
+    float clientWidth() const override;
+    float clientHeight() const override;
+
+    QWidget* widget() const { return widget_.data(); }
+
+private:
+    void createControls();
+    platform::Form& form_;
+    QPointer<FormWidget> widget_;
+    bool shownOnce_ = false;
 };
 
 } // namespace qtplatform
