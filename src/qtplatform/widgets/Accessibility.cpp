@@ -228,14 +228,8 @@ void sendState(QWidget* widget, void (*mark)(QAccessible::State&))
 
 } // namespace
 
-void installAccessibility()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(factory);
-}
+// Qt installs a factory once, however often it is given.
+void installAccessibility() { QAccessible::installFactory(factory); }
 
 void accessibleChanged(QWidget* widget, const Control& control, Property property)
 {
