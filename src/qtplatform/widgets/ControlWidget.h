@@ -40,7 +40,8 @@ platform::Control* controlOf(const QWidget* widget);
 
 // The widget of a control of kind `Model`, on the Qt widget class `QtBase`. A peer
 // sets itself up and calls attach() last; a property that is not a shared one goes
-// to changed(), which repaints unless the peer does more.
+// to changed(), which repaints unless the peer handles it. Q_OBJECT is on each
+// peer, as moc reads no templates.
 template<class QtBase, class Model = platform::Control>
 class ControlWidget : public QtBase, public ControlPeerBase {
 public:
