@@ -1,6 +1,7 @@
 #include "PreciseTimerPeer.h"
 
 #include "platform/Control.h"
+#include "platform/Timer.h"
 
 #include <QSocketNotifier>
 

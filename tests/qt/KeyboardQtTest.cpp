@@ -6,6 +6,7 @@
 
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
+#include "platform/Browser.h"
 #include "qtplatform/widgets/ControlWidget.h"
 #include "qtplatform/widgets/KeyCodes.h"
 

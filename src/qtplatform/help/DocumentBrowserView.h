@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageNavigator.h"
+#include "platform/Browser.h"
 #include "qtplatform/widgets/ControlWidget.h"
 
 #include <QImage>

@@ -1,4 +1,5 @@
 #include "ControlWidget.h"
+#include "platform/ComboBox.h"
 #include "platform/Keyboard.h"
 #include "qtplatform/Conversions.h"
 

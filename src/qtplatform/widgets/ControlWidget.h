@@ -13,6 +13,11 @@
 class QMouseEvent;
 class QPainter;
 
+namespace platform {
+class ComboBox;
+class Toolbar;
+} // namespace platform
+
 namespace qtplatform {
 
 // Applies the properties that every windowed control shares: geometry, enabled,

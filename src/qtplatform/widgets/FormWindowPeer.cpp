@@ -3,7 +3,9 @@
 #include "ControlWidget.h"
 #include "KeyCodes.h"
 #include "X11Window.h"
+#include "platform/ComboBox.h"
 #include "platform/Form.h"
+#include "platform/Toolbar.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/audio/FirstFrame.h"
 
