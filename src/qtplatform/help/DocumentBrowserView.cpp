@@ -6,8 +6,7 @@
 #include "platform/Form.h"
 #include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/widgets/PeerSupport.h"
-#include "qtplatform/widgets/TabOrder.h"
+#include "qtplatform/widgets/ControlWidget.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -75,7 +74,7 @@ std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& 
 }
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* window)
-    : QTextBrowser(window), control_(control),
+    : ControlWidget(control, window), control_(control),
       navigator_(
           *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
           [this] {
