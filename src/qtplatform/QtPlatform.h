@@ -6,6 +6,8 @@
 
 #include <memory>
 
+QT_FORWARD_DECLARE_CLASS(QObject)
+
 namespace qtplatform {
 
 // The real directory of the executable, so that a symbolic link to the program
@@ -38,6 +40,7 @@ private:
     // before any sound plays; its end, with the platform's, waits a bounded while for
     // the device to let go.
     std::unique_ptr<SdlAudioOutput> audio_;
+    std::unique_ptr<QObject> firstFrame_; // lets the sound's library load once the first window is drawn
 };
 
 } // namespace qtplatform

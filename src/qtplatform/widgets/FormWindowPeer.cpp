@@ -13,13 +13,11 @@
 #include "X11Window.h"
 #include "platform/Form.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/audio/FirstFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -101,12 +99,6 @@ void FormWidget::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(form_->style().backColor, palette()));
-    // The controls paint after their window; once the whole frame is out, work
-    // held back for start-up may go ahead.
-    if (!firstFramePosted_) {
-        firstFramePosted_ = true;
-        QTimer::singleShot(0, [] { firstFrame::drawn(); });
-    }
 }
 
 platform::Control* FormWidget::controlOf(const QWidget* widget)

@@ -55,7 +55,6 @@ protected:
 private:
     platform::Form* form_;
     QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
-    bool firstFramePosted_ = false;
 };
 
 } // namespace qtplatform
