@@ -36,14 +36,14 @@ class FirstFrameWatch : public QObject {
 public:
     explicit FirstFrameWatch(SdlAudioOutput& audio) : audio_(audio)
     {
-        audio.awaitWindow();
+        audio.setWindowPending(true);
         QCoreApplication::instance()->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { audio_.windowDrawn(); });
+            QTimer::singleShot(0, this, [this] { audio_.setWindowPending(false); });
         }
         return false;
     }

@@ -33,7 +33,7 @@ constexpr auto windowPatience = 1s;
 // The longest the output's end waits for its thread. A device that takes no more sound
 // can hold the thread for good: SDL 2.26's PulseAudio driver, closing, waits for the
 // server to ask for more, which a stalled stream never does.
-constexpr auto quitPatience = 5s;
+constexpr int quitPatienceMs = 5000;
 // Silence sent after a sound before its device closes: by then what the device and the
 // sound server held of it has been heard.
 constexpr unsigned tailMilliseconds = 200;
@@ -76,10 +76,12 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
     std::uint64_t settled = 0; // number of the last request that plays or came to nothing
     std::uint64_t playing = 0; // number of the sound playing, 0 for none
     std::uint64_t heard = 0; // number of the last sound heard to its end
-    std::string file; // of the latest request; empty for a stop
-    bool loop = false;
-    const void* owner = nullptr; // the channel of the latest request, null for the output
-    bool release = false; // the latest request lets SDL's audio go too
+    struct Request {
+        std::string file; // empty for a stop
+        bool loop = false;
+        const void* owner = nullptr; // the channel that asked, null for the output
+        bool release = false; // lets SDL's audio go too
+    } latest;
     bool windowPending = false;
     bool quit = false;
     bool finished = false; // the thread is done with the sound system
@@ -101,18 +103,22 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
 
     bool superseded(std::uint64_t number) const { return quit || requested != number; }
 
+    template<typename Ready>
+    bool waitFor(int timeoutMs, Ready ready)
+    {
+        std::unique_lock lock(mutex);
+        return done.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
+    }
+
     // Leaves a request for the thread, starting it at the first play. A stop from a
     // channel is dropped unless that channel asked for the latest sound.
     void post(const std::string& soundFile, bool repeat, const void* from, bool letGo = false)
     {
         {
             std::lock_guard lock(mutex);
-            if (quit || (soundFile.empty() && (!thread.joinable() || (from && owner != from))))
+            if (quit || (soundFile.empty() && (!thread.joinable() || (from && latest.owner != from))))
                 return;
-            file = soundFile;
-            loop = repeat;
-            owner = from;
-            release = letGo;
+            latest = {soundFile, repeat, from, letGo};
             ++requested;
             if (!thread.joinable()) {
                 std::lock_guard count(running.mutex);
@@ -146,13 +152,11 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
             // A request, or a sound heard to its end with nothing after it: then the
             // device closes, so that nothing of the sound runs while the game is quiet.
             const std::uint64_t number = requested;
-            const std::string sound = requested != settled ? file : std::string();
-            const bool repeat = loop;
-            const bool letGo = release;
+            const Request request = requested != settled ? latest : Request{};
             lock.unlock();
-            const bool started = !sound.empty() && start(sound, repeat, number);
+            const bool started = !request.file.empty() && start(request, number);
             if (!started)
-                closeDevice(letGo);
+                closeDevice(request.release);
             lock.lock();
             playing = started ? number : 0;
             settled = number;
@@ -164,9 +168,9 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
         done.notify_all();
     }
 
-    // Sends the sound in `path` to the device, opening it for the sound's layout where it
+    // Sends the request's sound to the device, opening it for the sound's layout where it
     // is closed or open for another. False if nothing plays.
-    bool start(const std::string& path, bool repeat, std::uint64_t number)
+    bool start(const Request& request, std::uint64_t number)
     {
         {
             std::unique_lock lock(mutex);
@@ -185,13 +189,13 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
         // as a WAV of one frame or more.
         Track next;
         SoundDevice::Layout layout;
-        const auto bytes = sound::readRegularFile(path, sound::maxSoundBytes, false);
+        const auto bytes = sound::readRegularFile(request.file, sound::maxSoundBytes, false);
         if (!bytes || !device->decode(*bytes, layout, next.samples))
             return false;
-        next.loop = repeat;
+        next.loop = request.loop;
         next.silence = layout.sample == SoundDevice::Sample::U8 ? '\x80' : '\0';
         next.number = number;
-        if (!repeat)
+        if (!request.loop)
             next.samples.append(std::size_t{layout.rate} * tailMilliseconds / 1000 * layout.frameBytes(), next.silence);
         if (openLayout != layout)
             closeDevice(false);
@@ -287,35 +291,27 @@ SdlAudioOutput::SdlAudioOutput(const std::string& moduleDirectory) : worker_(std
 
 SdlAudioOutput::~SdlAudioOutput()
 {
-    std::unique_lock lock(worker_->mutex);
-    worker_->quit = true;
-    worker_->wake.notify_all();
-    const bool finished =
-        worker_->done.wait_for(lock, quitPatience, [this] { return worker_->finished || !worker_->thread.joinable(); });
-    std::thread thread = std::move(worker_->thread);
-    lock.unlock();
-    if (finished && thread.joinable())
-        thread.join();
-    else if (thread.joinable())
-        thread.detach(); // it holds the worker until it is done
+    {
+        std::lock_guard lock(worker_->mutex);
+        worker_->quit = true;
+        worker_->wake.notify_all();
+    }
+    if (!worker_->thread.joinable())
+        return;
+    if (worker_->waitFor(quitPatienceMs, [&worker = *worker_] { return worker.finished; }))
+        worker_->thread.join();
+    else
+        worker_->thread.detach(); // it holds the worker until it is done
 }
 
 void SdlAudioOutput::play(const std::string& soundFile, bool loop) { worker_->post(soundFile, loop, nullptr); }
 
 void SdlAudioOutput::stop() { worker_->post({}, false, nullptr); }
 
-void SdlAudioOutput::awaitWindow()
+void SdlAudioOutput::setWindowPending(bool pending)
 {
     std::lock_guard lock(worker_->mutex);
-    worker_->windowPending = true;
-}
-
-void SdlAudioOutput::windowDrawn()
-{
-    {
-        std::lock_guard lock(worker_->mutex);
-        worker_->windowPending = false;
-    }
+    worker_->windowPending = pending;
     worker_->wake.notify_all();
 }
 
@@ -323,16 +319,14 @@ std::unique_ptr<platform::AudioOutput> SdlAudioOutput::channel() { return std::m
 
 bool SdlAudioOutput::waitUntilStarted(int timeoutMs)
 {
-    std::unique_lock lock(worker_->mutex);
-    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                  [this] { return worker_->quit || worker_->settled == worker_->requested; });
+    return worker_->waitFor(timeoutMs,
+                            [&worker = *worker_] { return worker.quit || worker.settled == worker.requested; });
 }
 
 bool SdlAudioOutput::waitUntilIdle(int timeoutMs)
 {
-    std::unique_lock lock(worker_->mutex);
-    return worker_->done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                  [this] { return worker_->playing == 0 && worker_->settled == worker_->requested; });
+    return worker_->waitFor(timeoutMs,
+                            [&worker = *worker_] { return worker.playing == 0 && worker.settled == worker.requested; });
 }
 
 bool SdlAudioOutput::waitUntilAllEnded(int timeoutMs)

@@ -35,10 +35,9 @@ public:
     void play(const std::string& soundFile, bool loop) override;
     void stop() override;
 
-    // The first sound waits, a second at most, until windowDrawn(): loading the sound
-    // library while the program's first window is drawn would slow the window down.
-    void awaitWindow();
-    void windowDrawn();
+    // While a window is pending, the first sound waits for it a second at most: loading
+    // the sound library while the program's first window is drawn would slow it down.
+    void setWindowPending(bool pending);
 
     // The output as one control hears it: its sound replaces whatever plays, and its
     // stop (an unload's too) ends only the sound it asked for, if that is still the

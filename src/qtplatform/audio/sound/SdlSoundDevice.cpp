@@ -43,8 +43,8 @@ void quietenAlsa()
 #if defined(__linux__)
     static const bool once = [] {
         if (void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL))
-            if (const auto set = reinterpret_cast<int (*)(decltype(&ignoreAlsaError))>(
-                    dlsym(alsa, "snd_lib_error_set_handler")))
+            if (const auto set =
+                    reinterpret_cast<int (*)(decltype(&ignoreAlsaError))>(dlsym(alsa, "snd_lib_error_set_handler")))
                 set(ignoreAlsaError);
         return true;
     }();
@@ -74,7 +74,8 @@ public:
         const bool playable = format != std::end(formats) && spec.channels >= 1 && spec.channels <= 8 &&
                               spec.freq >= 1 && spec.freq <= 384'000 && length >= frameBytes;
         if (playable) {
-            layout = {static_cast<Sample>(format - std::begin(formats)), spec.channels, static_cast<unsigned>(spec.freq)};
+            layout = {static_cast<Sample>(format - std::begin(formats)), spec.channels,
+                      static_cast<unsigned>(spec.freq)};
             samples.assign(reinterpret_cast<const char*>(data), length - length % frameBytes);
         }
         SDL_FreeWAV(data);
