@@ -36,11 +36,10 @@ public:
 
 private:
     std::unique_ptr<BlockedCloseFilter> blockedClose_;
-    // The program's sound, which every media player control plays through. Made here,
-    // before any sound plays; its end, with the platform's, waits a bounded while for
-    // the device to let go.
+    // The program's sound, which every media player control plays through; its end
+    // waits a bounded while for the device to let go.
     std::unique_ptr<SdlAudioOutput> audio_;
-    std::unique_ptr<QObject> firstFrame_; // lets the sound's library load once the first window is drawn
+    std::unique_ptr<QObject> firstFrame_; // tells audio_ of the first window's first frame
 };
 
 } // namespace qtplatform

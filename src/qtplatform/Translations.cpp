@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -26,8 +25,6 @@ bool isEnglish(const QString& name)
 }
 
 } // namespace
-
-void installTranslations() { installTranslations(QLocale::system().uiLanguages()); }
 
 QString installTranslations(const QStringList& languages)
 {

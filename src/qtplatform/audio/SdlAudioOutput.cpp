@@ -47,18 +47,6 @@ struct Running {
 };
 Running& running = *new Running;
 
-// The module with SDL, loaded once and never let go: its devices and SDL's threads may
-// outlive the application object.
-SoundDeviceFactory* soundModule(const std::string& directory)
-{
-    static SoundDeviceFactory* const factory = [&directory] {
-        QPluginLoader module(QString::fromStdString(directory) + QStringLiteral("/glimmerkin-sound"));
-        module.setLoadHints(QLibrary::PreventUnloadHint);
-        return qobject_cast<SoundDeviceFactory*>(module.instance());
-    }();
-    return factory;
-}
-
 } // namespace
 
 // The requests play() and stop() leave, the thread that takes them, and the sound that
@@ -180,7 +168,13 @@ struct SdlAudioOutput::Worker : std::enable_shared_from_this<Worker> {
             windowPending = false;
         }
         if (!device) {
-            SoundDeviceFactory* module = soundModule(moduleDirectory);
+            // The module with SDL, loaded once and never let go: its devices and SDL's
+            // threads may outlive the application object.
+            static SoundDeviceFactory* const module = [this] {
+                QPluginLoader loader(QString::fromStdString(moduleDirectory) + QStringLiteral("/glimmerkin-sound"));
+                loader.setLoadHints(QLibrary::PreventUnloadHint);
+                return qobject_cast<SoundDeviceFactory*>(loader.instance());
+            }();
             if (!module)
                 return false;
             device = module->create(appName, streamName);

@@ -8,20 +8,16 @@
 namespace qtplatform {
 
 // The program's one sound output, which every media browser control plays through
-// (see channel()): WAV files through SDL's audio (PipeWire, PulseAudio or ALSA on
-// Linux). The sound system, the reading of the sound file included, is used on a thread
-// of its own, started by the first play, so play() and stop() leave a request and
-// return: the game never waits on the sound, not even on a device that stalls.
-//
-// That thread loads the module with SDL (SoundDevice.h) at the first sound. A sound of
-// the same sample layout takes the place of the one playing at the device's next
-// buffer; one of another layout, or stop(), closes the device at once, and so does a
-// sound's end with nothing after it. SDL's audio stays started between sounds on
-// PipeWire and PulseAudio, whose threads sleep until called on; on other drivers, and
-// after a device that failed to open, it is let go, so that a device that vanished is
-// looked for afresh at the next cue. Without a device, the module or a playable WAV, a
-// cue is silence and says nothing. The mixer lists the stream under the application's
-// name and desktop icon, with the role "game".
+// (see channel()): WAV files through SDL's audio. The sound system, the reading of the
+// file included, is used on a thread of its own, started by the first play, so play()
+// and stop() leave a request and return: the game never waits on the sound, not even on
+// a device that stalls. A sound of the same sample layout takes the place of the one
+// playing at the device's next buffer; another layout, a stop, or a sound's end with
+// nothing after it closes the device. SDL's audio is let go then too, unless its driver
+// is a sound server's (see SoundDevice::close), so that a device that vanished is looked
+// for afresh at the next cue. Without a device, the module or a playable WAV, a cue is
+// silence and says nothing. The mixer lists the stream under the application's name and
+// icon, with the role "game".
 class SdlAudioOutput : public platform::AudioOutput {
 public:
     // glimmerkin-sound is looked for in `moduleDirectory`, by default the program's.
@@ -46,9 +42,8 @@ public:
     std::unique_ptr<platform::AudioOutput> channel();
 
     // For tests and the benchmark, each true if it happened within `timeoutMs`: the
-    // latest request plays or has come to nothing; every request has been taken and
-    // its sound heard to its end; the threads of every output have ended, those left
-    // to a device that took no more sound among them.
+    // latest request plays or came to nothing; every sound has been heard to its end;
+    // the threads of every output, those left to a stalled device too, have ended.
     bool waitUntilStarted(int timeoutMs);
     bool waitUntilIdle(int timeoutMs);
     static bool waitUntilAllEnded(int timeoutMs);
