@@ -5,9 +5,11 @@
 
 #include "app/Program.h"
 #include "game/FrmLand.h"
+#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
+#include "platform/Timer.h"
 #include "qtplatform/QtPlatform.h"
 #include "qtplatform/audio/SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"

@@ -3,6 +3,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/FileAddress.h"
 #include "platform/Runtime.h"
+#include "platform/Toolbar.h"
 #include "ui/Maker.h"
 
 #include <algorithm>

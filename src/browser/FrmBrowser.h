@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "platform/Int16.h"
+#include "platform/Toolbar.h"
 #include "ui/BrowserControls.h"
 
 #include <string>

@@ -1,6 +1,9 @@
 #include "FrmLand.h"
 
+#include "platform/ControlArray.h"
+#include "platform/Int16.h"
 #include "platform/Runtime.h"
+#include "platform/RuntimeError.h"
 #include "sound/CuePlayer.h"
 
 #include <string>

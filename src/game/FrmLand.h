@@ -2,6 +2,7 @@
 
 #include "Globals.h"
 #include "platform/Form.h"
+#include "platform/Int16.h"
 #include "platform/IntArray.h"
 #include "ui/LandControls.h"
 

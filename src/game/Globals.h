@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Basics.h"
+#include "platform/Int16.h"
 
 namespace game {
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Basics.h"
+#include "Color.h"
+#include "Font.h"
 #include "Peers.h"
 #include "Picture.h"
 
@@ -166,129 +167,6 @@ private:
     Font font_;
     ControlStyle style_;
     ControlPeer* peer_ = nullptr;
-};
-
-// Controls of one kind sharing their handlers, indexed from 0.
-template<typename T>
-class ControlArray {
-public:
-    ControlArray(Form& form, ControlKind kind, const std::string& name, int count)
-    {
-        for (int i = 0; i < count; ++i)
-            items_.push_back(std::make_unique<T>(form, kind, name, i));
-    }
-    T& operator[](int index) { return *items_.at(static_cast<std::size_t>(index)); }
-    const T& operator[](int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-    int count() const { return static_cast<int>(items_.size()); }
-
-private:
-    std::vector<std::unique_ptr<T>> items_;
-};
-
-// A timer with an interval in milliseconds. An interval of 0 never ticks; setting
-// the interval, or enabling a stopped timer, starts the count afresh.
-class Timer : public Control {
-public:
-    Timer(Form& form, std::string name);
-    ~Timer() override;
-
-    int interval() const { return interval_; }
-    void setInterval(int ms);
-    void setEnabled(bool enabled) override;
-
-    std::function<void()> onTimer;
-
-    // Raised by the timer peer at each tick; delivered on the UI thread and never
-    // inside another handler.
-    void raiseTick();
-    bool ticking() const { return loaded_ && enabled() && interval_ > 0; }
-
-    void attachTimer(std::unique_ptr<TimerPeer> peer);
-    void detach() override;
-
-private:
-    void rearm();
-    int interval_ = 0;
-    bool loaded_ = false;
-    bool tickPending_ = false;
-    std::unique_ptr<TimerPeer> timerPeer_;
-};
-
-enum class BrowserRole { MediaPlayer, Document };
-
-// A browser control. Its peer does the loading; the control forwards requests and
-// reports completion through onDownloadComplete.
-class Browser : public Control {
-public:
-    Browser(Form& form, std::string name, BrowserRole role);
-    ~Browser() override;
-
-    BrowserRole role() const { return role_; }
-    void navigate(const std::string& address);
-    void navigate2(const std::string& target) { navigate(target); }
-    void goBack();
-    void goForward();
-    void refresh();
-    void stop();
-    bool busy() const;
-    std::string locationName() const;
-    std::string locationUrl() const;
-
-    std::function<void()> onDownloadComplete;
-    void raiseDownloadComplete();
-
-    void attachBrowser(std::unique_ptr<BrowserPeer> peer);
-    BrowserPeer* browserPeer() const { return browserPeer_.get(); }
-    void detach() override;
-
-private:
-    BrowserPeer& requirePeer() const;
-    BrowserRole role_;
-    std::unique_ptr<BrowserPeer> browserPeer_;
-};
-
-// An editable text with a drop-down list.
-class ComboBox : public Control {
-public:
-    ComboBox(Form& form, std::string name);
-    const std::vector<std::string>& items() const { return items_; }
-    void addItem(std::string item);
-    void removeItem(int index);
-    void insertItem(std::string item, int index);
-    void clear();
-    int listIndex() const { return listIndex_; }
-    // Chooses an entry: the text becomes the entry and the Click event runs.
-    void raiseChoose(int index);
-    void setListIndex(int index);
-
-private:
-    std::vector<std::string> items_;
-    int listIndex_ = -1;
-};
-
-struct ToolbarButton {
-    std::string key;
-    std::string toolTip;
-    int image = 0; // 1-based index in the image list
-};
-
-class Toolbar : public Control {
-public:
-    Toolbar(Form& form, std::string name);
-    std::vector<ToolbarButton>& buttons() { return buttons_; }
-    const std::vector<ToolbarButton>& buttons() const { return buttons_; }
-    std::vector<Picture>& images() { return images_; }
-    const std::vector<Picture>& images() const { return images_; }
-    int refreshCount() const { return refreshCount_; }
-    void refresh();
-
-    std::function<void(const ToolbarButton&)> onButtonClick;
-    void raiseButtonClick(int position);
-
-private:
-    std::vector<ToolbarButton> buttons_;
-    std::vector<Picture> images_;
-    int refreshCount_ = 0;
 };
 
 } // namespace platform

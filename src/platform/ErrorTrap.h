@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Basics.h"
+#include "RuntimeError.h"
 
 namespace platform {
 

@@ -1,6 +1,9 @@
 #include "Form.h"
 
+#include "Browser.h"
 #include "Runtime.h"
+#include "RuntimeError.h"
+#include "Timer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Basics.h"
+#include "Int16.h"
+#include "RuntimeError.h"
 
 #include <vector>
 

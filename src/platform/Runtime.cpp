@@ -1,7 +1,7 @@
 #include "Runtime.h"
 
-#include "Basics.h"
 #include "Form.h"
+#include "RuntimeError.h"
 
 #include <algorithm>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Browser.h"
 #include "Peers.h"
 #include "Random.h"
 #include "Translate.h"

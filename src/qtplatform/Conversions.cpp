@@ -1,4 +1,5 @@
 #include "Conversions.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QFontDatabase>

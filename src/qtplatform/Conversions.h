@@ -1,7 +1,9 @@
 #pragma once
 
-#include "platform/Basics.h"
+#include "platform/Color.h"
+#include "platform/Font.h"
 #include "platform/Picture.h"
+#include "platform/Twips.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "PreciseTimerPeer.h"
 
-#include "platform/Control.h"
+#include "platform/Timer.h"
 
 #ifdef GLIMMERKIN_HAVE_TIMERFD
 #include <sys/timerfd.h>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Peers.h"
+#include "platform/Timer.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/Browser.h"
 #include "platform/Runtime.h"
+#include "platform/Timer.h"
 
 #include <QString>
 

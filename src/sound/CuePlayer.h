@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Browser.h"
+
 #include <string>
 
 namespace platform {

@@ -1,6 +1,7 @@
 #include "MediaPageBrowser.h"
 
 #include "MediaPage.h"
+#include "platform/Browser.h"
 #include "platform/FileAddress.h"
 
 namespace sound {

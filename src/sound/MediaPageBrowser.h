@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Browser.h"
 #include "platform/Peers.h"
 
 #include <memory>

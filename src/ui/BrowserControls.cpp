@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "LayoutSupport.h"
+#include "platform/Browser.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 
@@ -12,7 +13,7 @@ using namespace platform;
 BrowserControls::BrowserControls(Form& form)
     : tbToolBar(form, "tbToolBar"), brwWebBrowser(form, "brwWebBrowser", BrowserRole::Document),
       timTimer(form, "timTimer"), picAddress(form, ControlKind::PictureBox, "picAddress"),
-      cboAddress(form, "cboAddress"), lblAddress(form, ControlKind::Label, "lblAddress")
+      cboAddress(form, "cboAddress"), lblAddress(form, ControlKind::Label, "lblAddress"), imlIcons(form, "imlIcons")
 {}
 
 void BrowserControls::layoutBrowser(FormStyle& window)
@@ -28,9 +29,10 @@ void BrowserControls::layoutBrowser(FormStyle& window)
 
     resetControl(tbToolBar, 0, 0, 6540, 540, 0, 3);
     tbToolBar.style().alignTop = true;
-    tbToolBar.images().clear();
+    imlIcons.images().clear();
     for (int i = 1; i <= 6; ++i)
-        tbToolBar.images().push_back(artwork::toolbarImage(i));
+        imlIcons.images().push_back(artwork::toolbarImage(i));
+    tbToolBar.setImageList(&imlIcons);
     // The keys stay as they are, since the window's code tells the buttons apart by
     // them; the tooltips, which screen readers say too, are the player's words.
     tbToolBar.buttons() = {{"Back", runtime.text(TR_TEXT("frmBrowser", "Back")), 1},

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "platform/Browser.h"
+#include "platform/ComboBox.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "platform/ImageList.h"
+#include "platform/Timer.h"
+#include "platform/Toolbar.h"
 
 namespace ui {
 
@@ -16,6 +21,7 @@ public:
     platform::Control picAddress;
     platform::ComboBox cboAddress;
     platform::Control lblAddress;
+    platform::ImageList imlIcons;
 
 protected:
     void layoutBrowser(platform::FormStyle& window);

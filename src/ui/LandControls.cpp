@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "LayoutSupport.h"
+#include "platform/Browser.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 

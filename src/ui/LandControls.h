@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/Browser.h"
 #include "platform/Control.h"
+#include "platform/ControlArray.h"
 #include "platform/Form.h"
+#include "platform/Timer.h"
 
 namespace ui {
 

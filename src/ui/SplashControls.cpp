@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "LayoutSupport.h"
 #include "Maker.h"
+#include "platform/Browser.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 

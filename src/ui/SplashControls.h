@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "platform/Timer.h"
 
 namespace ui {
 

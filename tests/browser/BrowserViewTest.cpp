@@ -1,6 +1,7 @@
 #include "BrowserTestSupport.h"
 
-#include "platform/Basics.h"
+#include "platform/Browser.h"
+#include "platform/RuntimeError.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,7 +1,10 @@
 #include "FakePlatform.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Int16.h"
 #include "platform/IntArray.h"
 #include "platform/Random.h"
+#include "platform/RuntimeError.h"
+#include "platform/Timer.h"
 
 #include <gtest/gtest.h>
 

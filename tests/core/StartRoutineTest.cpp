@@ -1,4 +1,5 @@
 #include "GameTest.h"
+#include "platform/Int16.h"
 
 using namespace gametest;
 using platform::Bool16;

@@ -3,6 +3,8 @@
 // language of the loaded translation.
 #include "GameFixture.h"
 
+#include "platform/RuntimeError.h"
+#include "platform/Toolbar.h"
 #include "platform/Translate.h"
 #include "ui/Maker.h"
 

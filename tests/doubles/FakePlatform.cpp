@@ -1,4 +1,6 @@
 #include "FakePlatform.h"
+#include "platform/Browser.h"
+#include "platform/RuntimeError.h"
 
 #include <algorithm>
 

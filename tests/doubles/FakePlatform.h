@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
+#include "platform/Timer.h"
 
 #include <cstdint>
 #include <deque>

@@ -2,6 +2,7 @@
 #include "sound/MediaPage.h"
 
 #include "doubles/FakePlatform.h"
+#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"

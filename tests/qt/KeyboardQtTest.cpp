@@ -5,6 +5,7 @@
 
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
+#include "platform/Browser.h"
 #include "qtplatform/widgets/KeyForwarding.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "QtTestSupport.h"
 
 #include "game/FrmLand.h"
+#include "platform/Twips.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/widgets/LabelPeer.h"
 #include "ui/Artwork.h"

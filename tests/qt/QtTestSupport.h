@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"

@@ -7,6 +7,7 @@
 #include "GameFixture.h"
 #include "PlayDriver.h"
 #include "media/WaveBytes.h"
+#include "platform/Browser.h"
 #include "sound/MediaPageBrowser.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "PlayModel.h"
 
+#include "platform/Int16.h"
 #include "platform/Keyboard.h"
 #include "ui/Maker.h"
 

@@ -4,7 +4,9 @@
 // program on the test side of the platform layer. Every input is given to both;
 // after each one the program must look exactly as the model says.
 
-#include "platform/Basics.h"
+#include "platform/Color.h"
+#include "platform/Int16.h"
+#include "platform/Timer.h"
 
 #include <cstdint>
 #include <deque>

@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
+#include "platform/Timer.h"
 
 #include <algorithm>
 #include <sstream>

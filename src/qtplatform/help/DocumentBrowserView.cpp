@@ -4,8 +4,9 @@
 #include "PageContent.h"
 #include "PagePicture.h"
 #include "RenderedPage.h"
-#include "platform/Basics.h"
+#include "platform/Browser.h"
 #include "platform/Control.h"
+#include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
 #include "qtplatform/widgets/PeerSupport.h"
 

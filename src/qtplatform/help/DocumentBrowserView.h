@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageNavigator.h"
+#include "platform/Browser.h"
 #include "platform/Peers.h"
 
 #include <QImage>

@@ -1,6 +1,7 @@
 #include "ComboBoxPeer.h"
 
 #include "PeerSupport.h"
+#include "platform/ComboBox.h"
 #include "platform/Control.h"
 #include "platform/Keyboard.h"
 #include "qtplatform/Conversions.h"

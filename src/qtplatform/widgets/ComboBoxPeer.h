@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ComboBox.h"
 #include "platform/Peers.h"
 
 #include <QComboBox>

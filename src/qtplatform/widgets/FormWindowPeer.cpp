@@ -11,7 +11,9 @@
 #include "TextBoxPeer.h"
 #include "ToolbarPeer.h"
 #include "X11Window.h"
+#include "platform/ComboBox.h"
 #include "platform/Form.h"
+#include "platform/Toolbar.h"
 #include "qtplatform/Conversions.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include "PeerSupport.h"
 #include "platform/Control.h"
+#include "platform/Toolbar.h"
 #include "qtplatform/Conversions.h"
 
 #include <QAction>
@@ -32,7 +33,9 @@ void ToolbarPeer::rebuild()
     clear();
     // The whole image list is loaded, whether or not a button shows the image.
     imageList_.clear();
-    for (const platform::Picture& picture : control_.images()) {
+    static const std::vector<platform::Picture> none;
+    const platform::ImageList* list = control_.imageList();
+    for (const platform::Picture& picture : list ? list->images() : none) {
         QIcon icon;
         for (const qreal ratio : {1.0, 2.0}) {
             QPixmap pixmap = renderPicture(picture, ratio);

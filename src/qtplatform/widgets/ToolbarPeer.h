@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Peers.h"
+#include "platform/Toolbar.h"
 
 #include <QIcon>
 #include <QList>
