@@ -10,8 +10,8 @@
 #include "qtplatform/audio/SdlAudioOutput.h"
 #include "qtplatform/help/DocumentBrowserView.h"
 #include "qtplatform/widgets/Accessibility.h"
+#include "qtplatform/widgets/ControlWidget.h"
 #include "qtplatform/widgets/FormWindowPeer.h"
-#include "qtplatform/widgets/TabOrder.h"
 #include "qtplatform/widgets/X11Window.h"
 #include "sound/MediaPageBrowser.h"
 

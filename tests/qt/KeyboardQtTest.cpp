@@ -1,12 +1,14 @@
 // Keys on real windows, offscreen: the native window hands every key to its form
 // before the widget with the focus sees it, Qt's key events in the platform layer's
-// codes, and message boxes that close from the keyboard.
+// codes, the tab order that the window peers build and the access keys of captions
+// follow, and message boxes that close from the keyboard.
 #include "QtTestSupport.h"
 
 #include "browser/FrmBrowser.h"
 #include "game/FrmLand.h"
 #include "platform/Browser.h"
-#include "qtplatform/widgets/KeyForwarding.h"
+#include "qtplatform/widgets/ControlWidget.h"
+#include "qtplatform/widgets/KeyCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +99,52 @@ TEST(KeyCodeTest, LayoutsGiveTheKeysOfTheirPlaces)
         const auto key = qtplatform::toKeyEvent(event, c.scanCodes);
         EXPECT_EQ(key ? key->keyCode : 0, c.code) << c.layout << " " << c.text << " " << c.scanCode;
     }
+}
+
+class TabForm : public Form {
+public:
+    explicit TabForm(Runtime& runtime)
+        : Form(runtime, "frmTabs"), first(*this, ControlKind::TextBox, "txtFirst"),
+          tiedEarlier(*this, ControlKind::CommandButton, "cmdTiedEarlier"),
+          tiedLater(*this, ControlKind::CommandButton, "cmdTiedLater"),
+          noStop(*this, ControlKind::TextBox, "txtNoStop"), last(*this, ControlKind::ComboBox, "cboLast")
+    {
+        last.style().tabIndex = 9;
+        first.style().tabIndex = 1;
+        tiedEarlier.style().tabIndex = 4;
+        tiedLater.style().tabIndex = 4;
+        noStop.style().tabIndex = 2;
+        noStop.style().tabStop = false;
+    }
+    Control first, tiedEarlier, tiedLater, noStop, last;
+
+protected:
+    void layout() override {}
+};
+
+class TabOrderTest : public testing::Test {
+protected:
+    static bool tabStop(const Control& control) { return control.style().tabStop; }
+    qttest::TestPlatform platform;
+    Runtime runtime{platform};
+    TabForm form{runtime};
+};
+
+TEST_F(TabOrderTest, followsTabIndexesWithTiesInFormOrderAndOnlyWhatTheFilterTakes)
+{
+    const std::vector<Control*> order = qtplatform::inTabOrder(form.controls(), tabStop);
+    const std::vector<Control*> expected{&form.first, &form.tiedEarlier, &form.tiedLater, &form.last};
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(TabOrderTest, nextIsTheFirstAboveTheIndexGivenAndNoneAfterTheLast)
+{
+    EXPECT_EQ(qtplatform::nextInTabOrder(form.controls(), 1, tabStop), &form.tiedEarlier);
+    EXPECT_EQ(qtplatform::nextInTabOrder(form.controls(), -1, tabStop), &form.first);
+    EXPECT_EQ(qtplatform::nextInTabOrder(form.controls(), 4, tabStop), &form.last);
+    EXPECT_EQ(qtplatform::nextInTabOrder(form.controls(), 9, tabStop), nullptr);
+    const auto notTheFirstTied = [this](const Control& c) { return tabStop(c) && &c != &form.tiedEarlier; };
+    EXPECT_EQ(qtplatform::nextInTabOrder(form.controls(), 1, notTheFirstTied), &form.tiedLater);
 }
 
 class LandKeysTest : public testing::Test {

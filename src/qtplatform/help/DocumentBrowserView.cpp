@@ -8,7 +8,7 @@
 #include "platform/Control.h"
 #include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/widgets/PeerSupport.h"
+#include "qtplatform/widgets/ControlWidget.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ constexpr qsizetype maxTitleLength = 200;
 } // namespace
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* parent)
-    : QTextBrowser(parent), control_(control),
+    : ControlWidget(control, parent), control_(control),
       navigator_(
           *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
           [this] {

@@ -2,7 +2,7 @@
 
 #include "PageNavigator.h"
 #include "platform/Browser.h"
-#include "platform/Peers.h"
+#include "qtplatform/widgets/ControlWidget.h"
 
 #include <QImage>
 #include <QTextBrowser>
@@ -21,7 +21,7 @@ struct RenderedPage;
 // separator) with their links and pictures, and web pages over http and https. An
 // address that cannot be opened gives an error page inside the view, never a message
 // box. The view runs no scripts and writes no file.
-class DocumentBrowserView : public QTextBrowser, public platform::ControlPeer {
+class DocumentBrowserView : public ControlWidget<QTextBrowser, platform::Browser> {
     Q_OBJECT
 public:
     DocumentBrowserView(platform::Browser& control, QWidget* parent);

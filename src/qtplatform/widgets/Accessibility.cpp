@@ -1,16 +1,12 @@
 #include "Accessibility.h"
 
-#include "ComboBoxPeer.h"
-#include "CommandButtonPeer.h"
+#include "ControlWidget.h"
 #include "FormWindowPeer.h"
-#include "LabelPeer.h"
-#include "PictureBoxPeer.h"
-#include "ShapePeer.h"
-#include "platform/Control.h"
 #include "qtplatform/Conversions.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
@@ -55,7 +51,7 @@ bool exposed(const QWidget* widget)
 {
     if (widget->isWindow() || widget->isHidden())
         return false;
-    const Control* control = FormWidget::controlOf(widget);
+    const Control* control = controlOf(widget);
     if (!control)
         return true; // a widget of Qt's own, such as the text box, keeps its own interface
     if (!control->visible())
@@ -77,7 +73,7 @@ std::vector<QWidget*> exposedChildren(const QWidget* widget)
             children.push_back(static_cast<QWidget*>(child));
     // Read in the layout's tab order; Qt's own widgets keep their place at the end.
     auto tabIndex = [](QWidget* w) {
-        const Control* control = FormWidget::controlOf(w);
+        const Control* control = controlOf(w);
         return control ? control->style().tabIndex : 1 << 20;
     };
     std::stable_sort(children.begin(), children.end(),
@@ -109,8 +105,7 @@ public:
 };
 
 // A painted button, caption, picture box or shape, read from its control. The
-// control is looked up at each call: Qt may ask for the interface while the widget
-// is still being built, before the control knows its peer.
+// control is looked up at each call: it is gone once its window has unloaded.
 class ControlAccessible : public ContainerAccessible {
 public:
     explicit ControlAccessible(QWidget* widget) : ContainerAccessible(widget) {}
@@ -168,7 +163,7 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    Control* control() const { return FormWidget::controlOf(widget()); }
+    Control* control() const { return controlOf(widget()); }
 };
 
 // An address box with a drop-down list. Qt's own interface takes the typed text for
@@ -195,16 +190,19 @@ public:
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return nullptr;
     if (auto* window = qobject_cast<FormWidget*>(widget))
         return new ContainerAccessible(window, QAccessible::Window);
-    if (qobject_cast<CommandButtonPeer*>(widget) || qobject_cast<LabelPeer*>(widget) ||
-        qobject_cast<PictureBoxPeer*>(widget) || qobject_cast<ShapePeer*>(widget))
-        return new ControlAccessible(widget);
-    if (auto* combo = qobject_cast<ComboBoxPeer*>(widget))
-        return new ComboBoxAccessible(combo);
-    return nullptr;
+    const Control* control = controlOf(widget);
+    if (!control)
+        return nullptr;
+    switch (control->kind()) {
+    case ControlKind::CommandButton:
+    case ControlKind::Label:
+    case ControlKind::PictureBox:
+    case ControlKind::Shape: return new ControlAccessible(widget);
+    case ControlKind::ComboBox: return new ComboBoxAccessible(static_cast<QComboBox*>(widget));
+    default: return nullptr; // Qt's own interface: text boxes, toolbars, the document browser
+    }
 }
 
 std::function<void(QAccessibleEvent*)>& observer()
@@ -230,14 +228,8 @@ void sendState(QWidget* widget, void (*mark)(QAccessible::State&))
 
 } // namespace
 
-void installAccessibility()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(factory);
-}
+// Qt installs a factory once, however often it is given.
+void installAccessibility() { QAccessible::installFactory(factory); }
 
 void accessibleChanged(QWidget* widget, const Control& control, Property property)
 {

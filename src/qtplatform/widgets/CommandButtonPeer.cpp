@@ -1,37 +1,14 @@
-#include "CommandButtonPeer.h"
-
 #include "Accessibility.h"
-#include "PeerSupport.h"
-#include "platform/Control.h"
+#include "ControlWidget.h"
 #include "qtplatform/Conversions.h"
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace qtplatform {
-
-using platform::Property;
-
-CommandButtonPeer::CommandButtonPeer(platform::Control& control, QWidget* parent)
-    : QAbstractButton(parent), control_(control)
-{
-    setFocusPolicy(control.style().tabStop ? Qt::TabFocus : Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(Qt::ArrowCursor);
-    applyAll(this, control_);
-    control_.attach(this);
-}
-
-void CommandButtonPeer::propertyChanged(Property property)
-{
-    accessibleChanged(this, control_, property);
-    if (!applyCommon(this, control_, property))
-        update();
-}
-
-QSize CommandButtonPeer::sizeHint() const { return size(); }
 
 namespace {
 
@@ -69,28 +46,98 @@ QPixmap embossed(const QPixmap& picture, const QPalette& palette)
     return QPixmap::fromImage(result);
 }
 
-} // namespace
+// A classic raised button, painted by us so that its back colour is exact under every
+// desktop style: 3-D bevel, back colour, centred picture, sunken while its control is
+// pressed (by the mouse, by Space, or by the key that stands for the button).
+class CommandButtonPeer : public ControlWidget<QAbstractButton> {
+    Q_OBJECT
+public:
+    CommandButtonPeer(platform::Control& control, QWidget* parent) : ControlWidget(control, parent)
+    {
+        setFocusPolicy(control.style().tabStop ? Qt::TabFocus : Qt::NoFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setCursor(Qt::ArrowCursor);
+        attach();
+    }
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void changed(platform::Property property) override
+    {
+        accessibleChanged(this, control(), property);
+        update();
+    }
+    void paintEvent(QPaintEvent*) override;
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            control().setPressed(true);
+        clicks_.press(control(), event->button());
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            control().setPressed(true);
+        clicks_.doublePress(event->button());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        if (clicks_.holds(Qt::LeftButton))
+            control().setPressed(rect().contains(event->position().toPoint()));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            control().setPressed(false);
+        clicks_.release(this, control(), *event);
+    }
+    bool event(QEvent* event) override
+    {
+        // A message box opened while the button is held takes its release.
+        if (event->type() == QEvent::WindowBlocked)
+            control().setPressed(false);
+        return QAbstractButton::event(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+            control().setPressed(true);
+        else
+            QAbstractButton::keyPressEvent(event);
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !control().pressed()) {
+            QAbstractButton::keyReleaseEvent(event);
+            return;
+        }
+        control().setPressed(false);
+        control().raiseClick();
+    }
+
+private:
+    MouseClicks clicks_;
+};
 
 void CommandButtonPeer::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
     const QPalette& pal = palette();
-    const bool graphical = control_.style().graphical;
-    const bool flat = control_.style().flat;
+    const platform::Control& c = control();
+    const bool graphical = c.style().graphical;
     // The face is exactly the back colour; the desktop's style never paints a button.
-    p.fillRect(r, graphical ? toQColor(control_.backColor(), pal) : toQColor(platform::colors::ButtonFace, pal));
+    p.fillRect(r, graphical ? toQColor(c.backColor(), pal) : toQColor(platform::colors::ButtonFace, pal));
 
-    // Picture and caption, centred, one pixel down and right while pressed, by the
-    // mouse or by the key that stands for the button.
-    const bool down = control_.pressed();
+    // Picture and caption, centred, one pixel down and right while pressed.
+    const bool down = c.pressed();
     const int shift = down ? 1 : 0;
-    const bool hasPicture = graphical && !control_.picture().isNull();
-    const bool hasCaption = !control_.caption().empty();
-    QFontMetrics metrics(font());
-    const int captionHeight = hasCaption ? metrics.height() : 0;
+    const bool hasPicture = graphical && !c.picture().isNull();
+    const bool hasCaption = !c.caption().empty();
+    const int captionHeight = hasCaption ? QFontMetrics(font()).height() : 0;
     if (hasPicture) {
-        QPixmap pixmap = renderPicture(control_.picture(), devicePixelRatioF());
+        QPixmap pixmap = renderPicture(c.picture(), devicePixelRatioF());
         if (!isEnabled())
             pixmap = embossed(pixmap, pal);
         const QSizeF size = pixmap.deviceIndependentSize();
@@ -99,12 +146,12 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
         p.drawPixmap(QPointF(left + shift, top + shift), pixmap);
     }
     if (hasCaption) {
-        const QString caption = toQString(control_.caption());
+        const QString caption = toQString(c.caption());
         const int flags = Qt::AlignHCenter | (hasPicture ? Qt::AlignBottom : Qt::AlignVCenter) | Qt::TextShowMnemonic;
         const QRect box = r.adjusted(3, 3, -3, -3).translated(shift, shift);
         p.setFont(font());
         if (isEnabled()) {
-            p.setPen(toQColor(control_.foreColor(), pal));
+            p.setPen(toQColor(c.foreColor(), pal));
             p.drawText(box, flags, caption);
         } else {
             p.setPen(toQColor(platform::colors::Highlight3D, pal));
@@ -115,86 +162,32 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
     }
 
     // The edge, in the system's 3-D colours.
-    const QColor highlight = toQColor(platform::colors::Highlight3D, pal);
-    const QColor light = toQColor(platform::colors::Light3D, pal);
-    const QColor shadow = toQColor(platform::colors::ButtonShadow, pal);
-    const QColor darkShadow = toQColor(platform::colors::DarkShadow3D, pal);
-    auto edge = [&](const QColor& topLeft, const QColor& bottomRight, int inset) {
-        drawEdgeRing(p, r, inset, topLeft, bottomRight);
-    };
-    if (flat) {
+    using namespace platform::colors;
+    const QColor highlight = toQColor(Highlight3D, pal);
+    const QColor light = toQColor(Light3D, pal);
+    const QColor shadow = toQColor(ButtonShadow, pal);
+    const QColor darkShadow = toQColor(DarkShadow3D, pal);
+    if (c.style().flat) {
         // A flat button has a one-pixel frame that turns inward while pressed.
-        if (down)
-            edge(shadow, highlight, 0);
-        else
-            edge(highlight, shadow, 0);
-    } else if (down) {
-        edge(darkShadow, highlight, 0);
-        edge(shadow, light, 1);
+        drawEdgeRing(p, r, 0, down ? shadow : highlight, down ? highlight : shadow);
     } else {
-        edge(highlight, darkShadow, 0);
-        edge(light, shadow, 1);
+        drawEdgeRing(p, r, 0, down ? darkShadow : highlight, down ? highlight : darkShadow);
+        drawEdgeRing(p, r, 1, down ? shadow : light, down ? light : shadow);
     }
     if (hasFocus()) {
-        QPen dotted(toQColor(platform::colors::ButtonText, pal), 1, Qt::DotLine);
-        p.setPen(dotted);
+        p.setPen(QPen(toQColor(ButtonText, pal), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(r.adjusted(3, 3, -4, -4)).translated(0.5, 0.5));
     }
 }
 
-void CommandButtonPeer::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        control_.setPressed(true);
-    clicks_.press(control_, event->button());
-}
+} // namespace
 
-void CommandButtonPeer::mouseDoubleClickEvent(QMouseEvent* event)
+QWidget* newCommandButtonPeer(platform::Control& control, QWidget* parent)
 {
-    if (event->button() == Qt::LeftButton)
-        control_.setPressed(true);
-    clicks_.doublePress(event->button());
-}
-
-void CommandButtonPeer::mouseMoveEvent(QMouseEvent* event)
-{
-    if (clicks_.holds(Qt::LeftButton))
-        control_.setPressed(rect().contains(event->position().toPoint()));
-}
-
-void CommandButtonPeer::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        control_.setPressed(false);
-    clicks_.release(this, control_, *event);
-}
-
-bool CommandButtonPeer::event(QEvent* event)
-{
-    // A message box opened while the button is held takes its release.
-    if (event->type() == QEvent::WindowBlocked)
-        control_.setPressed(false);
-    return QAbstractButton::event(event);
-}
-
-void CommandButtonPeer::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        control_.setPressed(true);
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
-}
-
-void CommandButtonPeer::keyReleaseEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && control_.pressed()) {
-        control_.setPressed(false);
-        control_.raiseClick();
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
+    return new CommandButtonPeer(control, parent);
 }
 
 } // namespace qtplatform
+
+#include "CommandButtonPeer.moc"

@@ -1,15 +1,7 @@
 #include "FormWindowPeer.h"
 
-#include "ComboBoxPeer.h"
-#include "CommandButtonPeer.h"
-#include "KeyForwarding.h"
-#include "LabelPeer.h"
-#include "PeerSupport.h"
-#include "PictureBoxPeer.h"
-#include "ShapePeer.h"
-#include "TabOrder.h"
-#include "TextBoxPeer.h"
-#include "ToolbarPeer.h"
+#include "ControlWidget.h"
+#include "KeyCodes.h"
 #include "X11Window.h"
 #include "platform/ComboBox.h"
 #include "platform/Form.h"
@@ -18,11 +10,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
-#include <map>
 
 namespace qtplatform {
 
@@ -53,13 +45,6 @@ QIcon windowIcon(const platform::Picture& picture)
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
     return icon;
-}
-
-// Captions and shapes have no window of their own: they are drawn on their
-// container's surface, beneath every windowed control of that container.
-bool windowless(const Control& control)
-{
-    return control.kind() == ControlKind::Label || control.kind() == ControlKind::Shape;
 }
 
 } // namespace
@@ -103,25 +88,34 @@ void FormWidget::paintEvent(QPaintEvent*)
     p.fillRect(rect(), toQColor(form_->style().backColor, palette()));
 }
 
-platform::Control* FormWidget::controlOf(const QWidget* widget)
-{
-    const auto* peer = dynamic_cast<const platform::ControlPeer*>(widget);
-    const auto* window = widget ? dynamic_cast<const FormWidget*>(widget->window()) : nullptr;
-    if (!peer || !window || !window->form_)
-        return nullptr;
-    for (Control* control : window->form_->controls())
-        if (control->peer() == peer)
-            return control;
-    return nullptr;
-}
-
 void FormWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // The native window exists from the first show on.
+    // The native window exists from the first show on, and receives every key before
+    // the widget with the focus.
     if (windowHandle() && keyWindow_ != windowHandle()) {
         keyWindow_ = windowHandle();
-        forwardKeys(this);
+        keyWindow_->installEventFilter(this);
+    }
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != keyWindow_.data() || !form_)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto key = toKeyEvent(*static_cast<QKeyEvent*>(event));
+        if (!key)
+            return false;
+        const Control* focus = nullptr;
+        for (QWidget* w = focusWidget(); w && w != this && !focus; w = w->parentWidget())
+            focus = controlOf(w);
+        return event->type() == QEvent::KeyPress ? form_->raiseKeyDown(*key, focus) : form_->raiseKeyUp(*key, focus);
+    }
+    case QEvent::FocusOut: form_->raiseKeyboardLost(); return false;
+    default: return false;
     }
 }
 
@@ -159,53 +153,49 @@ FormWindowPeer::~FormWindowPeer()
 
 void FormWindowPeer::createControls()
 {
+    const auto widgetOf = [](const Control* control) { return dynamic_cast<QWidget*>(control->peer()); };
     // Containers first, so that contained controls find their parent widget.
-    std::map<const Control*, QWidget*> widgets;
     std::vector<Control*> ordered(form_.controls().begin(), form_.controls().end());
     std::stable_partition(ordered.begin(), ordered.end(), [](Control* c) { return c->container() == nullptr; });
     for (Control* control : ordered) {
-        QWidget* parent = control->container() ? widgets[control->container()] : widget_.data();
+        QWidget* parent = control->container() ? widgetOf(control->container()) : widget_.data();
         if (!parent)
             continue;
         QWidget* w = nullptr;
         switch (control->kind()) {
-        case ControlKind::CommandButton: w = new CommandButtonPeer(*control, parent); break;
-        case ControlKind::Label: w = new LabelPeer(*control, parent); break;
-        case ControlKind::TextBox: w = new TextBoxPeer(*control, parent); break;
-        case ControlKind::PictureBox: w = new PictureBoxPeer(*control, parent); break;
-        case ControlKind::Shape: w = new ShapePeer(*control, parent); break;
-        case ControlKind::ComboBox: w = new ComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
-        case ControlKind::Toolbar: w = new ToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
+        case ControlKind::CommandButton: w = newCommandButtonPeer(*control, parent); break;
+        case ControlKind::Label: w = newLabelPeer(*control, parent); break;
+        case ControlKind::TextBox: w = newTextBoxPeer(*control, parent); break;
+        case ControlKind::PictureBox: w = newPictureBoxPeer(*control, parent); break;
+        case ControlKind::Shape: w = newShapePeer(*control, parent); break;
+        case ControlKind::ComboBox: w = newComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
+        case ControlKind::Toolbar: w = newToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
         case ControlKind::Browser:
         case ControlKind::Timer:
         case ControlKind::ImageList: break; // no widget of their own here; see QtPlatform::createBrowser
         }
-        if (w) {
+        if (w)
             w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
                                                              : control->name()));
-            widgets[control] = w;
-        }
     }
-    // Stacking: within each parent, windowed controls above windowless ones, and
-    // the lowest z-order on top.
+    // Stacking: within each parent, windowed controls above windowless ones (captions
+    // and shapes, drawn on their container's surface), and the lowest z-order on top.
+    const auto windowless = [](const Control* c) {
+        return c->kind() == ControlKind::Label || c->kind() == ControlKind::Shape;
+    };
     std::vector<Control*> byZ(form_.controls().begin(), form_.controls().end());
-    std::stable_sort(byZ.begin(), byZ.end(), [](Control* a, Control* b) {
-        if (windowless(*a) != windowless(*b))
-            return windowless(*a);
-        return a->style().zOrder > b->style().zOrder;
+    std::stable_sort(byZ.begin(), byZ.end(), [&](Control* a, Control* b) {
+        return windowless(a) != windowless(b) ? windowless(a) : a->style().zOrder > b->style().zOrder;
     });
     for (Control* control : byZ)
-        if (auto it = widgets.find(control); it != widgets.end())
-            it->second->raise();
+        if (QWidget* w = widgetOf(control))
+            w->raise();
     // Tab order follows the tab indexes.
-    const std::vector<Control*> byTab = inTabOrder(form_.controls(), [&widgets](const Control& control) {
-        return widgets.count(&control) && control.style().tabStop;
-    });
+    const std::vector<Control*> byTab = inTabOrder(
+        form_.controls(), [&](const Control& control) { return widgetOf(&control) && control.style().tabStop; });
     for (std::size_t i = 1; i < byTab.size(); ++i)
-        QWidget::setTabOrder(widgets[byTab[i - 1]], widgets[byTab[i]]);
+        QWidget::setTabOrder(widgetOf(byTab[i - 1]), widgetOf(byTab[i]));
 }
-
-QWidget* FormWindowPeer::widget() const { return widget_.data(); }
 
 void FormWindowPeer::show()
 {

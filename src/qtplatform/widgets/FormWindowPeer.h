@@ -7,13 +7,30 @@
 #include <QWindow>
 
 namespace platform {
-class Control;
 class Form;
-} // namespace platform
+}
 
 namespace qtplatform {
 
-class FormWidget;
+// The top-level widget: passes close requests, resizes and keys to the form.
+class FormWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWidget(platform::Form& form);
+    void detachForm() { form_ = nullptr; }
+    platform::Form* form() const { return form_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    platform::Form* form_;
+    QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
+};
 
 // The native window of a loaded form, with a widget for each of its controls.
 // Destroying the peer closes the window.
@@ -27,34 +44,13 @@ public:
     float clientWidth() const override;
     float clientHeight() const override;
 
-    QWidget* widget() const;
+    QWidget* widget() const { return widget_.data(); }
 
 private:
     void createControls();
     platform::Form& form_;
     QPointer<FormWidget> widget_;
     bool shownOnce_ = false;
-};
-
-// The top-level widget: passes close requests and resizes to the form.
-class FormWidget : public QWidget {
-    Q_OBJECT
-public:
-    explicit FormWidget(platform::Form& form);
-    void detachForm() { form_ = nullptr; }
-    platform::Form* form() const { return form_; }
-    // The control that a widget of a loaded window shows, or null.
-    static platform::Control* controlOf(const QWidget* widget);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    platform::Form* form_;
-    QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
 };
 
 } // namespace qtplatform

@@ -1,9 +1,7 @@
 #include "LabelPeer.h"
 
 #include "Accessibility.h"
-#include "PeerSupport.h"
-#include "TabOrder.h"
-#include "platform/Control.h"
+#include "ControlWidget.h"
 #include "platform/Form.h"
 #include "qtplatform/Conversions.h"
 
@@ -146,38 +144,86 @@ CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal wid
     return out;
 }
 
-LabelPeer::LabelPeer(platform::Control& control, QWidget* parent) : QWidget(parent), control_(control)
-{
-    setCursor(Qt::ArrowCursor);
-    applyAll(this, control_);
-    updateAccessKey();
-    control_.attach(this);
-}
+namespace {
 
-void LabelPeer::propertyChanged(Property property)
-{
-    accessibleChanged(this, control_, property);
-    if (applyCommon(this, control_, property))
-        return;
-    if (property == Property::Caption)
+// A caption drawn on its container's surface: wrapped to its box, aligned, with an
+// access key marked by "&" ("&&" is a literal ampersand), greyed when disabled.
+class LabelPeer : public ControlWidget<QWidget> {
+    Q_OBJECT
+public:
+    LabelPeer(platform::Control& control, QWidget* parent) : ControlWidget(control, parent)
+    {
+        setCursor(Qt::ArrowCursor);
         updateAccessKey();
-    if (property == Property::Font)
-        setFont(toQFont(control_.font()));
-    update();
-}
+        attach();
+    }
+
+protected:
+    void changed(Property property) override
+    {
+        accessibleChanged(this, control(), property);
+        if (property == Property::Caption)
+            updateAccessKey();
+        update();
+    }
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { clicks_.press(control(), event->button()); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { clicks_.doublePress(event->button()); }
+    void mouseReleaseEvent(QMouseEvent* event) override { clicks_.release(this, control(), *event); }
+
+private:
+    // A caption cannot take the focus: its access key moves the focus to the next
+    // control in tab order.
+    void updateAccessKey()
+    {
+        delete shortcut_;
+        shortcut_ = nullptr;
+        const QKeySequence key = QKeySequence::mnemonic(toQString(control().caption()));
+        if (key.isEmpty())
+            return;
+        shortcut_ = new QShortcut(key, window());
+        connect(shortcut_, &QShortcut::activated, this, [this] {
+            const auto takesFocus = [this](const platform::Control& other) {
+                return &other != &control() && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
+                       other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
+            };
+            if (platform::Control* next =
+                    nextInTabOrder(control().form().controls(), control().style().tabIndex, takesFocus))
+                dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+    const CaptionLayout& currentLayout()
+    {
+        const QString caption = toQString(control().caption());
+        if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
+            layout_ = layoutCaption(caption, font(), width());
+            layoutCaption_ = caption;
+            layoutFont_ = font();
+            layoutWidth_ = width();
+        }
+        return layout_;
+    }
+
+    CaptionLayout layout_; // for layoutCaption_, layoutFont_ and layoutWidth_
+    QString layoutCaption_;
+    QFont layoutFont_;
+    int layoutWidth_ = -1;
+    QShortcut* shortcut_ = nullptr;
+    MouseClicks clicks_;
+};
 
 void LabelPeer::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QPalette& pal = palette();
-    if (!control_.style().transparent)
-        p.fillRect(rect(), toQColor(control_.backColor(), pal));
+    if (!control().style().transparent)
+        p.fillRect(rect(), toQColor(control().backColor(), pal));
 
     const QFont f = font();
     const CaptionLayout& caption = currentLayout();
     const qreal ascent = QFontMetricsF(f).ascent();
     // A window that runs right to left starts its lines at the right.
-    Alignment alignment = control_.style().alignment;
+    Alignment alignment = control().style().alignment;
     if (isRightToLeft() && alignment != Alignment::Center)
         alignment = alignment == Alignment::Left ? Alignment::Right : Alignment::Left;
     auto drawLines = [&](const QColor& color, int shift) {
@@ -218,7 +264,7 @@ void LabelPeer::paintEvent(QPaintEvent*)
         }
     };
     if (isEnabled()) {
-        drawLines(toQColor(control_.foreColor(), pal), 0);
+        drawLines(toQColor(control().foreColor(), pal), 0);
     } else {
         // The classic greyed caption: engraved in the 3-D highlight and shadow colours.
         drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
@@ -226,47 +272,10 @@ void LabelPeer::paintEvent(QPaintEvent*)
     }
 }
 
-const CaptionLayout& LabelPeer::currentLayout()
-{
-    const QString caption = toQString(control_.caption());
-    if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
-        layout_ = layoutCaption(caption, font(), width());
-        layoutCaption_ = caption;
-        layoutFont_ = font();
-        layoutWidth_ = width();
-    }
-    return layout_;
-}
+} // namespace
 
-void LabelPeer::mousePressEvent(QMouseEvent* event) { clicks_.press(control_, event->button()); }
-
-void LabelPeer::mouseDoubleClickEvent(QMouseEvent* event) { clicks_.doublePress(event->button()); }
-
-void LabelPeer::mouseReleaseEvent(QMouseEvent* event) { clicks_.release(this, control_, *event); }
-
-void LabelPeer::updateAccessKey()
-{
-    delete shortcut_;
-    shortcut_ = nullptr;
-    const QKeySequence key = QKeySequence::mnemonic(toQString(control_.caption()));
-    if (key.isEmpty())
-        return;
-    auto* shortcut = new QShortcut(key, window());
-    QObject::connect(shortcut, &QShortcut::activated, this, [this] { focusNextInTabOrder(); });
-    shortcut_ = shortcut;
-}
-
-// A caption cannot take the focus: its access key moves the focus to the next
-// control in tab order.
-void LabelPeer::focusNextInTabOrder()
-{
-    platform::Control* next =
-        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [this](const platform::Control& other) {
-            return &other != &control_ && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
-                   other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
-        });
-    if (next)
-        dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
-}
+QWidget* newLabelPeer(platform::Control& control, QWidget* parent) { return new LabelPeer(control, parent); }
 
 } // namespace qtplatform
+
+#include "LabelPeer.moc"

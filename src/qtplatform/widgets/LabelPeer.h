@@ -1,16 +1,8 @@
 #pragma once
 
-#include "PeerSupport.h"
-#include "platform/Peers.h"
-
 #include <QFont>
 #include <QList>
 #include <QString>
-#include <QWidget>
-
-namespace platform {
-class Control;
-}
 
 namespace qtplatform {
 
@@ -33,33 +25,5 @@ struct CaptionLayout {
 };
 
 CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal width);
-
-// A caption drawn on its container's surface: wrapped to its box, aligned, with an
-// access key marked by "&" ("&&" is a literal ampersand), greyed when disabled.
-class LabelPeer : public QWidget, public platform::ControlPeer {
-    Q_OBJECT
-public:
-    LabelPeer(platform::Control& control, QWidget* parent);
-    void propertyChanged(platform::Property property) override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    void updateAccessKey();
-    void focusNextInTabOrder();
-    const CaptionLayout& currentLayout();
-
-    platform::Control& control_;
-    CaptionLayout layout_; // for layoutCaption_, layoutFont_ and layoutWidth_
-    QString layoutCaption_;
-    QFont layoutFont_;
-    int layoutWidth_ = -1;
-    QObject* shortcut_ = nullptr;
-    MouseClicks clicks_;
-};
 
 } // namespace qtplatform

@@ -1,42 +1,44 @@
-#include "ShapePeer.h"
-
-#include "PeerSupport.h"
-#include "platform/Control.h"
+#include "ControlWidget.h"
 #include "qtplatform/Conversions.h"
 
 #include <QPainter>
 
 namespace qtplatform {
 
-using platform::ShapeKind;
+namespace {
 
-ShapePeer::ShapePeer(platform::Control& control, QWidget* parent) : QWidget(parent), control_(control)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    applyAll(this, control_);
-    control_.attach(this);
-}
-
-void ShapePeer::propertyChanged(platform::Property property)
-{
-    if (!applyCommon(this, control_, property))
-        update();
-}
-
-void ShapePeer::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const auto& style = control_.style();
-    p.setPen(style.borderStyle == 0 ? QPen(Qt::NoPen) : QPen(toQColor(control_.foreColor(), palette())));
-    p.setBrush(style.fillStyle == 0 ? QBrush(toQColor(style.fillColor, palette())) : QBrush(Qt::NoBrush));
-    QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (style.shape == ShapeKind::Circle) {
-        const qreal side = std::min(box.width(), box.height());
-        p.drawEllipse(QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
-    } else {
-        p.drawRect(box);
+// A shape drawn on its container's surface. It takes no input: clicks reach the container.
+class ShapePeer : public ControlWidget<QWidget> {
+    Q_OBJECT
+public:
+    ShapePeer(platform::Control& control, QWidget* parent) : ControlWidget(control, parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        attach();
     }
-}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const auto& style = control().style();
+        p.setPen(style.borderStyle == 0 ? QPen(Qt::NoPen) : QPen(toQColor(control().foreColor(), palette())));
+        p.setBrush(style.fillStyle == 0 ? QBrush(toQColor(style.fillColor, palette())) : QBrush(Qt::NoBrush));
+        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (style.shape == platform::ShapeKind::Circle) {
+            const qreal side = std::min(box.width(), box.height());
+            p.drawEllipse(QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
+        } else {
+            p.drawRect(box);
+        }
+    }
+};
+
+} // namespace
+
+QWidget* newShapePeer(platform::Control& control, QWidget* parent) { return new ShapePeer(control, parent); }
 
 } // namespace qtplatform
+
+#include "ShapePeer.moc"

@@ -1,7 +1,4 @@
-#include "ToolbarPeer.h"
-
-#include "PeerSupport.h"
-#include "platform/Control.h"
+#include "ControlWidget.h"
 #include "platform/Toolbar.h"
 #include "qtplatform/Conversions.h"
 
@@ -9,24 +6,42 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace qtplatform {
 
-using platform::Property;
+namespace {
 
-ToolbarPeer::ToolbarPeer(platform::Toolbar& control, QWidget* parent) : QToolBar(parent), control_(control)
-{
-    setMovable(false);
-    setFloatable(false);
-    setIconSize(QSize(24, 24));
-    setToolButtonStyle(Qt::ToolButtonIconOnly);
-    setCursor(Qt::ArrowCursor);
-    setFocusPolicy(Qt::NoFocus);
-    applyAll(this, control_);
-    rebuild();
-    control_.attach(this);
-}
+// A toolbar of picture buttons, each with its key as tooltip.
+class ToolbarPeer : public ControlWidget<QToolBar, platform::Toolbar> {
+    Q_OBJECT
+    // The toolbar's image list, in the order of the control's images.
+    Q_PROPERTY(QList<QIcon> imageList MEMBER imageList_ CONSTANT)
+public:
+    ToolbarPeer(platform::Toolbar& control, QWidget* parent) : ControlWidget(control, parent)
+    {
+        setMovable(false);
+        setFloatable(false);
+        setIconSize(QSize(24, 24));
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
+        setCursor(Qt::ArrowCursor);
+        setFocusPolicy(Qt::NoFocus);
+        rebuild();
+        attach();
+    }
+
+protected:
+    void changed(platform::Property property) override
+    {
+        if (property == platform::Property::Picture)
+            update();
+    }
+
+private:
+    void rebuild();
+    QList<QIcon> imageList_;
+};
 
 void ToolbarPeer::rebuild()
 {
@@ -34,7 +49,7 @@ void ToolbarPeer::rebuild()
     // The whole image list is loaded, whether or not a button shows the image.
     imageList_.clear();
     static const std::vector<platform::Picture> none;
-    const platform::ImageList* list = control_.imageList();
+    const platform::ImageList* list = control().imageList();
     for (const platform::Picture& picture : list ? list->images() : none) {
         QIcon icon;
         for (const qreal ratio : {1.0, 2.0}) {
@@ -50,14 +65,14 @@ void ToolbarPeer::rebuild()
         }
         imageList_.push_back(icon);
     }
-    const auto& buttons = control_.buttons();
+    const auto& buttons = control().buttons();
     for (int position = 0; position < static_cast<int>(buttons.size()); ++position) {
         const platform::ToolbarButton& button = buttons[static_cast<std::size_t>(position)];
         const bool hasImage = button.image >= 1 && button.image <= static_cast<int>(imageList_.size());
         QAction* action = addAction(hasImage ? imageList_[button.image - 1] : QIcon(), QString());
         action->setToolTip(toQString(button.toolTip));
         action->setObjectName(toQString(button.key));
-        connect(action, &QAction::triggered, this, [this, position] { control_.raiseButtonClick(position); });
+        connect(action, &QAction::triggered, this, [this, position] { control().raiseButtonClick(position); });
         if (auto* toolButton = qobject_cast<QToolButton*>(widgetForAction(action))) {
             toolButton->setFixedSize(31, 30);
             toolButton->setAccessibleName(toQString(button.toolTip));
@@ -65,12 +80,10 @@ void ToolbarPeer::rebuild()
     }
 }
 
-void ToolbarPeer::propertyChanged(Property property)
-{
-    if (applyCommon(this, control_, property))
-        return;
-    if (property == Property::Picture)
-        update();
-}
+} // namespace
+
+QWidget* newToolbarPeer(platform::Toolbar& control, QWidget* parent) { return new ToolbarPeer(control, parent); }
 
 } // namespace qtplatform
+
+#include "ToolbarPeer.moc"

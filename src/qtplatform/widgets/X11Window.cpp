@@ -117,13 +117,3 @@ bool BlockedCloseFilter::nativeEventFilter(const QByteArray&, void*, qintptr*) {
 } // namespace qtplatform
 
 #endif
-
-namespace qtplatform {
-
-BlockedCloseFilter::~BlockedCloseFilter()
-{
-    if (auto* app = QCoreApplication::instance())
-        app->removeNativeEventFilter(this);
-}
-
-} // namespace qtplatform

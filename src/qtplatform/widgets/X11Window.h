@@ -26,10 +26,6 @@ void skipTaskbar(QWidget* widget);
 class BlockedCloseFilter : public QAbstractNativeEventFilter {
 public:
     BlockedCloseFilter();
-    ~BlockedCloseFilter() override;
-    BlockedCloseFilter(const BlockedCloseFilter&) = delete;
-    BlockedCloseFilter& operator=(const BlockedCloseFilter&) = delete;
-
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:

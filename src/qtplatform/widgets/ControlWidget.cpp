@@ -1,11 +1,13 @@
-#include "PeerSupport.h"
+#include "ControlWidget.h"
 
+#include "FormWindowPeer.h"
 #include "qtplatform/Conversions.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QWidget>
+
+#include <algorithm>
 
 namespace qtplatform {
 
@@ -25,26 +27,18 @@ int borderWidth(const Control& control)
     }
 }
 
-QPoint containerOrigin(const Control& control)
-{
-    const Control* container = control.container();
-    if (!container)
-        return {};
-    const int border = borderWidth(*container);
-    return {border, border};
-}
-
 bool applyCommon(QWidget* widget, const Control& control, Property property)
 {
     switch (property) {
     case Property::Geometry: {
-        const QPoint origin = containerOrigin(control);
+        // Places inside a container are measured from inside its border.
+        const int origin = control.container() ? borderWidth(*control.container()) : 0;
         const int width = std::max(0, toPixels(control.width()));
-        int left = origin.x() + toPixels(control.left());
+        int left = origin + toPixels(control.left());
         // In a window that runs right to left, the left edge is measured from the right.
         if (widget->isRightToLeft() && widget->parentWidget())
             left = widget->parentWidget()->width() - left - width;
-        widget->setGeometry(left, origin.y() + toPixels(control.top()), width, std::max(0, toPixels(control.height())));
+        widget->setGeometry(left, origin + toPixels(control.top()), width, std::max(0, toPixels(control.height())));
         return true;
     }
     case Property::Enabled:
@@ -52,19 +46,26 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
         widget->update();
         return true;
     case Property::Visible: widget->setVisible(control.visible()); return true;
+    case Property::Font: widget->setFont(toQFont(control.font())); return true;
     default: return false;
     }
 }
 
 void applyAll(QWidget* widget, const Control& control)
 {
-    applyCommon(widget, control, Property::Geometry);
-    applyCommon(widget, control, Property::Enabled);
-    widget->setFont(toQFont(control.font()));
-    widget->setVisible(control.visible());
+    for (const Property property : {Property::Geometry, Property::Enabled, Property::Font, Property::Visible})
+        applyCommon(widget, control, property);
     // Only where there is a name: setting one makes Qt build the widget's interface.
     if (const std::string name = control.accessibleName(); !name.empty())
         widget->setAccessibleName(toQString(name));
+}
+
+Control* controlOf(const QWidget* widget)
+{
+    const auto* peer = dynamic_cast<const ControlPeerBase*>(widget);
+    const auto* window = peer ? qobject_cast<const FormWidget*>(widget->window()) : nullptr;
+    // Once its window has unloaded, a widget's control may be gone.
+    return window && window->form() ? &peer->control() : nullptr;
 }
 
 namespace {
@@ -118,6 +119,24 @@ void drawEdgeRing(QPainter& painter, const QRect& box, int inset, const QColor& 
     painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
+std::vector<Control*> inTabOrder(const std::vector<Control*>& controls, const TabStopFilter& takesFocus)
+{
+    std::vector<Control*> ordered;
+    std::copy_if(controls.begin(), controls.end(), std::back_inserter(ordered),
+                 [&](Control* c) { return takesFocus(*c); });
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](Control* a, Control* b) { return a->style().tabIndex < b->style().tabIndex; });
+    return ordered;
+}
+
+Control* nextInTabOrder(const std::vector<Control*>& controls, int after, const TabStopFilter& takesFocus)
+{
+    for (Control* control : inTabOrder(controls, takesFocus))
+        if (control->style().tabIndex > after)
+            return control;
+    return nullptr;
 }
 
 } // namespace qtplatform

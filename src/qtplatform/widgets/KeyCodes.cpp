@@ -1,12 +1,7 @@
-#include "KeyForwarding.h"
-
-#include "FormWindowPeer.h"
-#include "platform/Form.h"
+#include "KeyCodes.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -95,56 +90,4 @@ std::optional<platform::KeyEvent> toKeyEvent(const QKeyEvent& event, ScanCodes s
     return platform::KeyEvent{keyCode, shift, event.isAutoRepeat()};
 }
 
-namespace {
-
-// On the native window, which receives every key before the widget with the focus.
-class KeyForwarder : public QObject {
-    Q_OBJECT
-
-public:
-    explicit KeyForwarder(FormWidget* window) : QObject(window->windowHandle()), window_(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // Null once the window is being destroyed, while its native window still
-        // delivers the focus change: the form must not be reached then.
-        auto* window = qobject_cast<FormWidget*>(window_.data());
-        if (!window || watched != parent())
-            return false;
-        platform::Form* form = window->form();
-        if (!form)
-            return false;
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease: {
-            const auto key = toKeyEvent(*static_cast<QKeyEvent*>(event));
-            if (!key)
-                return false;
-            const platform::Control* focus = nullptr;
-            for (QWidget* w = window->focusWidget(); w && w != window && !focus; w = w->parentWidget())
-                focus = FormWidget::controlOf(w);
-            return event->type() == QEvent::KeyPress ? form->raiseKeyDown(*key, focus) : form->raiseKeyUp(*key, focus);
-        }
-        case QEvent::FocusOut: form->raiseKeyboardLost(); return false;
-        default: return false;
-        }
-    }
-
-private:
-    QPointer<QWidget> window_;
-};
-
-} // namespace
-
-void forwardKeys(FormWidget* window)
-{
-    QWindow* native = window->windowHandle();
-    if (!native)
-        return;
-    native->installEventFilter(new KeyForwarder(window));
-}
-
 } // namespace qtplatform
-
-#include "KeyForwarding.moc"

@@ -8,8 +8,6 @@ class QKeyEvent;
 
 namespace qtplatform {
 
-class FormWidget;
-
 // What the native scan code of a key event tells: nothing, or the X keycode of the
 // key's place on the keyboard (X11 and Wayland).
 enum class ScanCodes { Unknown, XKeycodes };
@@ -19,10 +17,5 @@ ScanCodes platformScanCodes();
 // the platform layer has no code for. Digits and the letters of non-Latin layouts
 // are taken by the key's place where the scan codes tell it.
 std::optional<platform::KeyEvent> toKeyEvent(const QKeyEvent& event, ScanCodes scanCodes = platformScanCodes());
-
-// Hands the window's keys to its form before the widget with the focus sees them,
-// and tells the form when the window loses the keyboard. The window must have its
-// native window.
-void forwardKeys(FormWidget* window);
 
 } // namespace qtplatform
