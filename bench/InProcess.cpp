@@ -11,7 +11,6 @@
 #include "platform/Runtime.h"
 #include "platform/Timer.h"
 #include "qtplatform/QtPlatform.h"
-#include "qtplatform/audio/FirstFrame.h"
 #include "qtplatform/audio/SdlAudioOutput.h"
 #include "sound/MediaPageBrowser.h"
 
@@ -277,7 +276,7 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
     platform::Runtime runtime(platform);
     TickWindow window(runtime);
     platform::Browser player(window, "wbCue", platform::BrowserRole::MediaPlayer);
-    // The game's cues play from a window on screen; the very first one waits for it.
+    // The game's cues play from a window on screen.
     runtime.dispatchNotification([&window] { window.show(); });
     settle(100);
     const std::string page = gameDir + "/Splash.htm";
@@ -334,8 +333,6 @@ CueLatency cueLatency(const std::string& gameDir, int trials)
 CueMemory cueMemory(const std::string& gameDir, int cues)
 {
     const std::string sound = gameDir + "/sounds/splash.wav";
-    // As after the game's first frame, which the output's first sound waits for.
-    qtplatform::firstFrame::drawn();
     qtplatform::SdlAudioOutput output(gameDir);
     auto cue = [&output, &sound] {
         output.play(sound, true);

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -45,17 +46,6 @@ QColor toQColor(platform::Color color, const QPalette& palette)
 
 QColor toQColor(platform::Color color) { return toQColor(color, QApplication::palette()); }
 
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
-
-std::string toStdString(const QString& text) { return text.toStdString(); }
-
-namespace {
-
-// Liberation Sans sets the classic sans's captions about five per cent wider.
-constexpr int sansStretch = 95;
-
-} // namespace
-
 QFont toQFont(const platform::Font& font)
 {
     QFont result;
@@ -64,7 +54,7 @@ QFont toQFont(const platform::Font& font)
             {QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("serif")});
     } else {
         result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("sans-serif")});
-        result.setStretch(sansStretch);
+        result.setStretch(95); // Liberation Sans sets the classic sans's captions 5 % wider
     }
     // Qt turns points into pixels at the screen's logical resolution; the layouts count
     // 96 to the inch whatever the screen reports.
@@ -80,33 +70,6 @@ QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio)
 {
     return renderPicture(picture, QSize(picture.widthPx(), picture.heightPx()), devicePixelRatio);
 }
-
-namespace {
-
-// The last picture source parsed: a picture drawn at several sizes in a row (a window
-// icon) is parsed once, and at most one parsed source is kept.
-QSvgRenderer& rendererFor(const QString& resource)
-{
-    static QString lastResource;
-    static std::unique_ptr<QSvgRenderer> last;
-    if (!last || lastResource != resource) {
-        last = std::make_unique<QSvgRenderer>(resource);
-        lastResource = resource;
-    }
-    return *last;
-}
-
-// Qt's pixmap cache holds 10 MiB unless told otherwise and refuses a larger pixmap; the
-// landscape alone takes 11 MiB at pixel ratio 3. The cache is kept at twice the largest
-// picture, so that every picture of a window stays in it.
-void makeRoomFor(const QImage& image)
-{
-    const qsizetype kilobytes = 2 * image.sizeInBytes() / 1024 + 1;
-    if (QPixmapCache::cacheLimit() < kilobytes)
-        QPixmapCache::setCacheLimit(static_cast<int>(kilobytes));
-}
-
-} // namespace
 
 void releasePictures() { QPixmapCache::clear(); }
 
@@ -128,16 +91,27 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
                            qRound(logicalSize.height() * devicePixelRatio));
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer& renderer = rendererFor(toQString(picture.resource()));
-    if (renderer.isValid()) {
+    // The last source parsed is kept: a picture drawn at several sizes in a row (a window
+    // icon) is parsed once.
+    static QString lastResource;
+    static std::unique_ptr<QSvgRenderer> renderer;
+    if (!renderer || lastResource != toQString(picture.resource())) {
+        lastResource = toQString(picture.resource());
+        renderer = std::make_unique<QSvgRenderer>(lastResource);
+    }
+    if (renderer->isValid()) {
         QPainter painter(&image);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
+        renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
     }
     image.setDevicePixelRatio(devicePixelRatio);
     pixmap = QPixmap::fromImage(image);
     if (picture.maskColor() != platform::Picture::noMask) // only opaque pixels of exactly that colour
         pixmap.setMask(pixmap.createMaskFromColor(toQColor(picture.maskColor()), Qt::MaskInColor));
-    makeRoomFor(image);
+    // Qt's pixmap cache holds 10 MiB unless told otherwise and refuses a larger pixmap (the
+    // landscape takes 11 MiB at pixel ratio 3): it is kept at twice the largest picture,
+    // so that every picture of a window stays in it.
+    QPixmapCache::setCacheLimit(
+        std::max(QPixmapCache::cacheLimit(), static_cast<int>(2 * image.sizeInBytes() / 1024 + 1)));
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

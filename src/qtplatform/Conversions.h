@@ -24,17 +24,15 @@ float toTwips(int pixels);
 QColor toQColor(platform::Color color, const QPalette& palette);
 QColor toQColor(platform::Color color);
 
-QString toQString(const std::string& text);
-std::string toStdString(const QString& text);
+inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
+inline std::string toStdString(const QString& text) { return text.toStdString(); }
 
-// The free font that stands in for a layout's font. "Times New Roman" becomes Liberation
-// Serif, which has its metrics; "MS Sans Serif" (and any other name) becomes Liberation
-// Sans, narrowed to the advance widths of the classic sans, so that a line that fits its
-// box there fits here too. The sizes are points at 96 dpi, like the layouts' twips.
-//
-// The fonts are the system's: the Debian package depends on fonts-liberation2, and
-// where there is no Liberation (Windows, macOS) Arial and Times New Roman, which it
-// matches metric for metric, take its place.
+// The free font that stands in for a layout's font: "Times New Roman" becomes Liberation
+// Serif, which has its metrics; "MS Sans Serif" (and any other name) Liberation Sans,
+// narrowed to the classic sans's advance widths, so that a line that fits its box there
+// fits here too. Where there is no Liberation (the Debian package depends on
+// fonts-liberation2), Arial and Times New Roman, which it matches, take its place. The
+// sizes are points at 96 dpi, like the layouts' twips.
 QFont toQFont(const platform::Font& font);
 
 // A picture rendered from its vector source at the given device pixel ratio, with
@@ -42,8 +40,8 @@ QFont toQFont(const platform::Font& font);
 QPixmap renderPicture(const platform::Picture& picture, qreal devicePixelRatio);
 QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal devicePixelRatio);
 
-// Empties Qt's pixmap cache, which holds the rendered pictures; the windows still open
-// render theirs again when they next paint. Called when a window closes, so its pictures do not outlive it.
+// Empties Qt's pixmap cache of the rendered pictures, so that a closed window's do not
+// outlive it; the windows still open render theirs again when they next paint.
 void releasePictures();
 
 } // namespace qtplatform

@@ -1,9 +1,6 @@
 #include "PreciseTimerPeer.h"
 
-#include "platform/Control.h"
 #include "platform/Timer.h"
-
-#include <QSocketNotifier>
 
 #ifdef GLIMMERKIN_HAVE_TIMERFD
 #include <sys/timerfd.h>
@@ -19,8 +16,15 @@ PreciseTimerPeer::PreciseTimerPeer(platform::Timer& timer) : timer_(timer)
 #ifdef GLIMMERKIN_HAVE_TIMERFD
     fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (fd_ >= 0) {
-        notifier_ = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd_), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { expired(); });
+        notifier_.setSocket(fd_);
+        notifier_.setEnabled(true);
+        QObject::connect(&notifier_, &QSocketNotifier::activated, [this] {
+            // None when the timer was set again or stopped after the loop saw it ready.
+            std::uint64_t expirations = 0;
+            if (read(fd_, &expirations, sizeof expirations) == static_cast<ssize_t>(sizeof expirations) &&
+                expirations > 0)
+                timer_.raiseTick();
+        });
         return;
     }
 #endif
@@ -30,52 +34,29 @@ PreciseTimerPeer::PreciseTimerPeer(platform::Timer& timer) : timer_(timer)
 
 PreciseTimerPeer::~PreciseTimerPeer()
 {
-    notifier_.reset();
 #ifdef GLIMMERKIN_HAVE_TIMERFD
+    notifier_.setEnabled(false);
     if (fd_ >= 0)
         close(fd_);
 #endif
 }
 
+// From now on; 0 stops it.
 void PreciseTimerPeer::arm(int intervalMs)
 {
 #ifdef GLIMMERKIN_HAVE_TIMERFD
     if (fd_ >= 0) {
-        // Relative to now: the first tick comes one full interval from here. Setting
-        // the timer also forgets expirations not yet read.
-        itimerspec spec{};
-        spec.it_interval.tv_sec = intervalMs / 1000;
-        spec.it_interval.tv_nsec = static_cast<long>(intervalMs % 1000) * 1000000L;
-        spec.it_value = spec.it_interval;
+        // Setting the timer also forgets the expirations not yet read.
+        const timespec interval{intervalMs / 1000, static_cast<long>(intervalMs % 1000) * 1000000L};
+        const itimerspec spec{interval, interval};
         timerfd_settime(fd_, 0, &spec, nullptr);
         return;
     }
 #endif
-    fallback_.start(intervalMs);
-}
-
-void PreciseTimerPeer::disarm()
-{
-#ifdef GLIMMERKIN_HAVE_TIMERFD
-    if (fd_ >= 0) {
-        const itimerspec stopped{};
-        timerfd_settime(fd_, 0, &stopped, nullptr);
-        return;
-    }
-#endif
-    fallback_.stop();
-}
-
-void PreciseTimerPeer::expired()
-{
-#ifdef GLIMMERKIN_HAVE_TIMERFD
-    // The count of expirations since the last read; none when the timer was reset
-    // or stopped after the event loop saw it ready.
-    std::uint64_t expirations = 0;
-    if (read(fd_, &expirations, sizeof expirations) != static_cast<ssize_t>(sizeof expirations) || expirations == 0)
-        return;
-#endif
-    timer_.raiseTick();
+    if (intervalMs > 0)
+        fallback_.start(intervalMs);
+    else
+        fallback_.stop();
 }
 
 } // namespace qtplatform

@@ -7,7 +7,6 @@
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/Timer.h"
-#include "qtplatform/audio/FirstFrame.h"
 #include "qtplatform/audio/SdlAudioOutput.h"
 #include "qtplatform/help/DocumentBrowserView.h"
 #include "qtplatform/widgets/Accessibility.h"
@@ -22,16 +21,44 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 #include <chrono>
 
 namespace qtplatform {
 
+namespace {
+
+// Tells the sound output, which holds its first sound back until then, that the first
+// window has been drawn: the call is posted, so it comes once the controls are drawn too.
+class FirstFrameWatch : public QObject {
+    Q_OBJECT
+public:
+    explicit FirstFrameWatch(SdlAudioOutput& audio) : audio_(audio)
+    {
+        audio.setWindowPending(true);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { audio_.setWindowPending(false); });
+        }
+        return false;
+    }
+
+private:
+    SdlAudioOutput& audio_;
+};
+
+} // namespace
+
 QtPlatform::QtPlatform()
-    : blockedClose_(std::make_unique<BlockedCloseFilter>()), audio_(std::make_unique<SdlAudioOutput>())
+    : blockedClose_(std::make_unique<BlockedCloseFilter>()), audio_(std::make_unique<SdlAudioOutput>()),
+      firstFrame_(std::make_unique<FirstFrameWatch>(*audio_))
 {
-    // Sounds wait for the first window to be on screen before their library loads.
-    firstFrame::expect();
     installAccessibility();
 }
 
@@ -92,3 +119,5 @@ std::string QtPlatform::translate(const char* context, const char* source) const
 std::string QtPlatform::translationLanguage() const { return toStdString(loadedLanguage()); }
 
 } // namespace qtplatform
+
+#include "QtPlatform.moc"

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+QT_FORWARD_DECLARE_CLASS(QObject)
+
 namespace qtplatform {
 
 // The real directory of the executable, so that a symbolic link to the program
@@ -36,10 +38,10 @@ public:
 
 private:
     std::unique_ptr<BlockedCloseFilter> blockedClose_;
-    // The program's sound, which every media player control plays through. Made here,
-    // before any sound plays; its end, with the platform's, waits a bounded while for
-    // the device to let go.
+    // The program's sound, which every media player control plays through; its end
+    // waits a bounded while for the device to let go.
     std::unique_ptr<SdlAudioOutput> audio_;
+    std::unique_ptr<QObject> firstFrame_; // tells audio_ of the first window's first frame
 };
 
 } // namespace qtplatform

@@ -4,6 +4,7 @@
 #include <QSessionManager>
 
 #include <cstdlib>
+#include <utility>
 
 #ifdef GLIMMERKIN_HAVE_POSIX_SIGNALS
 #include <QSocketNotifier>
@@ -15,7 +16,6 @@
 #include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <utility>
 #endif
 
 namespace qtplatform {
@@ -52,10 +52,8 @@ void setHandler(void (*handler)(int))
 void closeBoth(int (&pipe)[2])
 {
     for (int& fd : pipe)
-        if (fd >= 0) {
-            ::close(fd);
-            fd = -1;
-        }
+        if (fd >= 0)
+            ::close(std::exchange(fd, -1));
 }
 
 // The watcher thread: waits for a signal, gives the clean close its grace, then ends
@@ -75,8 +73,8 @@ void awaitDeadline(int readEnd, int graceMs)
 } // namespace
 #endif
 
-SessionWatcher::SessionWatcher(std::function<void()> onSessionEnd, std::chrono::milliseconds grace, QObject* parent)
-    : QObject(parent), onSessionEnd_(std::move(onSessionEnd))
+SessionWatcher::SessionWatcher(std::function<void()> onSessionEnd, std::chrono::milliseconds grace)
+    : onSessionEnd_(std::move(onSessionEnd))
 {
 #ifdef GLIMMERKIN_HAVE_POSIX_SIGNALS
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, loopPipe) == 0 &&
@@ -87,7 +85,7 @@ SessionWatcher::SessionWatcher(std::function<void()> onSessionEnd, std::chrono::
             while (::read(loopPipe[0], buffer, sizeof buffer) > 0) {}
             fire();
         });
-        // The watcher takes none of the signals itself: it is woken through its pipe.
+        // The watcher thread takes none of the signals, which would cut its grace short.
         sigset_t blocked, previous;
         sigemptyset(&blocked);
         for (int sig : watched)
@@ -100,7 +98,7 @@ SessionWatcher::SessionWatcher(std::function<void()> onSessionEnd, std::chrono::
         closeBoth(loopPipe);
     }
 #else
-    (void)grace;
+    static_cast<void>(grace);
 #endif
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { fire(); });
@@ -111,25 +109,21 @@ SessionWatcher::~SessionWatcher()
 #ifdef GLIMMERKIN_HAVE_POSIX_SIGNALS
     setHandler(SIG_DFL);
     closeBoth(loopPipe);
-    // An idle watcher sees its pipe close and returns; one that holds a signal's
-    // deadline stays, so that the rest of the program's end keeps to it too.
+    // An idle watcher sees its pipe close and returns; one that holds a signal's deadline
+    // stays, so that the rest of the program's end keeps to it too.
     closeBoth(deadlinePipe);
-    if (deadline_.joinable()) {
-        if (signalled.load(std::memory_order_relaxed))
-            deadline_.detach();
-        else
-            deadline_.join();
-    }
+    if (deadline_.joinable() && signalled.load(std::memory_order_relaxed))
+        deadline_.detach();
+    else if (deadline_.joinable())
+        deadline_.join();
 #endif
 }
 
 void SessionWatcher::fire()
 {
-    if (fired_) {
-        // A second request while the first is still closing: leave at once.
+    // A second request while the first is still closing: leave at once.
+    if (std::exchange(fired_, true))
         std::_Exit(1);
-    }
-    fired_ = true;
     if (onSessionEnd_)
         onSessionEnd_();
 }

@@ -1,9 +1,7 @@
 #include "Translations.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -17,14 +15,8 @@ namespace {
 
 struct Installed {
     std::unique_ptr<QTranslator> game;
-    std::unique_ptr<QTranslator> qt;
-};
-
-Installed& installed()
-{
-    static Installed translators;
-    return translators;
-}
+    std::unique_ptr<QTranslator> qt; // Qt's own: the OK of a message box, the text box's menu
+} installed;
 
 bool isEnglish(const QString& name)
 {
@@ -33,8 +25,6 @@ bool isEnglish(const QString& name)
 }
 
 } // namespace
-
-void installTranslations() { installTranslations(QLocale::system().uiLanguages()); }
 
 QString installTranslations(const QStringList& languages)
 {
@@ -54,15 +44,13 @@ bool installTranslation(const QString& language, const QString& directory)
     if (!game->load(QStringLiteral("glimmerkin_") + language, directory))
         return false;
     removeTranslation();
-    Installed& now = installed();
-    now.game = std::move(game);
-    QCoreApplication::installTranslator(now.game.get());
-    // Qt's own, from the system's copy: the OK of a message box, the text box's menu.
+    installed.game = std::move(game);
+    QCoreApplication::installTranslator(installed.game.get());
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + now.game->language(),
+    if (qt->load(QStringLiteral("qtbase_") + installed.game->language(),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        now.qt = std::move(qt);
-        QCoreApplication::installTranslator(now.qt.get());
+        installed.qt = std::move(qt);
+        QCoreApplication::installTranslator(installed.qt.get());
     }
     // The windows made before Qt handles the language change it posts take the
     // language's direction too.
@@ -73,16 +61,15 @@ bool installTranslation(const QString& language, const QString& directory)
 
 void removeTranslation()
 {
-    Installed& now = installed();
-    if (!now.game)
+    if (!installed.game)
         return;
-    if (now.qt)
-        QCoreApplication::removeTranslator(now.qt.get());
-    QCoreApplication::removeTranslator(now.game.get());
-    now = Installed{};
+    if (installed.qt)
+        QCoreApplication::removeTranslator(installed.qt.get());
+    QCoreApplication::removeTranslator(installed.game.get());
+    installed = Installed{};
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
-QString loadedLanguage() { return installed().game ? installed().game->language() : QString(); }
+QString loadedLanguage() { return installed.game ? installed.game->language() : QString(); }
 
 } // namespace qtplatform

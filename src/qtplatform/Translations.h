@@ -1,18 +1,16 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
 namespace qtplatform {
 
-// Installs the game's translation for the desktop's languages, in their order of
-// preference, with Qt's own translation for the buttons of its dialogs. Where
-// English (or the C locale) comes before any translated language nothing is loaded,
-// and every text stays the English source. Needs a QCoreApplication.
-void installTranslations();
-// The same for a given list of languages, as QLocale::uiLanguages() gives them
-// ("de-DE", "pt-BR"). Returns the language installed, or an empty string.
-QString installTranslations(const QStringList& languages);
+// Installs the game's translation for the first of the desktop's languages ("de-DE",
+// "pt-BR") that has one, with Qt's own for the buttons of its dialogs, and returns its
+// language. Where English (or the C locale) comes first nothing is loaded, and every
+// text stays the English source. Needs a QCoreApplication.
+QString installTranslations(const QStringList& languages = QLocale::system().uiLanguages());
 
 // Installs the translation of one language ("de", "pt_BR"; "de_AT" finds "de"), from
 // the compiled-in ones or from another directory; the windows made from then on run

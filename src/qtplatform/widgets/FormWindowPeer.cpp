@@ -7,14 +7,12 @@
 #include "platform/Form.h"
 #include "platform/Toolbar.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/audio/FirstFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -88,12 +86,6 @@ void FormWidget::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.fillRect(rect(), toQColor(form_->style().backColor, palette()));
-    // The controls paint after their window; once the whole frame is out, work
-    // held back for start-up may go ahead.
-    if (!firstFramePosted_) {
-        firstFramePosted_ = true;
-        QTimer::singleShot(0, [] { firstFrame::drawn(); });
-    }
 }
 
 void FormWidget::showEvent(QShowEvent* event)

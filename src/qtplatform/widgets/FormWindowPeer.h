@@ -30,7 +30,6 @@ protected:
 private:
     platform::Form* form_;
     QPointer<QWindow> keyWindow_; // the native window whose keys go to the form
-    bool firstFramePosted_ = false;
 };
 
 // The native window of a loaded form, with a widget for each of its controls.

@@ -7,9 +7,10 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <mutex>
-#include <optional>
 
 #if defined(__linux__)
 #include <dlfcn.h>
@@ -19,15 +20,20 @@ namespace qtplatform {
 
 namespace {
 
+// SDL's sample formats, in the order of SoundDevice::Sample.
+constexpr SDL_AudioFormat formats[] = {AUDIO_U8, AUDIO_S16LSB, AUDIO_S32LSB, AUDIO_F32LSB};
+
+// The device's buffer, at least this long: a new sound follows a cut this soon.
+constexpr unsigned bufferMilliseconds = 10;
+
 // SDL's audio is one per process; its start, end and devices are handled by one
 // thread at a time.
 std::mutex sdlMutex;
 
-// ALSA tells standard error of every device it cannot find: eight lines a cue where no
-// card, no sound server and no PipeWire plugin is there. To the game a missing device is
-// silence, and SDL, which loads ALSA itself, leaves ALSA's error handler as it is. So the
-// handler of that same library is set to a quiet one before SDL starts, and the library is
-// kept loaded, so that the handler stays when SDL lets ALSA go and loads it again.
+// ALSA tells standard error of every device it cannot find, eight lines a cue without a
+// card, and SDL, which loads ALSA itself, leaves ALSA's error handler as it is. So the
+// handler of that same library is made a quiet one, and the library kept loaded so that
+// the handler stays while SDL lets ALSA go and loads it again.
 #if defined(__linux__)
 void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 #endif
@@ -35,28 +41,15 @@ void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 void quietenAlsa()
 {
 #if defined(__linux__)
-    static const bool quiet = [] {
-        void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
-        if (!alsa)
-            return false;
-        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-        using SetHandler = int (*)(Handler);
-        const auto setHandler = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
-        return setHandler && setHandler(ignoreAlsaError) == 0;
+    static const bool once = [] {
+        if (void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL))
+            if (const auto set =
+                    reinterpret_cast<int (*)(decltype(&ignoreAlsaError))>(dlsym(alsa, "snd_lib_error_set_handler")))
+                set(ignoreAlsaError);
+        return true;
     }();
-    static_cast<void>(quiet);
+    static_cast<void>(once);
 #endif
-}
-
-SDL_AudioFormat sdlFormat(SoundDevice::Sample sample)
-{
-    switch (sample) {
-    case SoundDevice::Sample::U8: return AUDIO_U8;
-    case SoundDevice::Sample::S16: return AUDIO_S16LSB;
-    case SoundDevice::Sample::S32: return AUDIO_S32LSB;
-    case SoundDevice::Sample::F32: return AUDIO_F32LSB;
-    }
-    return AUDIO_S16LSB;
 }
 
 class SdlSoundDevice : public SoundDevice {
@@ -64,111 +57,94 @@ public:
     SdlSoundDevice(std::string application, std::string streamName)
         : application_(std::move(application)), streamName_(std::move(streamName))
     {}
-    ~SdlSoundDevice() override { release(); }
+    ~SdlSoundDevice() override { close(true); }
     SdlSoundDevice(const SdlSoundDevice&) = delete;
     SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
 
-    bool open(const Layout& layout, unsigned bufferFrames, Fill fill, void* user) override
-    {
-        if (openDevice(layout, bufferFrames, fill, user))
-            return true;
-        release();
-        return false;
-    }
-
-    void resume() override { SDL_PauseAudioDevice(device_, 0); }
-    void lock() override { SDL_LockAudioDevice(device_); }
-    void unlock() override { SDL_UnlockAudioDevice(device_); }
-
-    void close() override
-    {
-        bool keep = true;
-        {
-            std::lock_guard sdl(sdlMutex);
-            closeDevice();
-            const char* driver = started_ ? SDL_GetCurrentAudioDriver() : nullptr;
-            keep = !driver || std::strcmp(driver, "pipewire") == 0 || std::strcmp(driver, "pulseaudio") == 0;
-        }
-        if (!keep)
-            release();
-    }
-
-    void release() override
-    {
-        std::lock_guard sdl(sdlMutex);
-        closeDevice();
-        if (started_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        started_ = false;
-        // SDL keeps per-thread data (its error text) for the calling thread, which SDL
-        // did not start and so would never free.
-        SDL_TLSCleanup();
-    }
-
     bool decode(const std::string& bytes, Layout& layout, std::string& samples) override
     {
-        SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
         SDL_AudioSpec spec{};
         Uint8* data = nullptr;
         Uint32 length = 0;
-        if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &data, &length))
+        if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &spec, &data, &length))
             return false;
-        std::optional<Sample> sample;
-        switch (spec.format) {
-        case AUDIO_U8: sample = Sample::U8; break;
-        case AUDIO_S16LSB: sample = Sample::S16; break;
-        case AUDIO_S32LSB: sample = Sample::S32; break;
-        case AUDIO_F32LSB: sample = Sample::F32; break;
-        default: break;
-        }
+        const auto format = std::find(std::begin(formats), std::end(formats), spec.format);
         const unsigned frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
         // At least one whole frame, in a layout a device can take.
-        const bool playable = sample && spec.channels >= 1 && spec.channels <= 8 && spec.freq >= 1 &&
-                              spec.freq <= 384'000 && length >= frameBytes;
+        const bool playable = format != std::end(formats) && spec.channels >= 1 && spec.channels <= 8 &&
+                              spec.freq >= 1 && spec.freq <= 384'000 && length >= frameBytes;
         if (playable) {
-            layout = {*sample, spec.channels, static_cast<unsigned>(spec.freq)};
+            layout = {static_cast<Sample>(format - std::begin(formats)), spec.channels,
+                      static_cast<unsigned>(spec.freq)};
             samples.assign(reinterpret_cast<const char*>(data), length - length % frameBytes);
         }
         SDL_FreeWAV(data);
         return playable;
     }
 
-private:
-    bool openDevice(const Layout& layout, unsigned bufferFrames, Fill fill, void* user)
+    bool open(const Layout& layout, Fill fill, void* user) override
+    {
+        {
+            std::lock_guard sdl(sdlMutex);
+            closeDevice();
+            if (start()) {
+                SDL_AudioSpec wanted{};
+                wanted.freq = static_cast<int>(layout.rate);
+                wanted.format = formats[static_cast<int>(layout.sample)];
+                wanted.channels = static_cast<Uint8>(layout.channels);
+                wanted.samples = 1; // a power of two
+                while (wanted.samples < layout.rate * bufferMilliseconds / 1000)
+                    wanted.samples *= 2;
+                wanted.callback = fill;
+                wanted.userdata = user;
+                // Any change of layout is SDL's to make, so the sound goes out as it is.
+                if ((device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0)) != 0)
+                    SDL_PauseAudioDevice(device_, 0);
+            }
+        }
+        if (device_ == 0)
+            close(true);
+        return device_ != 0;
+    }
+
+    void close(bool release) override
     {
         std::lock_guard sdl(sdlMutex);
         closeDevice();
-        if (!started_) {
-            // Read when a device opens, by the drivers that name their streams.
-            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-            SDL_SetHint(SDL_HINT_APP_NAME, application_.c_str());
-            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, streamName_.c_str());
-            SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-            // SDL's log goes to stderr; a missing device is silence and says nothing.
-            SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
-            SDL_SetMainReady();
-            quietenAlsa();
-            // Where PipeWire runs, its own driver, rather than the PulseAudio one SDL
-            // would choose through pipewire-pulse: SDL 2.26's PulseAudio driver loses
-            // a little memory at every device it opens. Elsewhere SDL chooses.
-            SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
-            started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-            if (!started_)
-                started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-            if (!started_)
-                return false;
-        }
-        SDL_AudioSpec wanted{};
-        wanted.freq = static_cast<int>(layout.rate);
-        wanted.format = sdlFormat(layout.sample);
-        wanted.channels = static_cast<Uint8>(layout.channels);
-        wanted.samples = static_cast<Uint16>(bufferFrames);
-        wanted.callback = fill;
-        wanted.userdata = user;
-        // Any change of layout is SDL's to make, so the sound goes out as it is.
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-        return device_ != 0;
+        const char* driver = started_ ? SDL_GetCurrentAudioDriver() : nullptr;
+        if (!release && driver && (std::strcmp(driver, "pipewire") == 0 || std::strcmp(driver, "pulseaudio") == 0))
+            return;
+        if (started_)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        started_ = false;
+        // SDL keeps per-thread data (its error text) for this thread, which SDL did not
+        // start and so would never free.
+        SDL_TLSCleanup();
+    }
+
+private:
+    // With sdlMutex held: starts SDL's audio where it is not.
+    bool start()
+    {
+        if (started_)
+            return true;
+        // Read when a device opens, by the drivers that name their streams.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_APP_NAME, application_.c_str());
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, streamName_.c_str());
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+        // A missing device is silence and says nothing: SDL's log, which goes to
+        // standard error, is silenced too.
+        SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
+        SDL_SetMainReady();
+        quietenAlsa();
+        // PipeWire's own driver where it runs, rather than the PulseAudio one SDL would
+        // choose through pipewire-pulse: SDL 2.26's loses a little memory at every device.
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
+        started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        started_ = started_ || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        return started_;
     }
 
     // With sdlMutex held.
