@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Peers.h"
-#include "platform/Timer.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

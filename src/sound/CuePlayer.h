@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Browser.h"
-
 #include <string>
 
 namespace platform {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Browser.h"
 #include "platform/Peers.h"
 
 #include <memory>
