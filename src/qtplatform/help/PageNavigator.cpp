@@ -8,12 +8,6 @@
 
 namespace qtplatform {
 
-namespace {
-
-constexpr int maxRedirects = 5;
-
-} // namespace
-
 PageNavigator::PageNavigator(QWidget& view, Show show, std::function<void()> ended)
     : view_(view), show_(std::move(show)), ended_(std::move(ended))
 {}
@@ -57,10 +51,8 @@ void PageNavigator::cancel()
 {
     ++generation_;
     pending_.reset();
-    if (deadline_)
-        deadline_->stop();
-    reply_.reset();
-    received_.clear();
+    if (web_)
+        web_->cancel();
 }
 
 void PageNavigator::start(const PageTarget& target, Commit commit, int historyIndex)
@@ -101,93 +93,37 @@ void PageNavigator::loadLocal()
 
 void PageNavigator::fetch()
 {
-    const PageTarget& target = pending_->target;
     if (!web_) {
         QString whyNot;
         web_ = WebAccess::create(this, &whyNot);
         if (!web_) {
-            finish(ErrorPage::of(ErrorPage::Kind::NoWebModule, target.asked, target.url, whyNot));
+            finish(ErrorPage::of(ErrorPage::Kind::NoWebModule, pending_->target.asked, pending_->target.url, whyNot));
             return;
         }
-        deadline_ = new QTimer(this);
-        deadline_->setSingleShot(true);
-        connect(deadline_, &QTimer::timeout, this, [this] { abortFetch(Abort::NoAnswer); });
     }
-    abort_ = Abort::None;
-    WebRequest request;
-    request.url = target.url;
-    request.maxRedirects = maxRedirects;
-    request.transferTimeoutMs = timeoutMs_;
-    request.userAgent = QStringLiteral("Glimmerkin help browser");
-    WebCallbacks callbacks;
-    callbacks.metaDataChanged = [this] {
-        if (reply_ && reply_->contentLength() > maxPageBytes)
-            abortFetch(Abort::TooLarge);
-    };
-    callbacks.readyRead = [this] { readReply(); };
-    callbacks.finished = [this] { fetchEnded(); };
-    reply_ = web_->get(request, std::move(callbacks));
-    deadline_->start(timeoutMs_);
+    const quint64 generation = generation_;
+    web_->get(pending_->target.url, maxPageBytes, timeoutMs_, [this, generation](const WebAnswer& answer) {
+        if (pending_ && generation == generation_)
+            finish(webPage(answer));
+    });
 }
 
-void PageNavigator::readReply()
-{
-    if (!reply_)
-        return;
-    received_ += reply_->read(maxPageBytes + 1 - received_.size());
-    if (received_.size() > maxPageBytes)
-        abortFetch(Abort::TooLarge);
-}
-
-void PageNavigator::abortFetch(Abort why)
-{
-    if (!reply_)
-        return;
-    abort_ = why;
-    reply_->abort();
-    fetchEnded();
-}
-
-void PageNavigator::fetchEnded()
-{
-    if (!reply_ || !pending_)
-        return;
-    // Destroyed on leaving, which ends its callbacks.
-    const std::unique_ptr<WebReply> reply = std::move(reply_);
-    deadline_->stop();
-    if (abort_ == Abort::None) {
-        received_ += reply->read(maxPageBytes + 1 - received_.size());
-        if (received_.size() > maxPageBytes)
-            abort_ = Abort::TooLarge;
-    }
-    const QByteArray data = std::exchange(received_, {});
-    finish(webPage(data, *reply));
-}
-
-RenderedPage PageNavigator::webPage(const QByteArray& data, const WebReply& reply) const
+RenderedPage PageNavigator::webPage(const WebAnswer& answer) const
 {
     const QString& asked = pending_->target.asked;
     const QUrl& url = pending_->target.url;
-    switch (abort_) {
-    case Abort::TooLarge: return ErrorPage::of(ErrorPage::Kind::TooLarge, asked, url);
-    case Abort::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
-    case Abort::None: break;
+    switch (answer.failure) {
+    case WebAnswer::Failure::None: break;
+    case WebAnswer::Failure::TooLarge: return ErrorPage::of(ErrorPage::Kind::TooLarge, asked, url);
+    case WebAnswer::Failure::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
+    case WebAnswer::Failure::HostNotFound:
+        return ErrorPage::of(ErrorPage::Kind::ServerNotFound, asked, url, url.host());
+    case WebAnswer::Failure::Other: return ErrorPage::of(ErrorPage::Kind::LoadFailed, asked, url, answer.errorString);
     }
-    // An HTTP error that comes with a page of its own shows that page.
-    const WebReply::Failure failure = reply.failure();
-    if (failure != WebReply::Failure::None && !(reply.isHttpAnswer() && !data.isEmpty())) {
-        switch (failure) {
-        case WebReply::Failure::HostNotFound:
-            return ErrorPage::of(ErrorPage::Kind::ServerNotFound, asked, url, url.host());
-        case WebReply::Failure::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
-        default: return ErrorPage::of(ErrorPage::Kind::LoadFailed, asked, url, reply.errorString());
-        }
-    }
-    const QUrl answered = reply.url();
-    const QString scheme = answered.scheme().toLower();
+    const QString scheme = answer.url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         return ErrorPage::of(ErrorPage::Kind::RedirectedAway, asked, url);
-    return RenderedPage::fromContent(data, answered, reply.contentType(), asked, view_.devicePixelRatioF());
+    return RenderedPage::fromContent(answer.data, answer.url, answer.contentType, asked, view_.devicePixelRatioF());
 }
 
 void PageNavigator::finish(const RenderedPage& page)

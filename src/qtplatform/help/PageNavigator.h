@@ -2,23 +2,20 @@
 
 #include "PageTarget.h"
 
-#include <QByteArray>
 #include <QObject>
 
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
-class QTimer;
 class QWidget;
 
 namespace qtplatform {
 
 struct RenderedPage;
 class WebAccess;
-class WebReply;
+struct WebAnswer;
 
 // What the help browser's control asks its view for: opening addresses and links,
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
@@ -80,15 +77,11 @@ private:
         Commit commit = Commit::Push;
         int historyIndex = -1;
     };
-    enum class Abort { None, TooLarge, NoAnswer };
 
     void start(const PageTarget& target, Commit commit, int historyIndex);
     void loadLocal();
     void fetch();
-    void readReply();
-    void abortFetch(Abort why);
-    void fetchEnded();
-    RenderedPage webPage(const QByteArray& data, const WebReply& reply) const;
+    RenderedPage webPage(const WebAnswer& answer) const;
     void finish(const RenderedPage& page);
 
     QWidget& view_;
@@ -99,10 +92,6 @@ private:
     quint64 generation_ = 0;
 
     WebAccess* web_ = nullptr; // a child, made on the first web page
-    QTimer* deadline_ = nullptr;
-    std::unique_ptr<WebReply> reply_;
-    QByteArray received_;
-    Abort abort_ = Abort::None;
     int timeoutMs_ = defaultTimeoutMs;
 };
 
