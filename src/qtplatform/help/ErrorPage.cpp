@@ -1,7 +1,5 @@
 #include "ErrorPage.h"
 
-#include "PageTarget.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -62,6 +60,22 @@ QString translated(const char* text)
 }
 
 } // namespace
+
+QString shortened(const QString& text, qsizetype length)
+{
+    QString shown = text.left(length);
+    // Embeddings and overrides (U+202A to U+202E) and isolates (U+2066 to U+2069)
+    // would turn the text around them, in a window's title too.
+    shown.removeIf([](QChar c) {
+        return (c.unicode() >= 0x202A && c.unicode() <= 0x202E) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
+    });
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    if (text.size() > length)
+        shown += QChar(0x2026);
+    return shown;
+}
 
 RenderedPage ErrorPage::make(const QString& title, const QString& detail, const QString& asked, const QUrl& url)
 {

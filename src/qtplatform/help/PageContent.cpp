@@ -3,6 +3,8 @@
 #include "ErrorPage.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace qtplatform {
 
@@ -242,6 +245,19 @@ QString PageContent::decodeText(const QByteArray& data)
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
     return decoder.decode(data);
+}
+
+platform::FileProblem readPageFile(const QString& path, QByteArray& data)
+{
+    data.clear();
+    if (!QDir::isAbsolutePath(path) || path.contains(QChar(0)))
+        return platform::FileProblem::NotFound;
+    std::string bytes;
+    const platform::FileProblem problem =
+        platform::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(maxPageBytes), bytes);
+    if (problem == platform::FileProblem::None)
+        data = QByteArray(bytes.data(), qsizetype(bytes.size()));
+    return problem;
 }
 
 QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qreal devicePixelRatio, qint64 maxPixels)

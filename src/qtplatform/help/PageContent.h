@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RegularFile.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -25,6 +27,13 @@ struct RenderedPage {
     static RenderedPage fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
                                     const QString& asked, qreal devicePixelRatio);
 };
+
+// No page, style sheet or picture of a page is read beyond this.
+constexpr qint64 maxPageBytes = 2 * 1024 * 1024;
+
+// Reads a page file of at most maxPageBytes by an absolute path, through the same
+// reader as the sounds: only regular files, never a device or a pipe.
+platform::FileProblem readPageFile(const QString& path, QByteArray& data);
 
 // What the bytes of a page are, and the checks made before Qt's HTML reader sees
 // them and before Qt lays the page out.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PageTarget.h"
-
 #include <QObject>
+#include <QString>
+#include <QUrl>
 
 #include <cstddef>
 #include <functional>
@@ -14,14 +14,32 @@ class QWidget;
 namespace qtplatform {
 
 struct RenderedPage;
-class WebAccess;
 struct WebAnswer;
+class WebAccess;
+
+// What an address in the help browser stands for: a page on this computer (a
+// backslash counts as a separator), a web page over http or https, the blank page,
+// or a problem that its error page explains.
+struct PageTarget {
+    enum class Kind { Blank, File, Web, Problem };
+    Kind kind = Kind::Problem;
+    QUrl url; // file: or http(s): address of the page
+    QString asked; // the address as asked for, shortened for display
+    QString problem; // for Problem: the title of its error page
+    QString detail; // for Problem: what went wrong, in a sentence
+
+    // An address as the player typed it.
+    static PageTarget resolve(const QString& address);
+    // A link followed on the page at `from`: a web page leads to no page or file on
+    // this computer.
+    static PageTarget forLink(const QUrl& link, const QUrl& from);
+};
 
 // What the help browser's control asks its view for: opening addresses and links,
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
 // with one call of `ended`; until then the navigator is busy and the view keeps
 // showing the page it had. Pages on this computer are read (only regular files, see
-// PageTarget.h); web pages are fetched in the background through the web access
+// PageContent.h); web pages are fetched in the background through the web access
 // (WebAccess.h), at most maxPageBytes of them, and given up after the timeout. What
 // cannot be opened gives an error page.
 class PageNavigator : public QObject {
