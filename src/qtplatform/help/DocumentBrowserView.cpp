@@ -74,13 +74,12 @@ std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& 
 }
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* window)
-    : ControlWidget(control, window), control_(control),
-      navigator_(
-          *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
-          [this] {
-              if (!released_)
-                  control_.raiseDownloadComplete();
-          })
+    : ControlWidget(control, window), navigator_(
+                                          *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
+                                          [this] {
+                                              if (!released_)
+                                                  this->control().raiseDownloadComplete();
+                                          })
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -88,23 +87,19 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
     // The frame and scroll bars too: the window's cross-hair is its own surface's only.
     setCursor(Qt::ArrowCursor);
     viewport()->setCursor(Qt::ArrowCursor);
-    applyAll(this, control_);
-    control_.attach(this);
+    attach();
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { followLink(link); });
-    setObjectName(toQString(control_.name()));
+    setObjectName(toQString(control.name()));
     // Its place in the tab order: before the next tab stop of the window.
-    const platform::Control* next =
-        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [](const platform::Control& other) {
-            const auto* widget = dynamic_cast<const QWidget*>(other.peer());
-            return widget && (widget->focusPolicy() & Qt::TabFocus);
-        });
-    if (next)
+    const auto takesFocus = [](const platform::Control& other) {
+        const auto* widget = dynamic_cast<const QWidget*>(other.peer());
+        return widget && (widget->focusPolicy() & Qt::TabFocus);
+    };
+    if (const platform::Control* next = nextInTabOrder(control.form().controls(), control.style().tabIndex, takesFocus))
         QWidget::setTabOrder(this, dynamic_cast<QWidget*>(next->peer()));
 }
 
 DocumentBrowserView::~DocumentBrowserView() { release(); }
-
-void DocumentBrowserView::propertyChanged(platform::Property property) { applyCommon(this, control_, property); }
 
 void DocumentBrowserView::release()
 {

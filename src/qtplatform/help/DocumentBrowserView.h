@@ -22,7 +22,6 @@ class DocumentBrowserView : public ControlWidget<QTextBrowser, platform::Browser
 public:
     DocumentBrowserView(platform::Browser& control, QWidget* window);
     ~DocumentBrowserView() override;
-    void propertyChanged(platform::Property property) override;
 
     PageNavigator& navigator() { return navigator_; }
     // The title of the page on display, or its file name where it has none.
@@ -44,7 +43,6 @@ private:
     // the placeholder.
     QImage pagePicture(const QByteArray& data, const QString& fileName);
 
-    platform::Browser& control_;
     bool released_ = false;
 
     QUrl pageUrl_;

@@ -79,18 +79,14 @@ QString shortened(const QString& text, qsizetype length)
 
 RenderedPage ErrorPage::make(const QString& title, const QString& detail, const QString& asked, const QUrl& url)
 {
-    RenderedPage page;
-    page.url = url;
-    page.asked = asked;
-    page.title = title;
     const QString address =
         asked.isEmpty() ? QString() : QStringLiteral("<p><tt>%1</tt></p>").arg(asked.toHtmlEscaped());
     const QString advice = QCoreApplication::translate(
         "DocumentBrowserView", "Check the address and try again, or press Home to go back to the game instructions.");
-    page.html =
+    const QString html =
         QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>%3<p>%4</p></body></html>")
             .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(), address, advice.toHtmlEscaped());
-    return page;
+    return {.url = url, .asked = asked, .title = title, .html = html};
 }
 
 RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, const QString& argument)
@@ -105,16 +101,11 @@ RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, con
 
 RenderedPage ErrorPage::fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url)
 {
-    switch (problem) {
-    case platform::FileProblem::NotFound: return of(Kind::NotFound, asked, url);
-    case platform::FileProblem::Folder: return of(Kind::Folder, asked, url);
-    case platform::FileProblem::NotAFile: return of(Kind::NotAFile, asked, url);
-    case platform::FileProblem::Forbidden: return of(Kind::Forbidden, asked, url);
-    case platform::FileProblem::Unreadable: return of(Kind::Unreadable, asked, url);
-    case platform::FileProblem::TooLarge: return of(Kind::TooLarge, asked, url);
-    case platform::FileProblem::None: break;
-    }
-    return of(Kind::Other, asked, url);
+    // In the order of platform::FileProblem.
+    constexpr Kind kinds[] = {Kind::Other,     Kind::NotFound,   Kind::Folder,  Kind::NotAFile,
+                              Kind::Forbidden, Kind::Unreadable, Kind::TooLarge};
+    static_assert(std::size(kinds) == std::size_t(platform::FileProblem::TooLarge) + 1);
+    return of(kinds[std::size_t(problem)], asked, url);
 }
 
 } // namespace qtplatform

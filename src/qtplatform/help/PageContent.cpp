@@ -47,16 +47,7 @@ constexpr qint64 maxWordWork = 1000000000;
 // 490,000 characters of words took 1 s.
 constexpr int maxCharacters = 500000;
 
-bool isUtf16(const QByteArray& data) { return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"); }
-
 bool isHtmlSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
-
-qsizetype skipSpaces(QStringView text, qsizetype at)
-{
-    while (at < text.size() && isHtmlSpace(text[at]))
-        ++at;
-    return at;
-}
 
 qint64 tableWork(const QTextFrame* frame, qint64 weight)
 {
@@ -93,15 +84,6 @@ qint64 wordWork(const QTextDocument& document)
 qint64 pixelsOf(QSize size) { return qint64(size.width()) * size.height(); }
 
 } // namespace
-
-RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
-{
-    RenderedPage page;
-    page.url = url;
-    page.asked = asked;
-    page.html = QStringLiteral("<html><body></body></html>");
-    return page;
-}
 
 RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
                                        const QString& asked, qreal devicePixelRatio)
@@ -158,7 +140,8 @@ PageContent::Kind PageContent::classify(const QByteArray& data, const QString& f
 
 bool PageContent::looksBinary(const QByteArray& data)
 {
-    if (isUtf16(data))
+    // A UTF-16 byte-order mark.
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
         return false;
     const QByteArray head = data.left(8192);
     qsizetype control = 0;
@@ -197,7 +180,9 @@ bool PageContent::tooComplex(const QString& html)
             at = end + 3;
             continue;
         }
-        at = skipSpaces(text, at + 1);
+        ++at;
+        while (at < text.size() && isHtmlSpace(text[at]))
+            ++at;
         const bool isEnd = at < text.size() && text[at] == u'/';
         if (isEnd)
             ++at; // "</ div>" ends nothing

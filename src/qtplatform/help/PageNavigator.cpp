@@ -198,7 +198,10 @@ void PageNavigator::loadLocal()
 {
     const PageTarget& target = pending_->target;
     switch (target.kind) {
-    case PageTarget::Kind::Blank: finish(RenderedPage::blank(target.url, target.asked)); return;
+    case PageTarget::Kind::Blank:
+        finish(RenderedPage{
+            .url = target.url, .asked = target.asked, .html = QStringLiteral("<html><body></body></html>")});
+        return;
     case PageTarget::Kind::File: {
         QByteArray data;
         const platform::FileProblem problem = readPageFile(target.url.toLocalFile(), data);
