@@ -1,14 +1,11 @@
 #include "DocumentBrowserView.h"
 
 #include "ErrorPage.h"
-#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/widgets/ControlWidget.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScrollBar>
@@ -98,8 +95,6 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
     if (const platform::Control* next = nextInTabOrder(control.form().controls(), control.style().tabIndex, takesFocus))
         QWidget::setTabOrder(this, dynamic_cast<QWidget*>(next->peer()));
 }
-
-DocumentBrowserView::~DocumentBrowserView() { release(); }
 
 void DocumentBrowserView::release()
 {

@@ -21,7 +21,6 @@ class DocumentBrowserView : public ControlWidget<QTextBrowser, platform::Browser
     Q_OBJECT
 public:
     DocumentBrowserView(platform::Browser& control, QWidget* window);
-    ~DocumentBrowserView() override;
 
     PageNavigator& navigator() { return navigator_; }
     // The title of the page on display, or its file name where it has none.

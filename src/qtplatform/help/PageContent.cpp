@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <QStringList>
-#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -251,20 +250,16 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
         return {};
     const bool svg =
         QMimeDatabase().mimeTypeForFileNameAndData(fileName, data).inherits(QStringLiteral("image/svg+xml"));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, svg ? QByteArray("svg") : QByteArray());
+    QSize size = reader.size();
     if (!svg) {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        const QSize size = reader.size();
         if (!size.isValid() || size.width() > maxSide || size.height() > maxSide || pixelsOf(size) > maxPixels)
             return {};
         return reader.read();
     }
-    QSvgRenderer renderer(data);
-    if (!renderer.isValid())
-        return {};
-    QSize size = renderer.defaultSize();
     if (size.isEmpty())
         return {};
     const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 2.0);
@@ -278,11 +273,9 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
     }
     if (size.isEmpty())
         return {};
-    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    reader.setScaledSize((QSizeF(size) * ratio).toSize());
+    QImage image = reader.read();
     image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 
