@@ -46,8 +46,8 @@ public:
             view_->navigator().stop();
     }
     bool busy() const override { return view_ && view_->navigator().isBusy(); }
-    std::string locationName() const override { return view_ ? view_->currentName() : std::string(); }
-    std::string locationUrl() const override { return view_ ? view_->currentUrl() : std::string(); }
+    std::string locationName() const override { return view_ ? toStdString(view_->currentName()) : std::string(); }
+    std::string locationUrl() const override { return view_ ? toStdString(view_->currentUrl()) : std::string(); }
 
 private:
     // Raises platform::RuntimeError when there is no page to go to; the page on
@@ -110,19 +110,6 @@ void DocumentBrowserView::followLink(const QUrl& link)
         return;
     }
     navigator_.follow(url, pageUrl_);
-}
-
-void DocumentBrowserView::backward() { navigator_.moveInHistory(-1); }
-
-void DocumentBrowserView::forward() { navigator_.moveInHistory(+1); }
-
-void DocumentBrowserView::reload() { navigator_.reload(); }
-
-std::string DocumentBrowserView::currentName() const { return toStdString(pageTitle_); }
-
-std::string DocumentBrowserView::currentUrl() const
-{
-    return toStdString(pageUrl_.isEmpty() ? pageAsked_ : pageUrl_.toString());
 }
 
 void DocumentBrowserView::show(const RenderedPage& page, bool reload)

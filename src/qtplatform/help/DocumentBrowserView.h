@@ -24,16 +24,16 @@ public:
 
     PageNavigator& navigator() { return navigator_; }
     // The title of the page on display, or its file name where it has none.
-    std::string currentName() const;
-    std::string currentUrl() const;
+    const QString& currentName() const { return pageTitle_; }
+    QString currentUrl() const { return pageUrl_.isEmpty() ? pageAsked_ : pageUrl_.toString(); }
     // From now on the view no longer reports to its control: the window is unloading.
     void release();
 
     QVariant loadResource(int type, const QUrl& name) override;
     // QTextBrowser's own history keys (Alt+Left, Alt+Right) move in this history.
-    void backward() override;
-    void forward() override;
-    void reload() override;
+    void backward() override { navigator_.moveInHistory(-1); }
+    void forward() override { navigator_.moveInHistory(+1); }
+    void reload() override { navigator_.reload(); }
 
 private:
     void show(const RenderedPage& page, bool reload);

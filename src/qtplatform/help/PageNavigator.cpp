@@ -3,6 +3,7 @@
 #include "ErrorPage.h"
 #include "WebAccess.h"
 #include "platform/FileAddress.h"
+#include "qtplatform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -137,13 +138,6 @@ PageNavigator::PageNavigator(QWidget& view, Show show, std::function<void()> end
 
 PageNavigator::~PageNavigator() { cancel(); }
 
-void PageNavigator::navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
-
-void PageNavigator::follow(const QUrl& link, const QUrl& from)
-{
-    start(PageTarget::forLink(link, from), Commit::Push, -1);
-}
-
 bool PageNavigator::moveInHistory(int step)
 {
     // From the entry a Back or Forward under way is heading for, so that two quick
@@ -220,12 +214,14 @@ void PageNavigator::loadLocal()
 void PageNavigator::fetch()
 {
     if (!web_) {
-        QString whyNot;
-        web_ = WebAccess::create(this, &whyNot);
-        if (!web_) {
+        // Loaded once and never unloaded: the web access lives as long as its navigator.
+        static QString whyNot;
+        static WebModule* const module = WebModule::load(programDirectory(), &whyNot);
+        if (!module) {
             finish(ErrorPage::of(ErrorPage::Kind::NoWebModule, pending_->target.asked, pending_->target.url, whyNot));
             return;
         }
+        web_ = module->createWebAccess(this);
     }
     const quint64 generation = generation_;
     web_->get(pending_->target.url, maxPageBytes, timeoutMs_, [this, generation](const WebAnswer& answer) {

@@ -53,9 +53,9 @@ public:
     PageNavigator(QWidget& view, Show show, std::function<void()> ended);
     ~PageNavigator() override;
 
-    void navigate(const QString& address);
+    void navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
     // A link on the page at `from`.
-    void follow(const QUrl& link, const QUrl& from);
+    void follow(const QUrl& link, const QUrl& from) { start(PageTarget::forLink(link, from), Commit::Push, -1); }
     // False, and nothing changes, when there is no entry `step` away.
     bool moveInHistory(int step);
     void reload();

@@ -29,11 +29,6 @@ public:
     // the one under way, whose `done` is never called, as after cancel().
     virtual void get(const QUrl& url, qint64 maxBytes, int timeoutMs, std::function<void(const WebAnswer&)> done) = 0;
     virtual void cancel() = 0;
-
-    // A new web access owned by `parent`, from the web module beside the program,
-    // loaded on the first call. Null if the module cannot be loaded; `whyNot` then
-    // names the module and says what is wrong with it.
-    static WebAccess* create(QObject* parent, QString* whyNot);
 };
 
 // The web module, a Qt plugin of its own beside the program (glimmerkin-web), loaded
@@ -42,6 +37,7 @@ public:
 class WebModule {
 public:
     virtual ~WebModule() = default;
+    // A new web access owned by `parent`.
     virtual WebAccess* createWebAccess(QObject* parent) = 0;
 
     // Loads the module from `directory` and keeps it loaded. Null if there is none,

@@ -38,7 +38,6 @@ public:
         deadline_.setSingleShot(true);
         connect(&deadline_, &QTimer::timeout, this, [this] { end(WebAnswer::Failure::NoAnswer); });
     }
-    ~NetworkWebAccess() override { cancel(); }
 
     void get(const QUrl& url, qint64 maxBytes, int timeoutMs, std::function<void(const WebAnswer&)> done) override
     {
