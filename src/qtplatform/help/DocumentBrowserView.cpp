@@ -79,13 +79,18 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
                                           })
 {
     setOpenLinks(false);
-    setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
     // The frame and scroll bars too: the window's cross-hair is its own surface's only.
     setCursor(Qt::ArrowCursor);
     viewport()->setCursor(Qt::ArrowCursor);
     attach();
-    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { followLink(link); });
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QUrl url = link.isRelative() ? pageUrl_.resolved(link) : link;
+        if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == pageUrl_.adjusted(QUrl::RemoveFragment))
+            scrollToAnchor(url.fragment());
+        else
+            navigator_.follow(url, pageUrl_);
+    });
     setObjectName(toQString(control.name()));
     // Its place in the tab order: before the next tab stop of the window.
     const auto takesFocus = [](const platform::Control& other) {
@@ -100,16 +105,6 @@ void DocumentBrowserView::release()
 {
     released_ = true;
     navigator_.cancel();
-}
-
-void DocumentBrowserView::followLink(const QUrl& link)
-{
-    const QUrl url = link.isRelative() ? pageUrl_.resolved(link) : link;
-    if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == pageUrl_.adjusted(QUrl::RemoveFragment)) {
-        scrollToAnchor(url.fragment());
-        return;
-    }
-    navigator_.follow(url, pageUrl_);
 }
 
 void DocumentBrowserView::show(const RenderedPage& page, bool reload)
@@ -167,7 +162,6 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
     // Every answer is a value, even for a resource that is refused: given nothing,
     // the document would read the file itself, with no limit.
     const QUrl url = name.isRelative() ? pageUrl_.resolved(name) : name;
-    const bool localPage = pageUrl_.isLocalFile();
     if (type == QTextDocument::ImageResource) {
         // All the pictures of a page, those in data: addresses among them, share one
         // budget of pixels; the document would decode a data: address by itself.
@@ -175,18 +169,16 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
             return pagePicture(PagePicture::dataOf(url), QString());
         if (url == pageUrl_ && !pageImage_.isNull())
             return pageImage_;
-        if (localPage && url.isLocalFile()) {
-            QByteArray data;
-            if (readPageFile(url.toLocalFile(), data) == platform::FileProblem::None)
-                return pagePicture(data, url.fileName());
-        }
-        return PagePicture::missing();
     }
-    if (type == QTextDocument::StyleSheetResource && localPage && url.isLocalFile()) {
-        QByteArray data;
-        if (readPageFile(url.toLocalFile(), data) == platform::FileProblem::None && !PageContent::looksBinary(data))
-            return PageContent::decodeText(data);
-    }
+    // A picture or style sheet beside a page on this computer.
+    QByteArray data;
+    const bool read = (type == QTextDocument::ImageResource || type == QTextDocument::StyleSheetResource) &&
+                      pageUrl_.isLocalFile() && url.isLocalFile() &&
+                      readPageFile(url.toLocalFile(), data) == platform::FileProblem::None;
+    if (type == QTextDocument::ImageResource)
+        return read ? pagePicture(data, url.fileName()) : PagePicture::missing();
+    if (type == QTextDocument::StyleSheetResource && read && !PageContent::looksBinary(data))
+        return PageContent::decodeText(data);
     return QString();
 }
 

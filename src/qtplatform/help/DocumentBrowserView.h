@@ -37,7 +37,6 @@ public:
 
 private:
     void show(const RenderedPage& page, bool reload);
-    void followLink(const QUrl& link);
     // The picture in `data` within what is left of the page's budget of pixels, or
     // the placeholder.
     QImage pagePicture(const QByteArray& data, const QString& fileName);

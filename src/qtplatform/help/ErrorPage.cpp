@@ -54,11 +54,6 @@ constexpr Texts texts[] = {
 
 static_assert(std::size(texts) == std::size_t(ErrorPage::Kind::Other) + 1, "one entry for each kind");
 
-QString translated(const char* text)
-{
-    return *text ? QCoreApplication::translate("DocumentBrowserView", text) : QString();
-}
-
 } // namespace
 
 QString shortened(const QString& text, qsizetype length)
@@ -93,10 +88,10 @@ RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, con
 {
     const auto* entry =
         std::find_if(std::begin(texts), std::end(texts), [kind](const Texts& t) { return t.kind == kind; });
-    QString detail = translated(entry->detail);
+    QString detail = QCoreApplication::translate("DocumentBrowserView", entry->detail);
     if (detail.contains(QLatin1String("%1")))
         detail = detail.arg(shortened(argument, shownAddressLength));
-    return make(translated(entry->title), detail, asked, url);
+    return make(QCoreApplication::translate("DocumentBrowserView", entry->title), detail, asked, url);
 }
 
 RenderedPage ErrorPage::fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url)

@@ -160,11 +160,8 @@ bool PageContent::tooComplex(const QString& html)
     // scripts and style sheets too; an end tag ("</" and the name at once) closes the
     // nearest open element of its name and is passed over where none is open. Elements
     // that hold nothing, and the ones that end an open element of their own name, are Qt's.
-    static const QStringList empty{QStringLiteral("br"), QStringLiteral("hr"), QStringLiteral("img"),
-                                   QStringLiteral("meta")};
-    static const QStringList notSelfNesting{QStringLiteral("p"),  QStringLiteral("li"), QStringLiteral("td"),
-                                            QStringLiteral("th"), QStringLiteral("tr"), QStringLiteral("dd"),
-                                            QStringLiteral("dt")};
+    static const QStringList empty = QStringLiteral("br hr img meta").split(u' ');
+    static const QStringList notSelfNesting = QStringLiteral("p li td th tr dd dt").split(u' ');
     const QStringView text(html);
     QStringList open;
     QHash<QString, int> openByName;
