@@ -194,9 +194,7 @@ bool PageContent::tooComplex(const QString& html)
             }
             continue;
         }
-        if (++elements > maxElements)
-            return true;
-        if (name == u"img" && ++pictures > maxPictures)
+        if (++elements > maxElements || (name == u"img" && ++pictures > maxPictures))
             return true;
         const bool opens =
             !empty.contains(name) && !(notSelfNesting.contains(name) && open.value(open.size() - 1) == name);

@@ -132,12 +132,6 @@ PageTarget PageTarget::resolve(const QString& address)
     return forUrl(text, QUrl(QStringLiteral("http://") + text, QUrl::StrictMode));
 }
 
-PageNavigator::PageNavigator(QWidget& view, Show show, std::function<void()> ended)
-    : view_(view), show_(std::move(show)), ended_(std::move(ended))
-{}
-
-PageNavigator::~PageNavigator() { cancel(); }
-
 bool PageNavigator::moveInHistory(int step)
 {
     // From the entry a Back or Forward under way is heading for, so that two quick

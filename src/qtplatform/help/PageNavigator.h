@@ -48,10 +48,11 @@ public:
     // `show` puts a page on the view; `reload` tells that it is the page on display
     // loaded again.
     using Show = std::function<void(const RenderedPage& page, bool reload)>;
-    static constexpr int defaultTimeoutMs = 20000;
 
-    PageNavigator(QWidget& view, Show show, std::function<void()> ended);
-    ~PageNavigator() override;
+    PageNavigator(QWidget& view, Show show, std::function<void()> ended)
+        : view_(view), show_(std::move(show)), ended_(std::move(ended))
+    {}
+    ~PageNavigator() override { cancel(); }
 
     void navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
     // A link on the page at `from`.
@@ -110,7 +111,7 @@ private:
     quint64 generation_ = 0;
 
     WebAccess* web_ = nullptr; // a child, made on the first web page
-    int timeoutMs_ = defaultTimeoutMs;
+    int timeoutMs_ = 20000;
 };
 
 } // namespace qtplatform
