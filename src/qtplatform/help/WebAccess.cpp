@@ -9,8 +9,7 @@ namespace qtplatform {
 WebModule* WebModule::load(const QString& directory, QString* whyNot)
 {
     auto fail = [whyNot](const QString& reason) -> WebModule* {
-        if (whyNot)
-            *whyNot = reason;
+        *whyNot = reason;
         return nullptr;
     };
     QPluginLoader loader(directory + QStringLiteral("/glimmerkin-web"));
