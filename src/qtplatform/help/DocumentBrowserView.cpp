@@ -71,13 +71,10 @@ std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& 
 }
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* window)
-    : ControlWidget(control, window), navigator_(
-                                          *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
-                                          [this] {
-                                              if (!released_)
-                                                  this->control().raiseDownloadComplete();
-                                          })
+    : ControlWidget(control, window), navigator_(*this)
 {
+    connect(&navigator_, &PageNavigator::pageReady, this, &DocumentBrowserView::show);
+    connect(&navigator_, &PageNavigator::ended, this, [this] { this->control().raiseDownloadComplete(); });
     setOpenLinks(false);
     setUndoRedoEnabled(false);
     // The frame and scroll bars too: the window's cross-hair is its own surface's only.
@@ -103,8 +100,8 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
 
 void DocumentBrowserView::release()
 {
-    released_ = true;
     navigator_.cancel();
+    disconnect(&navigator_, &PageNavigator::ended, this, nullptr);
 }
 
 void DocumentBrowserView::show(const RenderedPage& page, bool reload)

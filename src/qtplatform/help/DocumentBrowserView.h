@@ -41,8 +41,6 @@ private:
     // the placeholder.
     QImage pagePicture(const QByteArray& data, const QString& fileName);
 
-    bool released_ = false;
-
     QUrl pageUrl_;
     QString pageTitle_;
     QString pageAsked_;

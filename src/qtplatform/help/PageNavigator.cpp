@@ -136,18 +136,18 @@ bool PageNavigator::moveInHistory(int step)
 {
     // From the entry a Back or Forward under way is heading for, so that two quick
     // clicks move two entries.
-    const int from = pending_ && pending_->commit == Commit::MoveTo ? pending_->historyIndex : history_.position();
+    const int from = pending_ && pending_->historyIndex >= 0 ? pending_->historyIndex : history_.position();
     const int to = from + step;
     if (from < 0 || !history_.has(to))
         return false;
-    start(history_.at(to), Commit::MoveTo, to);
+    start(history_.at(to), to);
     return true;
 }
 
 void PageNavigator::reload()
 {
     if (history_.position() >= 0)
-        start(history_.at(history_.position()), Commit::Stay, history_.position());
+        start(history_.at(history_.position()), history_.position(), true);
 }
 
 void PageNavigator::stop()
@@ -155,7 +155,7 @@ void PageNavigator::stop()
     if (!pending_)
         return;
     cancel();
-    ended_();
+    emit ended();
 }
 
 void PageNavigator::cancel()
@@ -166,23 +166,18 @@ void PageNavigator::cancel()
         web_->cancel();
 }
 
-void PageNavigator::start(const PageTarget& target, Commit commit, int historyIndex)
+void PageNavigator::start(const PageTarget& target, int historyIndex, bool reload)
 {
     cancel();
-    pending_ = Pending{target, commit, historyIndex};
-    if (target.kind == PageTarget::Kind::Web) {
-        fetch();
-        return;
-    }
-    // Even a local page loads after the caller has returned, as a web page does.
+    pending_ = Pending{target, historyIndex, reload};
     const quint64 generation = generation_;
     QTimer::singleShot(0, this, [this, generation] {
         if (pending_ && generation == generation_)
-            loadLocal();
+            load();
     });
 }
 
-void PageNavigator::loadLocal()
+void PageNavigator::load()
 {
     const PageTarget& target = pending_->target;
     switch (target.kind) {
@@ -199,8 +194,8 @@ void PageNavigator::loadLocal()
             finish(RenderedPage::fromContent(data, target.url, QString(), target.asked, view_.devicePixelRatioF()));
         return;
     }
-    case PageTarget::Kind::Problem:
-    case PageTarget::Kind::Web: break;
+    case PageTarget::Kind::Web: fetch(); return;
+    case PageTarget::Kind::Problem: break;
     }
     finish(ErrorPage::make(target.problem, target.detail, target.asked, target.url));
 }
@@ -217,11 +212,9 @@ void PageNavigator::fetch()
         }
         web_ = module->createWebAccess(this);
     }
-    const quint64 generation = generation_;
-    web_->get(pending_->target.url, maxPageBytes, timeoutMs_, [this, generation](const WebAnswer& answer) {
-        if (pending_ && generation == generation_)
-            finish(webPage(answer));
-    });
+    // A fetch that is cancelled never answers.
+    web_->get(pending_->target.url, maxPageBytes, timeoutMs_,
+              [this](const WebAnswer& answer) { finish(webPage(answer)); });
 }
 
 RenderedPage PageNavigator::webPage(const WebAnswer& answer) const
@@ -246,14 +239,12 @@ void PageNavigator::finish(const RenderedPage& page)
 {
     const Pending pending = std::move(*pending_);
     pending_.reset();
-    ++generation_;
-    switch (pending.commit) {
-    case Commit::Push: history_.push(pending.target); break;
-    case Commit::MoveTo: history_.moveTo(pending.historyIndex); break;
-    case Commit::Stay: break;
-    }
-    show_(page, pending.commit == Commit::Stay);
-    ended_();
+    if (pending.historyIndex < 0)
+        history_.push(pending.target);
+    else
+        history_.moveTo(pending.historyIndex);
+    emit pageReady(page, pending.reload);
+    emit ended();
 }
 
 void PageNavigator::History::push(const PageTarget& target)

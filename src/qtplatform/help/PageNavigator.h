@@ -5,7 +5,6 @@
 #include <QUrl>
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -37,26 +36,21 @@ struct PageTarget {
 
 // What the help browser's control asks its view for: opening addresses and links,
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
-// with one call of `ended`; until then the navigator is busy and the view keeps
-// showing the page it had. Pages on this computer are read (only regular files, see
-// PageContent.h); web pages are fetched in the background through the web access
-// (WebAccess.h), at most maxPageBytes of them, and given up after the timeout. What
-// cannot be opened gives an error page.
+// with one `ended`, after the caller has returned; until then the navigator is busy
+// and the view keeps showing the page it had. Pages on this computer are read (only
+// regular files, see PageContent.h); web pages are fetched in the background through
+// the web access (WebAccess.h), at most maxPageBytes of them, and given up after the
+// timeout. What cannot be opened gives an error page.
 class PageNavigator : public QObject {
     Q_OBJECT
 public:
-    // `show` puts a page on the view; `reload` tells that it is the page on display
-    // loaded again.
-    using Show = std::function<void(const RenderedPage& page, bool reload)>;
-
-    PageNavigator(QWidget& view, Show show, std::function<void()> ended)
-        : view_(view), show_(std::move(show)), ended_(std::move(ended))
-    {}
+    // `view` gives the device pixel ratio of the pictures.
+    explicit PageNavigator(QWidget& view) : view_(view) {}
     ~PageNavigator() override { cancel(); }
 
-    void navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
+    void navigate(const QString& address) { start(PageTarget::resolve(address)); }
     // A link on the page at `from`.
-    void follow(const QUrl& link, const QUrl& from) { start(PageTarget::forLink(link, from), Commit::Push, -1); }
+    void follow(const QUrl& link, const QUrl& from) { start(PageTarget::forLink(link, from)); }
     // False, and nothing changes, when there is no entry `step` away.
     bool moveInHistory(int step);
     void reload();
@@ -89,23 +83,26 @@ public:
         int position_ = -1;
     };
 
+signals:
+    // A page to show, just before `ended`; `reload` tells that it is the page on
+    // display loaded again.
+    void pageReady(const RenderedPage& page, bool reload);
+    void ended();
+
 private:
-    enum class Commit { Push, MoveTo, Stay };
     struct Pending {
         PageTarget target;
-        Commit commit = Commit::Push;
-        int historyIndex = -1;
+        int historyIndex = -1; // the entry it moves to, or -1 for a page opened anew
+        bool reload = false;
     };
 
-    void start(const PageTarget& target, Commit commit, int historyIndex);
-    void loadLocal();
+    void start(const PageTarget& target, int historyIndex = -1, bool reload = false);
+    void load();
     void fetch();
     RenderedPage webPage(const WebAnswer& answer) const;
     void finish(const RenderedPage& page);
 
     QWidget& view_;
-    Show show_;
-    std::function<void()> ended_;
     History history_;
     std::optional<Pending> pending_;
     quint64 generation_ = 0;
