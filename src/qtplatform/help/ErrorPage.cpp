@@ -16,6 +16,19 @@ struct Texts {
 };
 
 constexpr Texts texts[] = {
+    {ErrorPage::Kind::NoAddress, QT_TRANSLATE_NOOP("DocumentBrowserView", "No address"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "Type the address of a page into the address box and press Enter.")},
+    {ErrorPage::Kind::AddressTooLong, QT_TRANSLATE_NOOP("DocumentBrowserView", "Address too long"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This address is too long to be opened.")},
+    {ErrorPage::Kind::NotValid, QT_TRANSLATE_NOOP("DocumentBrowserView", "Address not valid"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "This is not a valid address of a page.")},
+    {ErrorPage::Kind::SchemeNotSupported, QT_TRANSLATE_NOOP("DocumentBrowserView", "Address not supported"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "Addresses that begin with “%1:” cannot be opened here. The help "
+                                              "browser opens pages on this computer and web pages (http and https).")},
+    {ErrorPage::Kind::OtherComputer, QT_TRANSLATE_NOOP("DocumentBrowserView", "Address not supported"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "Pages on other computers cannot be opened by a file address.")},
+    {ErrorPage::Kind::WebToLocal, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page cannot be shown"),
+     QT_TRANSLATE_NOOP("DocumentBrowserView", "A page on the web cannot open pages or files on this computer.")},
     {ErrorPage::Kind::NotFound, QT_TRANSLATE_NOOP("DocumentBrowserView", "Page not found"),
      QT_TRANSLATE_NOOP("DocumentBrowserView", "There is no page at this address.")},
     {ErrorPage::Kind::Folder, QT_TRANSLATE_NOOP("DocumentBrowserView", "This is a folder"),
@@ -72,8 +85,14 @@ QString shortened(const QString& text, qsizetype length)
     return shown;
 }
 
-RenderedPage ErrorPage::make(const QString& title, const QString& detail, const QString& asked, const QUrl& url)
+RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, const QString& argument)
 {
+    const auto* entry =
+        std::find_if(std::begin(texts), std::end(texts), [kind](const Texts& t) { return t.kind == kind; });
+    const QString title = QCoreApplication::translate("DocumentBrowserView", entry->title);
+    QString detail = QCoreApplication::translate("DocumentBrowserView", entry->detail);
+    if (detail.contains(QLatin1String("%1")))
+        detail = detail.arg(shortened(argument, shownAddressLength));
     const QString address =
         asked.isEmpty() ? QString() : QStringLiteral("<p><tt>%1</tt></p>").arg(asked.toHtmlEscaped());
     const QString advice = QCoreApplication::translate(
@@ -82,16 +101,6 @@ RenderedPage ErrorPage::make(const QString& title, const QString& detail, const 
         QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>%3<p>%4</p></body></html>")
             .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(), address, advice.toHtmlEscaped());
     return {.url = url, .asked = asked, .title = title, .html = html};
-}
-
-RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, const QString& argument)
-{
-    const auto* entry =
-        std::find_if(std::begin(texts), std::end(texts), [kind](const Texts& t) { return t.kind == kind; });
-    QString detail = QCoreApplication::translate("DocumentBrowserView", entry->detail);
-    if (detail.contains(QLatin1String("%1")))
-        detail = detail.arg(shortened(argument, shownAddressLength));
-    return make(QCoreApplication::translate("DocumentBrowserView", entry->title), detail, asked, url);
 }
 
 RenderedPage ErrorPage::fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url)

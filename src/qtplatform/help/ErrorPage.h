@@ -16,6 +16,13 @@ constexpr qsizetype shownAddressLength = 300;
 namespace ErrorPage {
 
 enum class Kind {
+    // An address that is not opened.
+    NoAddress,
+    AddressTooLong,
+    NotValid,
+    SchemeNotSupported,
+    OtherComputer,
+    WebToLocal,
     // A page on this computer that was not read, or not shown.
     NotFound,
     Folder,
@@ -38,7 +45,6 @@ enum class Kind {
     Other,
 };
 
-RenderedPage make(const QString& title, const QString& detail, const QString& asked, const QUrl& url);
 // The page of its kind; `argument` fills in the texts that name something.
 RenderedPage of(Kind kind, const QString& asked, const QUrl& url, const QString& argument = {});
 RenderedPage fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url);

@@ -5,7 +5,6 @@
 #include "platform/FileAddress.h"
 #include "qtplatform/QtPlatform.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
@@ -23,55 +22,37 @@ PageTarget makeTarget(PageTarget::Kind kind, const QUrl& url, const QString& ask
     return {kind, url, shortened(asked, shownAddressLength), {}, {}};
 }
 
-PageTarget problemTarget(const QString& asked, const QString& title, const QString& detail, const QUrl& url = {})
+PageTarget problemTarget(const QString& asked, ErrorPage::Kind problem, const QString& argument = {},
+                         const QUrl& url = {})
 {
-    return {PageTarget::Kind::Problem, url, shortened(asked, shownAddressLength), title, detail};
-}
-
-PageTarget malformed(const QString& asked)
-{
-    return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not valid"),
-                         QCoreApplication::translate("DocumentBrowserView", "This is not a valid address of a page."));
-}
-
-PageTarget unsupported(const QString& asked, const QString& scheme)
-{
-    return problemTarget(
-        asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
-        QCoreApplication::translate("DocumentBrowserView",
-                                    "Addresses that begin with “%1:” cannot be opened here. The help "
-                                    "browser opens pages on this computer and web pages (http and https).")
-            .arg(shortened(scheme, 40)));
+    return {PageTarget::Kind::Problem, url, shortened(asked, shownAddressLength), problem, argument};
 }
 
 // An address already parsed, such as a followed link.
 PageTarget forUrl(const QString& asked, QUrl url)
 {
     if (!url.isValid())
-        return malformed(asked);
+        return problemTarget(asked, ErrorPage::Kind::NotValid);
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
         if (url.host().isEmpty())
-            return malformed(asked);
+            return problemTarget(asked, ErrorPage::Kind::NotValid);
         if (url.path().isEmpty())
             url.setPath(QStringLiteral("/"));
         return makeTarget(PageTarget::Kind::Web, url, asked);
     }
     if (url.isLocalFile()) {
         if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
-            return problemTarget(
-                asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
-                QCoreApplication::translate("DocumentBrowserView",
-                                            "Pages on other computers cannot be opened by a file address."));
+            return problemTarget(asked, ErrorPage::Kind::OtherComputer);
         url.setHost(QString());
         const QString path = url.toLocalFile();
         if (path.isEmpty())
-            return malformed(asked);
+            return problemTarget(asked, ErrorPage::Kind::NotValid);
         return makeTarget(PageTarget::Kind::File, QUrl::fromLocalFile(path), asked);
     }
     if (scheme == QLatin1String("about") && url.path().compare(QLatin1String("blank"), Qt::CaseInsensitive) == 0)
         return makeTarget(PageTarget::Kind::Blank, QUrl(QStringLiteral("about:blank")), QStringLiteral("about:blank"));
-    return unsupported(asked, url.scheme());
+    return problemTarget(asked, ErrorPage::Kind::SchemeNotSupported, shortened(url.scheme(), 40));
 }
 
 } // namespace
@@ -81,29 +62,20 @@ PageTarget PageTarget::forLink(const QUrl& link, const QUrl& from)
     PageTarget target = forUrl(link.toString(), link);
     const QString scheme = from.scheme().toLower();
     if (target.kind == Kind::File && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
-        return problemTarget(
-            target.asked, QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
-            QCoreApplication::translate("DocumentBrowserView",
-                                        "A page on the web cannot open pages or files on this computer."),
-            link);
+        return problemTarget(target.asked, ErrorPage::Kind::WebToLocal, {}, link);
     return target;
 }
 
 PageTarget PageTarget::resolve(const QString& address)
 {
     if (address.size() > maxAddressLength)
-        return problemTarget(
-            address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
-            QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
+        return problemTarget(address, ErrorPage::Kind::AddressTooLong);
     QString text = address.trimmed();
     if (text.isEmpty())
-        return problemTarget(
-            address, QCoreApplication::translate("DocumentBrowserView", "No address"),
-            QCoreApplication::translate("DocumentBrowserView",
-                                        "Type the address of a page into the address box and press Enter."));
+        return problemTarget(address, ErrorPage::Kind::NoAddress);
     for (const QChar c : text)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return malformed(text);
+            return problemTarget(text, ErrorPage::Kind::NotValid);
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
 
     // Read before QUrl sees it: QUrl takes a drive ("C:") or a host and its port
@@ -123,7 +95,7 @@ PageTarget PageTarget::resolve(const QString& address)
                 return forUrl(text, QUrl(text, QUrl::TolerantMode));
             if (scheme == "http" || scheme == "https" || scheme == "about")
                 return forUrl(text, QUrl(text, QUrl::StrictMode));
-            return unsupported(text, text.left(colon));
+            return problemTarget(text, ErrorPage::Kind::SchemeNotSupported, shortened(text.left(colon), 40));
         }
     }
     if (text.startsWith(QLatin1Char('/')))
@@ -197,7 +169,7 @@ void PageNavigator::load()
     case PageTarget::Kind::Web: fetch(); return;
     case PageTarget::Kind::Problem: break;
     }
-    finish(ErrorPage::make(target.problem, target.detail, target.asked, target.url));
+    finish(ErrorPage::of(target.problem, target.asked, target.url, target.argument));
 }
 
 void PageNavigator::fetch()

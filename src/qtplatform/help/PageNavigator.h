@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ErrorPage.h"
+
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -12,7 +14,6 @@ class QWidget;
 
 namespace qtplatform {
 
-struct RenderedPage;
 struct WebAnswer;
 class WebAccess;
 
@@ -24,8 +25,8 @@ struct PageTarget {
     Kind kind = Kind::Problem;
     QUrl url; // file: or http(s): address of the page
     QString asked; // the address as asked for, shortened for display
-    QString problem; // for Problem: the title of its error page
-    QString detail; // for Problem: what went wrong, in a sentence
+    ErrorPage::Kind problem = ErrorPage::Kind::Other; // for Problem: its error page
+    QString argument; // for Problem: what its error page names
 
     // An address as the player typed it.
     static PageTarget resolve(const QString& address);
