@@ -6,7 +6,6 @@
 #include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
 
-#include <QFileInfo>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -110,7 +109,6 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
     const int scroll = verticalScrollBar()->value();
     pageUrl_ = page.url;
     pageAsked_ = page.asked;
-    pageImage_ = page.image;
     picturePixelsLeft_ = PagePicture::pagePixels - qint64(page.image.width()) * page.image.height();
     // Read into a document of its own, which has no layout yet, and checked there
     // before the view lays it out.
@@ -119,6 +117,8 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
     document->setDefaultFont(font());
     document->setDocumentMargin(this->document()->documentMargin());
     document->setBaseUrl(page.url);
+    if (!page.image.isNull())
+        document->addResource(QTextDocument::ImageResource, page.url, page.image);
     if (page.plainText)
         document->setPlainText(page.text);
     else
@@ -135,7 +135,7 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
     setDocument(document);
     QString title = page.title.isEmpty() ? documentTitle().simplified() : page.title;
     if (title.isEmpty())
-        title = QFileInfo(page.url.path()).fileName();
+        title = page.url.fileName(QUrl::PrettyDecoded);
     if (title.isEmpty())
         title = page.url.host();
     if (title.isEmpty())
@@ -164,8 +164,6 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
         // budget of pixels; the document would decode a data: address by itself.
         if (url.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0)
             return pagePicture(PagePicture::dataOf(url), QString());
-        if (url == pageUrl_ && !pageImage_.isNull())
-            return pageImage_;
     }
     // A picture or style sheet beside a page on this computer.
     QByteArray data;

@@ -12,11 +12,9 @@
 
 namespace qtplatform {
 
-// The help browser's view, a small browser of its own. It shows the pages its
-// navigator opens (PageNavigator): pages on this computer (a backslash counts as a
-// separator) with their links and pictures, and web pages over http and https. An
-// address that cannot be opened gives an error page inside the view, never a message
-// box. The view runs no scripts and writes no file.
+// The help browser's view, a small browser of its own: it shows the pages its
+// navigator opens (PageNavigator.h) with their links and pictures, and the error page,
+// never a message box, of one that cannot be opened. It runs no scripts and writes no file.
 class DocumentBrowserView : public ControlWidget<QTextBrowser, platform::Browser> {
     Q_OBJECT
 public:
@@ -44,7 +42,6 @@ private:
     QUrl pageUrl_;
     QString pageTitle_;
     QString pageAsked_;
-    QImage pageImage_;
     qint64 picturePixelsLeft_ = 0;
 
     PageNavigator navigator_;

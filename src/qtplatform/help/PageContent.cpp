@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QMimeDatabase>
@@ -87,7 +86,7 @@ qint64 pixelsOf(QSize size) { return qint64(size.width()) * size.height(); }
 RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
                                        const QString& asked, qreal devicePixelRatio)
 {
-    const QString fileName = QFileInfo(url.path()).fileName();
+    const QString fileName = url.fileName(QUrl::PrettyDecoded);
     RenderedPage page;
     page.url = url;
     page.asked = asked;
@@ -100,13 +99,11 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
     case PageContent::Kind::Text:
         page.plainText = true;
         page.text = PageContent::decodeText(data);
-        page.title = fileName;
         return page;
     case PageContent::Kind::Picture:
         page.image = PagePicture::decode(data, fileName, devicePixelRatio);
         if (page.image.isNull())
             return ErrorPage::of(ErrorPage::Kind::BrokenPicture, asked, url);
-        page.title = fileName;
         page.html = QStringLiteral("<html><body><img src=\"%1\"></body></html>")
                         .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped());
         return page;

@@ -23,8 +23,7 @@ WebAnswer::Failure failureOf(QNetworkReply::NetworkError error)
     switch (error) {
     case QNetworkReply::NoError: return WebAnswer::Failure::None;
     case QNetworkReply::HostNotFoundError: return WebAnswer::Failure::HostNotFound;
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::OperationCanceledError: return WebAnswer::Failure::NoAnswer;
+    case QNetworkReply::TimeoutError: return WebAnswer::Failure::NoAnswer;
     default: return WebAnswer::Failure::Other;
     }
 }
@@ -44,7 +43,6 @@ public:
         cancel();
         QNetworkRequest request(url);
         request.setMaximumRedirectsAllowed(maxRedirects);
-        request.setTransferTimeout(timeoutMs);
         request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Glimmerkin help browser"));
         reply_ = network_->get(request);
         maxBytes_ = maxBytes;
