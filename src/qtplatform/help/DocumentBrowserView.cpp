@@ -75,7 +75,6 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
     connect(&navigator_, &PageNavigator::pageReady, this, &DocumentBrowserView::show);
     connect(&navigator_, &PageNavigator::ended, this, [this] { this->control().raiseDownloadComplete(); });
     setOpenLinks(false);
-    setUndoRedoEnabled(false);
     // The frame and scroll bars too: the window's cross-hair is its own surface's only.
     setCursor(Qt::ArrowCursor);
     viewport()->setCursor(Qt::ArrowCursor);
@@ -113,14 +112,13 @@ void DocumentBrowserView::show(const RenderedPage& page, bool reload)
     // Read into a document of its own, which has no layout yet, and checked there
     // before the view lays it out.
     auto* document = new QTextDocument(this);
-    document->setUndoRedoEnabled(false);
     document->setDefaultFont(font());
     document->setDocumentMargin(this->document()->documentMargin());
     document->setBaseUrl(page.url);
     if (!page.image.isNull())
         document->addResource(QTextDocument::ImageResource, page.url, page.image);
     if (page.plainText)
-        document->setPlainText(page.text);
+        document->setPlainText(page.html);
     else
         document->setHtml(page.html);
     if (const PageContent::Layout weight = PageContent::weigh(*document); weight != PageContent::Layout::Fits) {
@@ -162,7 +160,7 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
     if (type == QTextDocument::ImageResource) {
         // All the pictures of a page, those in data: addresses among them, share one
         // budget of pixels; the document would decode a data: address by itself.
-        if (url.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0)
+        if (url.scheme() == u"data")
             return pagePicture(PagePicture::dataOf(url), QString());
     }
     // A picture or style sheet beside a page on this computer.

@@ -98,7 +98,7 @@ RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, 
         return page;
     case PageContent::Kind::Text:
         page.plainText = true;
-        page.text = PageContent::decodeText(data);
+        page.html = PageContent::decodeText(data);
         return page;
     case PageContent::Kind::Picture:
         page.image = PagePicture::decode(data, fileName, devicePixelRatio);

@@ -17,9 +17,8 @@ struct RenderedPage {
     QUrl url{};
     QString asked{};
     QString title{};
-    QString html{};
+    QString html{}; // or plain text where plainText
     bool plainText = false;
-    QString text{};
     QImage image{};
 
     // The page the bytes make; `mimeType` is the web server's, empty for a local file.

@@ -33,7 +33,7 @@ PageTarget forUrl(const QString& asked, QUrl url)
 {
     if (!url.isValid())
         return problemTarget(asked, ErrorPage::Kind::NotValid);
-    const QString scheme = url.scheme().toLower();
+    const QString scheme = url.scheme();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
         if (url.host().isEmpty())
             return problemTarget(asked, ErrorPage::Kind::NotValid);
@@ -60,8 +60,7 @@ PageTarget forUrl(const QString& asked, QUrl url)
 PageTarget PageTarget::forLink(const QUrl& link, const QUrl& from)
 {
     PageTarget target = forUrl(link.toString(), link);
-    const QString scheme = from.scheme().toLower();
-    if (target.kind == Kind::File && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
+    if (target.kind == Kind::File && (from.scheme() == u"http" || from.scheme() == u"https"))
         return problemTarget(target.asked, ErrorPage::Kind::WebToLocal, {}, link);
     return target;
 }
@@ -201,8 +200,8 @@ RenderedPage PageNavigator::webPage(const WebAnswer& answer) const
         return ErrorPage::of(ErrorPage::Kind::ServerNotFound, asked, url, url.host());
     case WebAnswer::Failure::Other: return ErrorPage::of(ErrorPage::Kind::LoadFailed, asked, url, answer.errorString);
     }
-    const QString scheme = answer.url.scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+    // QUrl keeps a scheme in small letters.
+    if (answer.url.scheme() != u"http" && answer.url.scheme() != u"https")
         return ErrorPage::of(ErrorPage::Kind::RedirectedAway, asked, url);
     return RenderedPage::fromContent(answer.data, answer.url, answer.contentType, asked, view_.devicePixelRatioF());
 }
