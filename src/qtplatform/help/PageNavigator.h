@@ -38,10 +38,7 @@ struct PageTarget {
 // What the help browser's control asks its view for: opening addresses and links,
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
 // with one `ended`, after the caller has returned; until then the navigator is busy
-// and the view keeps showing the page it had. Pages on this computer are read (only
-// regular files, see PageContent.h); web pages are fetched in the background through
-// the web access (WebAccess.h), at most maxPageBytes of them, and given up after the
-// timeout. What cannot be opened gives an error page.
+// and the view keeps showing the page it had. What cannot be opened gives an error page.
 class PageNavigator : public QObject {
     Q_OBJECT
 public:

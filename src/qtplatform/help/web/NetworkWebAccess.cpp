@@ -1,6 +1,3 @@
-// The web module: web pages for the help browser through Qt Network, kept out of the
-// program so that the network library loads only when a web page is asked for.
-
 #include "qtplatform/help/WebAccess.h"
 
 #include <QNetworkAccessManager>
