@@ -54,15 +54,8 @@ bool exposed(const QWidget* widget)
     const Control* control = controlOf(widget);
     if (!control)
         return true; // a widget of Qt's own, such as the text box, keeps its own interface
-    if (!control->visible())
-        return false;
-    switch (control->kind()) {
-    case ControlKind::CommandButton:
-    case ControlKind::Label:
-    case ControlKind::PictureBox: return roleOf(*control, widget) != QAccessible::NoRole;
-    case ControlKind::Shape: return false;
-    default: return control->style().accessibleRole != AccessibleRole::None;
-    }
+    return control->visible() && control->kind() != ControlKind::Shape &&
+           control->style().accessibleRole != AccessibleRole::None;
 }
 
 std::vector<QWidget*> exposedChildren(const QWidget* widget)
@@ -160,8 +153,6 @@ public:
         QTimer::singleShot(0, widget(), [c] { c->raiseFullClick(); });
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
 private:
     Control* control() const { return controlOf(widget()); }
 };
@@ -184,7 +175,6 @@ public:
         if (name == showMenuAction())
             static_cast<QComboBox*>(widget())->showPopup();
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object)
@@ -205,25 +195,13 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     }
 }
 
-std::function<void(QAccessibleEvent*)>& observer()
-{
-    static std::function<void(QAccessibleEvent*)> observer;
-    return observer;
-}
+std::function<void(QAccessibleEvent*)> observer;
 
 void send(QAccessibleEvent& event)
 {
-    if (observer())
-        observer()(&event);
+    if (observer)
+        observer(&event);
     QAccessible::updateAccessibility(&event);
-}
-
-void sendState(QWidget* widget, void (*mark)(QAccessible::State&))
-{
-    QAccessible::State changed;
-    mark(changed);
-    QAccessibleStateChangeEvent event(widget, changed);
-    send(event);
 }
 
 } // namespace
@@ -251,12 +229,19 @@ void accessibleChanged(QWidget* widget, const Control& control, Property propert
             send(event);
         }
         break;
-    case Property::Pressed: sendState(widget, [](QAccessible::State& s) { s.pressed = true; }); break;
-    case Property::Checked: sendState(widget, [](QAccessible::State& s) { s.checked = true; }); break;
+    case Property::Pressed:
+    case Property::Checked: {
+        QAccessible::State changed;
+        changed.pressed = property == Property::Pressed;
+        changed.checked = property == Property::Checked;
+        QAccessibleStateChangeEvent event(widget, changed);
+        send(event);
+        break;
+    }
     default: break;
     }
 }
 
-void observeAccessibleEvents(std::function<void(QAccessibleEvent*)> events) { observer() = std::move(events); }
+void observeAccessibleEvents(std::function<void(QAccessibleEvent*)> events) { observer = std::move(events); }
 
 } // namespace qtplatform
