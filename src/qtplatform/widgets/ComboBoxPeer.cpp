@@ -34,10 +34,7 @@ public:
         // QComboBox chooses the entry that matches the text when the text loses the
         // focus; only a choice from the list or with the arrow keys may open an address.
         disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-        connect(this, &QComboBox::activated, this, [this](int index) {
-            if (!updating_)
-                this->control().raiseChoose(index);
-        });
+        connect(this, &QComboBox::activated, this, [this](int index) { this->control().raiseChoose(index); });
         attach();
     }
 
@@ -47,11 +44,9 @@ protected:
         switch (property) {
         case Property::ListItems: reloadItems(); break;
         case Property::Text:
-            if (!updating_) {
-                updating_ = true;
+            // Not while the typed text is handed to the control: that would move the cursor.
+            if (!updating_)
                 setEditText(toQString(control().text()));
-                updating_ = false;
-            }
             break;
         default: break;
         }
@@ -92,15 +87,14 @@ protected:
     }
 
 private:
+    // Neither this nor setEditText emits activated or textEdited: Qt emits those for the user alone.
     void reloadItems()
     {
-        updating_ = true;
         clear();
         for (const std::string& item : control().items())
             addItem(toQString(item));
         setCurrentIndex(-1);
         setEditText(toQString(control().text()));
-        updating_ = false;
     }
     // Hands the typed text to the control.
     void syncText()

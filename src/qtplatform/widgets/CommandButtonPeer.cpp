@@ -17,32 +17,19 @@ namespace {
 QPixmap embossed(const QPixmap& picture, const QPalette& palette)
 {
     const QImage source = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    QImage shape(source.size(), QImage::Format_ARGB32);
-    shape.fill(Qt::transparent);
-    for (int y = 0; y < source.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(shape.scanLine(y));
-        for (int x = 0; x < source.width(); ++x)
-            if (qAlpha(in[x]) >= 128 && qGray(in[x]) < 128)
-                out[x] = qRgb(0, 0, 0);
-    }
-    const qreal ratio = picture.devicePixelRatio();
     QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
-    {
-        QPainter p(&result);
-        auto tinted = [&](const QColor& color) {
-            QImage copy = shape;
-            QPainter t(&copy);
-            t.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            t.fillRect(copy.rect(), color);
-            return copy;
-        };
-        const int offset = qRound(ratio);
-        p.drawImage(QPoint(offset, offset), tinted(toQColor(platform::colors::Highlight3D, palette)));
-        p.drawImage(QPoint(0, 0), tinted(toQColor(platform::colors::ButtonShadow, palette)));
+    // The highlight one pixel down and right, then the shadow in place over it.
+    const int offset = qRound(picture.devicePixelRatio());
+    for (const auto& [shift, color] :
+         {std::pair(offset, platform::colors::Highlight3D), std::pair(0, platform::colors::ButtonShadow)}) {
+        const QRgb ink = qPremultiply(toQColor(color, palette).rgba());
+        for (int y = 0; y + shift < source.height(); ++y)
+            for (int x = 0; x + shift < source.width(); ++x)
+                if (const QRgb in = source.pixel(x, y); qAlpha(in) >= 128 && qGray(in) < 128)
+                    result.setPixel(x + shift, y + shift, ink);
     }
-    result.setDevicePixelRatio(ratio);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
     return QPixmap::fromImage(result);
 }
 

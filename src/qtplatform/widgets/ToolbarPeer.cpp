@@ -21,13 +21,9 @@ class ToolbarPeer : public ControlWidget<QToolBar, platform::Toolbar> {
 public:
     ToolbarPeer(platform::Toolbar& control, QWidget* parent) : ControlWidget(control, parent)
     {
-        setMovable(false);
-        setFloatable(false);
         setIconSize(QSize(24, 24));
-        setToolButtonStyle(Qt::ToolButtonIconOnly);
         setCursor(Qt::ArrowCursor);
-        setFocusPolicy(Qt::NoFocus);
-        rebuild();
+        addButtons();
         attach();
     }
 
@@ -39,15 +35,13 @@ protected:
     }
 
 private:
-    void rebuild();
+    void addButtons();
     QList<QIcon> imageList_;
 };
 
-void ToolbarPeer::rebuild()
+void ToolbarPeer::addButtons()
 {
-    clear();
     // The whole image list is loaded, whether or not a button shows the image.
-    imageList_.clear();
     static const std::vector<platform::Picture> none;
     const platform::ImageList* list = control().imageList();
     for (const platform::Picture& picture : list ? list->images() : none) {
