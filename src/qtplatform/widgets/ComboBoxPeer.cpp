@@ -26,7 +26,6 @@ public:
         // No completion: Enter opens exactly what was typed.
         setCompleter(nullptr);
         setInsertPolicy(QComboBox::NoInsert);
-        setCursor(Qt::ArrowCursor);
         setFocusPolicy(Qt::StrongFocus);
         reloadItems();
         lineEdit()->installEventFilter(this);

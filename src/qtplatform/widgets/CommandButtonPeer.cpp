@@ -1,4 +1,3 @@
-#include "Accessibility.h"
 #include "ControlWidget.h"
 #include "qtplatform/Conversions.h"
 
@@ -43,17 +42,11 @@ public:
     {
         setFocusPolicy(control.style().tabStop ? Qt::TabFocus : Qt::NoFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setCursor(Qt::ArrowCursor);
         attach();
     }
     QSize sizeHint() const override { return size(); }
 
 protected:
-    void changed(platform::Property property) override
-    {
-        accessibleChanged(this, control(), property);
-        update();
-    }
     void paintEvent(QPaintEvent*) override;
 
     void mousePressEvent(QMouseEvent* event) override

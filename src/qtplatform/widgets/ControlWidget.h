@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "platform/Control.h"
 #include "platform/Peers.h"
 
@@ -43,22 +44,28 @@ private:
 // (such as a combo box's text).
 platform::Control* controlOf(const QWidget* widget);
 
-// The widget of a control of kind `Model`, on the Qt widget class `QtBase`. A peer
-// sets itself up and calls attach() last; a property that is not a shared one goes
-// to changed(), which repaints unless the peer handles it. Q_OBJECT is on each
-// peer, as moc reads no templates.
+// The widget of a control of kind `Model`, on the Qt widget class `QtBase`, with the
+// arrow pointer of its own (the help window's surface has a cross-hair). A peer sets
+// itself up and calls attach() last; a property that is not a shared one is told to
+// assistive tools and goes to changed(), which repaints unless the peer handles it.
+// Q_OBJECT is on each peer, as moc reads no templates.
 template<class QtBase, class Model = platform::Control>
 class ControlWidget : public QtBase, public ControlPeerBase {
 public:
     Model& control() const { return static_cast<Model&>(ControlPeerBase::control()); }
     void propertyChanged(platform::Property property) override
     {
-        if (!applyCommon(this, control(), property))
-            changed(property);
+        if (applyCommon(this, control(), property))
+            return;
+        accessibleChanged(this, control(), property);
+        changed(property);
     }
 
 protected:
-    ControlWidget(Model& control, QWidget* parent) : QtBase(parent), ControlPeerBase(control) {}
+    ControlWidget(Model& control, QWidget* parent) : QtBase(parent), ControlPeerBase(control)
+    {
+        this->setCursor(Qt::ArrowCursor);
+    }
     void attach()
     {
         applyAll(this, control());

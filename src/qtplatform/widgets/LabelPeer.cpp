@@ -1,6 +1,5 @@
 #include "LabelPeer.h"
 
-#include "Accessibility.h"
 #include "ControlWidget.h"
 #include "platform/Form.h"
 #include "qtplatform/Conversions.h"
@@ -140,7 +139,6 @@ public:
     LabelPeer(platform::Control& control, QWidget* parent)
         : ControlWidget(control, parent), accessKey_(new QShortcut(window()))
     {
-        setCursor(Qt::ArrowCursor);
         // A caption cannot take the focus: its access key moves the focus to the next
         // control in tab order.
         accessKey_->setKey(QKeySequence::mnemonic(toQString(control.caption())));
@@ -160,7 +158,6 @@ public:
 protected:
     void changed(Property property) override
     {
-        accessibleChanged(this, control(), property);
         if (property == Property::Caption)
             accessKey_->setKey(QKeySequence::mnemonic(toQString(control().caption())));
         update();

@@ -15,7 +15,6 @@ public:
     PictureBoxPeer(platform::Control& control, QWidget* parent) : ControlWidget(control, parent)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setCursor(Qt::ArrowCursor); // its own pointer, not its window's
         attach();
     }
 

@@ -22,7 +22,6 @@ public:
     ToolbarPeer(platform::Toolbar& control, QWidget* parent) : ControlWidget(control, parent)
     {
         setIconSize(QSize(24, 24));
-        setCursor(Qt::ArrowCursor);
         addButtons();
         attach();
     }
