@@ -12,19 +12,13 @@
 namespace qtplatform {
 
 using platform::Control;
-using platform::ControlKind;
 using platform::Property;
 
 int borderWidth(const Control& control)
 {
-    switch (control.kind()) {
-    case ControlKind::PictureBox:
-        if (!control.style().border)
-            return 0;
-        return control.style().flat ? 1 : 2;
-    case ControlKind::TextBox: return control.style().border ? 2 : 0;
-    default: return 0;
-    }
+    if (!control.style().border)
+        return 0;
+    return control.style().flat ? 1 : 2;
 }
 
 bool applyCommon(QWidget* widget, const Control& control, Property property)

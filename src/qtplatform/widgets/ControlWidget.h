@@ -83,7 +83,8 @@ QWidget* newShapePeer(platform::Control& control, QWidget* parent);
 QWidget* newComboBoxPeer(platform::ComboBox& control, QWidget* parent);
 QWidget* newToolbarPeer(platform::Toolbar& control, QWidget* parent);
 
-// Width of the border that a control draws inside its own rectangle.
+// Width of the border that a picture box, the one kind that holds controls, draws
+// inside its own rectangle.
 int borderWidth(const platform::Control& control);
 
 // The mouse buttons held down on one control. A click gives the control press, click,

@@ -69,15 +69,12 @@ void FormWidget::resizeEvent(QResizeEvent* event)
     if (!form_)
         return;
     form_->raiseResize();
-    // Mirrored places are measured from the right edge, which has moved: containers
-    // first, then what they contain.
-    if (isRightToLeft()) {
-        for (const bool contained : {false, true})
-            for (Control* control : form_->controls())
-                if (auto* widget = dynamic_cast<QWidget*>(control->peer());
-                    widget && (control->container() != nullptr) == contained)
-                    applyCommon(widget, *control, platform::Property::Geometry);
-    }
+    // Mirrored places are measured from the right edge, which has moved. Containers
+    // already have their new widths: the resize handler set them.
+    if (isRightToLeft())
+        for (Control* control : form_->controls())
+            if (auto* widget = dynamic_cast<QWidget*>(control->peer()))
+                applyCommon(widget, *control, platform::Property::Geometry);
 }
 
 void FormWidget::paintEvent(QPaintEvent*)
@@ -206,8 +203,7 @@ void FormWindowPeer::show()
         if (!form_.style().showInTaskbar)
             skipTaskbar(widget_);
         if (form_.style().centered) {
-            QScreen* screen = QGuiApplication::primaryScreen();
-            if (screen) {
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
                 QRect frame = widget_->frameGeometry();
                 frame.moveCenter(screen->availableGeometry().center());
                 widget_->move(frame.topLeft());
