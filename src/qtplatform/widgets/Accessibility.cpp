@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <vector>
 
 namespace qtplatform {
 
@@ -25,10 +24,8 @@ namespace {
 
 bool holdsControls(const QWidget* widget)
 {
-    for (const QObject* child : widget->children())
-        if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isWindow())
-            return true;
-    return false;
+    const QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.begin(), children.end(), [](const QWidget* child) { return !child->isWindow(); });
 }
 
 QAccessible::Role roleOf(const Control& control, const QWidget* widget)
@@ -58,14 +55,12 @@ bool exposed(const QWidget* widget)
            control->style().accessibleRole != AccessibleRole::None;
 }
 
-std::vector<QWidget*> exposedChildren(const QWidget* widget)
+QWidgetList exposedChildren(const QWidget* widget)
 {
-    std::vector<QWidget*> children;
-    for (QObject* child : widget->children())
-        if (child->isWidgetType() && exposed(static_cast<QWidget*>(child)))
-            children.push_back(static_cast<QWidget*>(child));
+    QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    children.removeIf([](const QWidget* child) { return !exposed(child); });
     // Read in the layout's tab order; Qt's own widgets keep their place at the end.
-    auto tabIndex = [](QWidget* w) {
+    auto tabIndex = [](const QWidget* w) {
         const Control* control = controlOf(w);
         return control ? control->style().tabIndex : 1 << 20;
     };
@@ -82,18 +77,11 @@ public:
     int childCount() const override { return static_cast<int>(exposedChildren(widget()).size()); }
     QAccessibleInterface* child(int index) const override
     {
-        const auto children = exposedChildren(widget());
-        if (index < 0 || index >= static_cast<int>(children.size()))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(children[static_cast<std::size_t>(index)]);
+        return QAccessible::queryAccessibleInterface(exposedChildren(widget()).value(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        if (!child)
-            return -1;
-        const auto children = exposedChildren(widget());
-        const auto it = std::find(children.begin(), children.end(), child->object());
-        return it == children.end() ? -1 : static_cast<int>(it - children.begin());
+        return child ? static_cast<int>(exposedChildren(widget()).indexOf(child->object())) : -1;
     }
 };
 

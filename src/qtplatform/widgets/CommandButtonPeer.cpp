@@ -44,7 +44,6 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         attach();
     }
-    QSize sizeHint() const override { return size(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -39,9 +39,7 @@ Qt::WindowFlags flagsFor(const platform::FormStyle& style)
 
 QIcon windowIcon(const platform::Picture& picture)
 {
-    QIcon icon;
-    if (picture.isNull())
-        return icon;
+    QIcon icon; // none for no picture: an icon leaves out a null pixmap
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
     return icon;
