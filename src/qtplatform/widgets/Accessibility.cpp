@@ -22,12 +22,6 @@ using platform::Property;
 
 namespace {
 
-bool holdsControls(const QWidget* widget)
-{
-    const QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    return std::any_of(children.begin(), children.end(), [](const QWidget* child) { return !child->isWindow(); });
-}
-
 QAccessible::Role roleOf(const Control& control, const QWidget* widget)
 {
     switch (control.style().accessibleRole) {
@@ -38,7 +32,12 @@ QAccessible::Role roleOf(const Control& control, const QWidget* widget)
     switch (control.kind()) {
     case ControlKind::CommandButton: return QAccessible::Button;
     case ControlKind::Label: return QAccessible::StaticText;
-    case ControlKind::PictureBox: return holdsControls(widget) ? QAccessible::Pane : QAccessible::Graphic;
+    case ControlKind::PictureBox: {
+        // One that holds controls is a pane of them.
+        const QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const bool holds = std::any_of(children.begin(), children.end(), [](QWidget* w) { return !w->isWindow(); });
+        return holds ? QAccessible::Pane : QAccessible::Graphic;
+    }
     default: return QAccessible::NoRole;
     }
 }

@@ -35,10 +35,7 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
         widget->setGeometry(left, origin + toPixels(control.top()), width, std::max(0, toPixels(control.height())));
         return true;
     }
-    case Property::Enabled:
-        widget->setEnabled(control.enabled());
-        widget->update();
-        return true;
+    case Property::Enabled: widget->setEnabled(control.enabled()); return true; // Qt repaints it
     case Property::Visible: widget->setVisible(control.visible()); return true;
     case Property::Font: widget->setFont(toQFont(control.font())); return true;
     default: return false;

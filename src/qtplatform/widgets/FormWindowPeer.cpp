@@ -37,14 +37,6 @@ Qt::WindowFlags flagsFor(const platform::FormStyle& style)
     return flags;
 }
 
-QIcon windowIcon(const platform::Picture& picture)
-{
-    QIcon icon; // none for no picture: an icon leaves out a null pixmap
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
-    return icon;
-}
-
 } // namespace
 
 FormWidget::FormWidget(Form& form) : QWidget(nullptr, flagsFor(form.style())), form_(&form)
@@ -122,7 +114,10 @@ FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget
         widget_->resize(client);
     else
         widget_->setFixedSize(client);
-    widget_->setWindowIcon(windowIcon(style.icon));
+    QIcon icon; // none for no picture: an icon leaves out a null pixmap
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(renderPicture(style.icon, QSize(size, size), 1.0));
+    widget_->setWindowIcon(icon);
     if (style.crossCursor)
         widget_->setCursor(Qt::CrossCursor);
     widget_->setWindowTitle(toQString(form.caption()));
@@ -131,25 +126,9 @@ FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget
     // (their texts still read the way their language runs).
     if (!style.mirroredRightToLeft)
         widget_->setLayoutDirection(Qt::LeftToRight);
-    createControls();
-}
-
-FormWindowPeer::~FormWindowPeer()
-{
-    if (!widget_)
-        return;
-    widget_->detachForm();
-    for (Control* control : form_.controls())
-        control->detach();
-    widget_->hide();
-    widget_->deleteLater();
-    releasePictures();
-}
-
-void FormWindowPeer::createControls()
-{
+    // A widget for each control: containers first, so that contained controls find
+    // their parent widget.
     const auto widgetOf = [](const Control* control) { return dynamic_cast<QWidget*>(control->peer()); };
-    // Containers first, so that contained controls find their parent widget.
     std::vector<Control*> ordered(form_.controls().begin(), form_.controls().end());
     std::stable_partition(ordered.begin(), ordered.end(), [](Control* c) { return c->container() == nullptr; });
     for (Control* control : ordered) {
@@ -190,6 +169,18 @@ void FormWindowPeer::createControls()
         form_.controls(), [&](const Control& control) { return widgetOf(&control) && control.style().tabStop; });
     for (std::size_t i = 1; i < byTab.size(); ++i)
         QWidget::setTabOrder(widgetOf(byTab[i - 1]), widgetOf(byTab[i]));
+}
+
+FormWindowPeer::~FormWindowPeer()
+{
+    if (!widget_)
+        return;
+    widget_->detachForm();
+    for (Control* control : form_.controls())
+        control->detach();
+    widget_->hide();
+    widget_->deleteLater();
+    releasePictures();
 }
 
 void FormWindowPeer::show()

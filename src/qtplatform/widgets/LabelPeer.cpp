@@ -23,23 +23,19 @@ using platform::Property;
 
 namespace {
 
-QTextOption designMetrics()
-{
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
-    // A line of a right-to-left language starts at the left of its run too, where
-    // the caption's alignment places it; it is not pushed to the run's far end.
-    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-    return option;
-}
-
-// One line of text laid out unwrapped; its cursor positions give the advances.
+// One line of text laid out unwrapped, in design metrics; its cursor positions give
+// the advances.
 struct Run {
     Run(const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats = {})
         : layout(text, font)
     {
-        layout.setTextOption(designMetrics());
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setUseDesignMetrics(true);
+        // A line of a right-to-left language starts at the left of its run too, where
+        // the caption's alignment places it; it is not pushed to the run's far end.
+        option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+        layout.setTextOption(option);
         layout.setFormats(formats);
         layout.beginLayout();
         line = layout.createLine();
@@ -168,16 +164,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { clicks_.release(this, control(), *event); }
 
 private:
-    const CaptionLayout& currentLayout()
-    {
-        auto key = std::make_tuple(toQString(control().caption()), font(), width());
-        if (key != layoutKey_) {
-            layout_ = layoutCaption(std::get<QString>(key), font(), width());
-            layoutKey_ = std::move(key);
-        }
-        return layout_;
-    }
-
     CaptionLayout layout_; // for the caption, font and width in layoutKey_
     std::tuple<QString, QFont, int> layoutKey_{QString(), QFont(), -1};
     QShortcut* accessKey_;
@@ -191,7 +177,12 @@ void LabelPeer::paintEvent(QPaintEvent*)
     if (!control().style().transparent)
         p.fillRect(rect(), toQColor(control().backColor(), pal));
 
-    const CaptionLayout& caption = currentLayout();
+    // Laid out again only when the caption, the font or the width has changed.
+    if (auto key = std::make_tuple(toQString(control().caption()), font(), width()); key != layoutKey_) {
+        layout_ = layoutCaption(std::get<QString>(key), font(), width());
+        layoutKey_ = std::move(key);
+    }
+    const CaptionLayout& caption = layout_;
     const QFontMetricsF metrics(font());
     // A window that runs right to left starts its lines at the right.
     Alignment alignment = control().style().alignment;
