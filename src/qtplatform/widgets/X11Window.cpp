@@ -86,18 +86,12 @@ bool BlockedCloseFilter::nativeEventFilter(const QByteArray& eventType, void* me
     if (client->format != 32 || client->type != protocolsAtom_ || client->data.data32[0] != deleteWindowAtom_)
         return false;
     QWindow* modal = QGuiApplication::modalWindow();
-    if (!modal)
+    auto* form = qobject_cast<FormWidget*>(QWidget::find(client->window));
+    if (!modal || !form || !form->windowHandle() || form->windowHandle() == modal)
         return false;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* form = qobject_cast<FormWidget*>(widget);
-        if (!form || !form->windowHandle() || form->windowHandle() == modal ||
-            static_cast<xcb_window_t>(form->internalWinId()) != client->window)
-            continue;
-        // QWidget::close() goes past the modal check that dropped the request.
-        form->close();
-        return true;
-    }
-    return false;
+    // QWidget::close() goes past the modal check that dropped the request.
+    form->close();
+    return true;
 }
 
 } // namespace qtplatform
