@@ -42,22 +42,18 @@ QAccessible::Role roleOf(const Control& control, const QWidget* widget)
     }
 }
 
-// Whether assistive tools see the widget among its parent's children.
-bool exposed(const QWidget* widget)
-{
-    if (widget->isWindow() || widget->isHidden())
-        return false;
-    const Control* control = controlOf(widget);
-    if (!control)
-        return true; // a widget of Qt's own, such as the text box, keeps its own interface
-    return control->visible() && control->kind() != ControlKind::Shape &&
-           control->style().accessibleRole != AccessibleRole::None;
-}
-
+// The children that assistive tools see.
 QWidgetList exposedChildren(const QWidget* widget)
 {
     QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    children.removeIf([](const QWidget* child) { return !exposed(child); });
+    children.removeIf([](const QWidget* child) {
+        if (child->isWindow() || child->isHidden())
+            return true;
+        const Control* control = controlOf(child);
+        // A widget of Qt's own, such as the text box, keeps its own interface.
+        return control && (!control->visible() || control->kind() == ControlKind::Shape ||
+                           control->style().accessibleRole == AccessibleRole::None);
+    });
     // Read in the layout's tab order; Qt's own widgets keep their place at the end.
     auto tabIndex = [](const QWidget* w) {
         const Control* control = controlOf(w);

@@ -140,19 +140,16 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
         }
     }
 
-    // The edge, in the system's 3-D colours.
+    // The edge, in the system's 3-D colours, turns inward while pressed: each ring swaps
+    // its colours. A flat button has a one-pixel frame.
     using namespace platform::colors;
-    const QColor highlight = toQColor(Highlight3D, pal);
-    const QColor light = toQColor(Light3D, pal);
-    const QColor shadow = toQColor(ButtonShadow, pal);
-    const QColor darkShadow = toQColor(DarkShadow3D, pal);
-    if (c.style().flat) {
-        // A flat button has a one-pixel frame that turns inward while pressed.
-        drawEdgeRing(p, r, 0, down ? shadow : highlight, down ? highlight : shadow);
-    } else {
-        drawEdgeRing(p, r, 0, down ? darkShadow : highlight, down ? highlight : darkShadow);
-        drawEdgeRing(p, r, 1, down ? shadow : light, down ? light : shadow);
-    }
+    const auto ring = [&](int inset, platform::Color topLeft, platform::Color bottomRight) {
+        drawEdgeRing(p, r, inset, toQColor(down ? bottomRight : topLeft, pal),
+                     toQColor(down ? topLeft : bottomRight, pal));
+    };
+    ring(0, Highlight3D, c.style().flat ? ButtonShadow : DarkShadow3D);
+    if (!c.style().flat)
+        ring(1, Light3D, ButtonShadow);
     if (hasFocus()) {
         p.setPen(QPen(toQColor(ButtonText, pal), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);

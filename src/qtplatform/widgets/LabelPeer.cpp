@@ -104,29 +104,6 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
     }
 }
 
-} // namespace
-
-CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal width)
-{
-    CaptionLayout out;
-    int keyByte = -1;
-    const std::string plain = platform::plainCaption(toStdString(caption), &keyByte);
-    out.plainText = toQString(plain);
-    if (keyByte >= 0)
-        out.accessKey = static_cast<int>(QString::fromUtf8(plain.data(), keyByte).size());
-    out.lineHeight = QFontMetrics(font).height();
-    // Explicit line breaks start a new paragraph.
-    int start = 0;
-    for (const QString& paragraph : out.plainText.split(QLatin1Char('\n'))) {
-        breakParagraph(out, start, paragraph.endsWith(QLatin1Char('\r')) ? paragraph.chopped(1) : paragraph, font,
-                       width);
-        start += static_cast<int>(paragraph.size()) + 1;
-    }
-    return out;
-}
-
-namespace {
-
 // A caption drawn on its container's surface: wrapped to its box, aligned, with an
 // access key marked by "&" ("&&" is a literal ampersand), greyed when disabled.
 class LabelPeer : public ControlWidget<QWidget> {
@@ -228,6 +205,25 @@ void LabelPeer::paintEvent(QPaintEvent*)
 }
 
 } // namespace
+
+CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal width)
+{
+    CaptionLayout out;
+    int keyByte = -1;
+    const std::string plain = platform::plainCaption(toStdString(caption), &keyByte);
+    out.plainText = toQString(plain);
+    if (keyByte >= 0)
+        out.accessKey = static_cast<int>(QString::fromUtf8(plain.data(), keyByte).size());
+    out.lineHeight = QFontMetrics(font).height();
+    // Explicit line breaks start a new paragraph.
+    int start = 0;
+    for (const QString& paragraph : out.plainText.split(QLatin1Char('\n'))) {
+        breakParagraph(out, start, paragraph.endsWith(QLatin1Char('\r')) ? paragraph.chopped(1) : paragraph, font,
+                       width);
+        start += static_cast<int>(paragraph.size()) + 1;
+    }
+    return out;
+}
 
 QWidget* newLabelPeer(platform::Control& control, QWidget* parent) { return new LabelPeer(control, parent); }
 
