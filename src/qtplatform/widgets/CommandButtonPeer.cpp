@@ -52,13 +52,7 @@ protected:
     {
         if (event->button() == Qt::LeftButton)
             control().setPressed(true);
-        clicks_.press(control(), event->button());
-    }
-    void mouseDoubleClickEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            control().setPressed(true);
-        clicks_.doublePress(event->button());
+        clicks_.press(control(), *event);
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {

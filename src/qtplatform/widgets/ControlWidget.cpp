@@ -72,16 +72,13 @@ platform::MouseButton toMouseButton(Qt::MouseButton button)
 
 } // namespace
 
-void MouseClicks::press(Control& control, Qt::MouseButton button)
+void MouseClicks::press(Control& control, const QMouseEvent& event)
 {
-    held_ |= button;
-    control.raiseMouseDown(toMouseButton(button));
-}
-
-void MouseClicks::doublePress(Qt::MouseButton button)
-{
-    held_ |= button;
-    doubled_ |= button;
+    held_ |= event.button();
+    if (event.type() == QEvent::MouseButtonDblClick)
+        doubled_ |= event.button();
+    else
+        control.raiseMouseDown(toMouseButton(event.button()));
 }
 
 void MouseClicks::release(QWidget* widget, Control& control, const QMouseEvent& event)

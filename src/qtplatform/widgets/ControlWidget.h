@@ -94,10 +94,10 @@ int borderWidth(const platform::Control& control);
 class MouseClicks {
 public:
     bool holds(Qt::MouseButton button) const { return held_.testFlag(button); }
-    void press(platform::Control& control, Qt::MouseButton button);
-    // The second press of a double-click, which the game does not handle: held, so
-    // that its release is the control's, but neither a press nor a click.
-    void doublePress(Qt::MouseButton button);
+    // A press, or the second press of a double-click, which Qt's widgets hand to
+    // mousePressEvent too. The game does not handle that one: held, so that its
+    // release is the control's, but neither a press nor a click.
+    void press(platform::Control& control, const QMouseEvent& event);
     // `widget` is the control's peer, the owner of this object.
     void release(QWidget* widget, platform::Control& control, const QMouseEvent& event);
 

@@ -136,8 +136,7 @@ protected:
         update();
     }
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override { clicks_.press(control(), event->button()); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { clicks_.doublePress(event->button()); }
+    void mousePressEvent(QMouseEvent* event) override { clicks_.press(control(), *event); }
     void mouseReleaseEvent(QMouseEvent* event) override { clicks_.release(this, control(), *event); }
 
 private:
