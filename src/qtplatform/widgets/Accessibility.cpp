@@ -126,14 +126,12 @@ public:
 
     void doAction(const QString& name) override
     {
-        Control* c = control();
-        if (!c || role() != QAccessible::Button || name != pressAction()) {
+        // A press clicks later, on the event loop: a message box that the click opens
+        // must not hold up the assistive tool's call until it is closed.
+        if (Control* c = control(); c && role() == QAccessible::Button && name == pressAction())
+            QTimer::singleShot(0, widget(), [c] { c->raiseFullClick(); });
+        else
             ContainerAccessible::doAction(name);
-            return;
-        }
-        // Later, on the event loop: a message box that the click opens must not hold
-        // up the assistive tool's call until it is closed.
-        QTimer::singleShot(0, widget(), [c] { c->raiseFullClick(); });
     }
 
 private:

@@ -55,10 +55,8 @@ protected:
     // the text; the filter sees keys only when the text has the focus of its own.
     void keyPressEvent(QKeyEvent* event) override
     {
-        if (enterPressed(event)) {
-            event->accept();
-            return;
-        }
+        if (enterPressed(event))
+            return; // a key event arrives accepted
         QComboBox::keyPressEvent(event);
         typed(event);
     }

@@ -31,10 +31,8 @@ void applyAll(QWidget* widget, const platform::Control& control);
 // What every control's widget is besides a widget: the peer of one control.
 class ControlPeerBase : public platform::ControlPeer {
 public:
-    platform::Control& control() const { return control_; }
-
-protected:
     explicit ControlPeerBase(platform::Control& control) : control_(control) {}
+    platform::Control& control() const { return control_; }
 
 private:
     platform::Control& control_;
