@@ -108,8 +108,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = ContainerAccessible::state();
-        const Control* c = control();
-        if (c && role() == QAccessible::Button) {
+        if (const Control* c = control(); c && role() == QAccessible::Button) {
             s.pressed = c->pressed();
             s.checkable = c->style().checkable;
             s.checked = c->style().checkable && c->checked();

@@ -41,7 +41,6 @@ Qt::WindowFlags flagsFor(const platform::FormStyle& style)
 
 FormWidget::FormWidget(Form& form) : QWidget(nullptr, flagsFor(form.style())), form_(&form)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
@@ -191,12 +190,10 @@ void FormWindowPeer::show()
         shownOnce_ = true;
         if (!form_.style().showInTaskbar)
             skipTaskbar(widget_);
-        if (form_.style().centered) {
-            if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect frame = widget_->frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                widget_->move(frame.topLeft());
-            }
+        if (QScreen* screen = QGuiApplication::primaryScreen(); screen && form_.style().centered) {
+            QRect frame = widget_->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            widget_->move(frame.topLeft());
         }
     }
     widget_->show();

@@ -77,10 +77,8 @@ BlockedCloseFilter::BlockedCloseFilter()
 
 bool BlockedCloseFilter::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (eventType != "xcb_generic_event_t")
-        return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE)
+    if (eventType != "xcb_generic_event_t" || (event->response_type & 0x7F) != XCB_CLIENT_MESSAGE)
         return false;
     const auto* client = static_cast<const xcb_client_message_event_t*>(message);
     if (client->format != 32 || client->type != protocolsAtom_ || client->data.data32[0] != deleteWindowAtom_)
