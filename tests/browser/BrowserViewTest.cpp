@@ -218,6 +218,21 @@ TEST_F(BrowserViewTest, webPageLoadsInTheBackgroundAndBareHostsAreReadAsHttp)
     EXPECT_EQ(server.requests(), 2);
 }
 
+TEST_F(BrowserViewTest, aWebPageOpenedAsTheLastOneCompletesLoadsToo)
+{
+    WebServer server;
+    server.serve("/one.htm", "text/html", page("One"));
+    server.serve("/two.htm", "text/html", page("Two"));
+    browser().onDownloadComplete = [&] {
+        ++form->completions;
+        if (browser().locationName() == "One")
+            browser().navigate(server.url("/two.htm"));
+    };
+    open(server.url("/one.htm"));
+    EXPECT_EQ(browser().locationName(), "Two");
+    EXPECT_EQ(form->completions, 2);
+}
+
 TEST_F(BrowserViewTest, stopEndsAWebLoadThatGetsNoAnswer)
 {
     WebServer server;

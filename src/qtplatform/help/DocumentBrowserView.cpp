@@ -1,14 +1,11 @@
 #include "DocumentBrowserView.h"
 
 #include "ErrorPage.h"
-#include "platform/Browser.h"
 #include "platform/Control.h"
 #include "platform/Form.h"
 #include "platform/RuntimeError.h"
 #include "qtplatform/Conversions.h"
-#include "qtplatform/widgets/ControlWidget.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScrollBar>
@@ -49,8 +46,8 @@ public:
             view_->navigator().stop();
     }
     bool busy() const override { return view_ && view_->navigator().isBusy(); }
-    std::string locationName() const override { return view_ ? view_->currentName() : std::string(); }
-    std::string locationUrl() const override { return view_ ? view_->currentUrl() : std::string(); }
+    std::string locationName() const override { return view_ ? toStdString(view_->currentName()) : std::string(); }
+    std::string locationUrl() const override { return view_ ? toStdString(view_->currentUrl()) : std::string(); }
 
 private:
     // Raises platform::RuntimeError when there is no page to go to; the page on
@@ -74,65 +71,40 @@ std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& 
 }
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* window)
-    : ControlWidget(control, window), control_(control),
-      navigator_(
-          *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
-          [this] {
-              if (!released_)
-                  control_.raiseDownloadComplete();
-          })
+    : ControlWidget(control, window), navigator_(
+                                          *this, [this](const RenderedPage& page, bool reload) { show(page, reload); },
+                                          [this] {
+                                              if (!released_)
+                                                  this->control().raiseDownloadComplete();
+                                          })
 {
     setOpenLinks(false);
-    setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
     // The frame and scroll bars too: the window's cross-hair is its own surface's only.
     setCursor(Qt::ArrowCursor);
     viewport()->setCursor(Qt::ArrowCursor);
-    applyAll(this, control_);
-    control_.attach(this);
-    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { followLink(link); });
-    setObjectName(toQString(control_.name()));
+    attach();
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QUrl url = link.isRelative() ? pageUrl_.resolved(link) : link;
+        if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == pageUrl_.adjusted(QUrl::RemoveFragment))
+            scrollToAnchor(url.fragment());
+        else
+            navigator_.follow(url, pageUrl_);
+    });
+    setObjectName(toQString(control.name()));
     // Its place in the tab order: before the next tab stop of the window.
-    const platform::Control* next =
-        nextInTabOrder(control_.form().controls(), control_.style().tabIndex, [](const platform::Control& other) {
-            const auto* widget = dynamic_cast<const QWidget*>(other.peer());
-            return widget && (widget->focusPolicy() & Qt::TabFocus);
-        });
-    if (next)
+    const auto takesFocus = [](const platform::Control& other) {
+        const auto* widget = dynamic_cast<const QWidget*>(other.peer());
+        return widget && (widget->focusPolicy() & Qt::TabFocus);
+    };
+    if (const platform::Control* next = nextInTabOrder(control.form().controls(), control.style().tabIndex, takesFocus))
         QWidget::setTabOrder(this, dynamic_cast<QWidget*>(next->peer()));
 }
-
-DocumentBrowserView::~DocumentBrowserView() { release(); }
-
-void DocumentBrowserView::propertyChanged(platform::Property property) { applyCommon(this, control_, property); }
 
 void DocumentBrowserView::release()
 {
     released_ = true;
     navigator_.cancel();
-}
-
-void DocumentBrowserView::followLink(const QUrl& link)
-{
-    const QUrl url = link.isRelative() ? pageUrl_.resolved(link) : link;
-    if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == pageUrl_.adjusted(QUrl::RemoveFragment)) {
-        scrollToAnchor(url.fragment());
-        return;
-    }
-    navigator_.follow(url, pageUrl_);
-}
-
-void DocumentBrowserView::backward() { navigator_.moveInHistory(-1); }
-
-void DocumentBrowserView::forward() { navigator_.moveInHistory(+1); }
-
-void DocumentBrowserView::reload() { navigator_.reload(); }
-
-std::string DocumentBrowserView::currentName() const { return toStdString(pageTitle_); }
-
-std::string DocumentBrowserView::currentUrl() const
-{
-    return toStdString(pageUrl_.isEmpty() ? pageAsked_ : pageUrl_.toString());
 }
 
 void DocumentBrowserView::show(const RenderedPage& page, bool reload)
@@ -190,7 +162,6 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
     // Every answer is a value, even for a resource that is refused: given nothing,
     // the document would read the file itself, with no limit.
     const QUrl url = name.isRelative() ? pageUrl_.resolved(name) : name;
-    const bool localPage = pageUrl_.isLocalFile();
     if (type == QTextDocument::ImageResource) {
         // All the pictures of a page, those in data: addresses among them, share one
         // budget of pixels; the document would decode a data: address by itself.
@@ -198,18 +169,16 @@ QVariant DocumentBrowserView::loadResource(int type, const QUrl& name)
             return pagePicture(PagePicture::dataOf(url), QString());
         if (url == pageUrl_ && !pageImage_.isNull())
             return pageImage_;
-        if (localPage && url.isLocalFile()) {
-            QByteArray data;
-            if (readPageFile(url.toLocalFile(), data) == platform::FileProblem::None)
-                return pagePicture(data, url.fileName());
-        }
-        return PagePicture::missing();
     }
-    if (type == QTextDocument::StyleSheetResource && localPage && url.isLocalFile()) {
-        QByteArray data;
-        if (readPageFile(url.toLocalFile(), data) == platform::FileProblem::None && !PageContent::looksBinary(data))
-            return PageContent::decodeText(data);
-    }
+    // A picture or style sheet beside a page on this computer.
+    QByteArray data;
+    const bool read = (type == QTextDocument::ImageResource || type == QTextDocument::StyleSheetResource) &&
+                      pageUrl_.isLocalFile() && url.isLocalFile() &&
+                      readPageFile(url.toLocalFile(), data) == platform::FileProblem::None;
+    if (type == QTextDocument::ImageResource)
+        return read ? pagePicture(data, url.fileName()) : PagePicture::missing();
+    if (type == QTextDocument::StyleSheetResource && read && !PageContent::looksBinary(data))
+        return PageContent::decodeText(data);
     return QString();
 }
 

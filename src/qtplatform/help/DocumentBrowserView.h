@@ -21,30 +21,26 @@ class DocumentBrowserView : public ControlWidget<QTextBrowser, platform::Browser
     Q_OBJECT
 public:
     DocumentBrowserView(platform::Browser& control, QWidget* window);
-    ~DocumentBrowserView() override;
-    void propertyChanged(platform::Property property) override;
 
     PageNavigator& navigator() { return navigator_; }
     // The title of the page on display, or its file name where it has none.
-    std::string currentName() const;
-    std::string currentUrl() const;
+    const QString& currentName() const { return pageTitle_; }
+    QString currentUrl() const { return pageUrl_.isEmpty() ? pageAsked_ : pageUrl_.toString(); }
     // From now on the view no longer reports to its control: the window is unloading.
     void release();
 
     QVariant loadResource(int type, const QUrl& name) override;
     // QTextBrowser's own history keys (Alt+Left, Alt+Right) move in this history.
-    void backward() override;
-    void forward() override;
-    void reload() override;
+    void backward() override { navigator_.moveInHistory(-1); }
+    void forward() override { navigator_.moveInHistory(+1); }
+    void reload() override { navigator_.reload(); }
 
 private:
     void show(const RenderedPage& page, bool reload);
-    void followLink(const QUrl& link);
     // The picture in `data` within what is left of the page's budget of pixels, or
     // the placeholder.
     QImage pagePicture(const QByteArray& data, const QString& fileName);
 
-    platform::Browser& control_;
     bool released_ = false;
 
     QUrl pageUrl_;

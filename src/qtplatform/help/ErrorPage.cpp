@@ -1,7 +1,5 @@
 #include "ErrorPage.h"
 
-#include "PageTarget.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -56,51 +54,53 @@ constexpr Texts texts[] = {
 
 static_assert(std::size(texts) == std::size_t(ErrorPage::Kind::Other) + 1, "one entry for each kind");
 
-QString translated(const char* text)
-{
-    return *text ? QCoreApplication::translate("DocumentBrowserView", text) : QString();
-}
-
 } // namespace
+
+QString shortened(const QString& text, qsizetype length)
+{
+    QString shown = text.left(length);
+    // Embeddings and overrides (U+202A to U+202E) and isolates (U+2066 to U+2069)
+    // would turn the text around them, in a window's title too.
+    shown.removeIf([](QChar c) {
+        return (c.unicode() >= 0x202A && c.unicode() <= 0x202E) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
+    });
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    if (text.size() > length)
+        shown += QChar(0x2026);
+    return shown;
+}
 
 RenderedPage ErrorPage::make(const QString& title, const QString& detail, const QString& asked, const QUrl& url)
 {
-    RenderedPage page;
-    page.url = url;
-    page.asked = asked;
-    page.title = title;
     const QString address =
         asked.isEmpty() ? QString() : QStringLiteral("<p><tt>%1</tt></p>").arg(asked.toHtmlEscaped());
     const QString advice = QCoreApplication::translate(
         "DocumentBrowserView", "Check the address and try again, or press Home to go back to the game instructions.");
-    page.html =
+    const QString html =
         QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>%3<p>%4</p></body></html>")
             .arg(title.toHtmlEscaped(), detail.toHtmlEscaped(), address, advice.toHtmlEscaped());
-    return page;
+    return {.url = url, .asked = asked, .title = title, .html = html};
 }
 
 RenderedPage ErrorPage::of(Kind kind, const QString& asked, const QUrl& url, const QString& argument)
 {
     const auto* entry =
         std::find_if(std::begin(texts), std::end(texts), [kind](const Texts& t) { return t.kind == kind; });
-    QString detail = translated(entry->detail);
+    QString detail = QCoreApplication::translate("DocumentBrowserView", entry->detail);
     if (detail.contains(QLatin1String("%1")))
         detail = detail.arg(shortened(argument, shownAddressLength));
-    return make(translated(entry->title), detail, asked, url);
+    return make(QCoreApplication::translate("DocumentBrowserView", entry->title), detail, asked, url);
 }
 
 RenderedPage ErrorPage::fileProblem(platform::FileProblem problem, const QString& asked, const QUrl& url)
 {
-    switch (problem) {
-    case platform::FileProblem::NotFound: return of(Kind::NotFound, asked, url);
-    case platform::FileProblem::Folder: return of(Kind::Folder, asked, url);
-    case platform::FileProblem::NotAFile: return of(Kind::NotAFile, asked, url);
-    case platform::FileProblem::Forbidden: return of(Kind::Forbidden, asked, url);
-    case platform::FileProblem::Unreadable: return of(Kind::Unreadable, asked, url);
-    case platform::FileProblem::TooLarge: return of(Kind::TooLarge, asked, url);
-    case platform::FileProblem::None: break;
-    }
-    return of(Kind::Other, asked, url);
+    // In the order of platform::FileProblem.
+    constexpr Kind kinds[] = {Kind::Other,     Kind::NotFound,   Kind::Folder,  Kind::NotAFile,
+                              Kind::Forbidden, Kind::Unreadable, Kind::TooLarge};
+    static_assert(std::size(kinds) == std::size_t(platform::FileProblem::TooLarge) + 1);
+    return of(kinds[std::size_t(problem)], asked, url);
 }
 
 } // namespace qtplatform

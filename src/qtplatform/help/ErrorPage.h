@@ -5,6 +5,12 @@
 
 namespace qtplatform {
 
+// At most `length` characters of text, control characters shown as spaces, no marks
+// that turn the direction of text, and an ellipsis where it was cut.
+QString shortened(const QString& text, qsizetype length);
+// How long an address or message may grow on an error page.
+constexpr qsizetype shownAddressLength = 300;
+
 // The error pages of the help browser: each says in a sentence or two why the page
 // asked for (`asked`, at `url`) is not shown, inside the view, never in a box.
 namespace ErrorPage {

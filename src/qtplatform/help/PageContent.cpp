@@ -3,6 +3,8 @@
 #include "ErrorPage.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -10,7 +12,6 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <QStringList>
-#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace qtplatform {
 
@@ -44,16 +46,7 @@ constexpr qint64 maxWordWork = 1000000000;
 // 490,000 characters of words took 1 s.
 constexpr int maxCharacters = 500000;
 
-bool isUtf16(const QByteArray& data) { return data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"); }
-
 bool isHtmlSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
-
-qsizetype skipSpaces(QStringView text, qsizetype at)
-{
-    while (at < text.size() && isHtmlSpace(text[at]))
-        ++at;
-    return at;
-}
 
 qint64 tableWork(const QTextFrame* frame, qint64 weight)
 {
@@ -90,15 +83,6 @@ qint64 wordWork(const QTextDocument& document)
 qint64 pixelsOf(QSize size) { return qint64(size.width()) * size.height(); }
 
 } // namespace
-
-RenderedPage RenderedPage::blank(const QUrl& url, const QString& asked)
-{
-    RenderedPage page;
-    page.url = url;
-    page.asked = asked;
-    page.html = QStringLiteral("<html><body></body></html>");
-    return page;
-}
 
 RenderedPage RenderedPage::fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
                                        const QString& asked, qreal devicePixelRatio)
@@ -155,7 +139,8 @@ PageContent::Kind PageContent::classify(const QByteArray& data, const QString& f
 
 bool PageContent::looksBinary(const QByteArray& data)
 {
-    if (isUtf16(data))
+    // A UTF-16 byte-order mark.
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
         return false;
     const QByteArray head = data.left(8192);
     qsizetype control = 0;
@@ -175,11 +160,8 @@ bool PageContent::tooComplex(const QString& html)
     // scripts and style sheets too; an end tag ("</" and the name at once) closes the
     // nearest open element of its name and is passed over where none is open. Elements
     // that hold nothing, and the ones that end an open element of their own name, are Qt's.
-    static const QStringList empty{QStringLiteral("br"), QStringLiteral("hr"), QStringLiteral("img"),
-                                   QStringLiteral("meta")};
-    static const QStringList notSelfNesting{QStringLiteral("p"),  QStringLiteral("li"), QStringLiteral("td"),
-                                            QStringLiteral("th"), QStringLiteral("tr"), QStringLiteral("dd"),
-                                            QStringLiteral("dt")};
+    static const QStringList empty = QStringLiteral("br hr img meta").split(u' ');
+    static const QStringList notSelfNesting = QStringLiteral("p li td th tr dd dt").split(u' ');
     const QStringView text(html);
     QStringList open;
     QHash<QString, int> openByName;
@@ -194,7 +176,9 @@ bool PageContent::tooComplex(const QString& html)
             at = end + 3;
             continue;
         }
-        at = skipSpaces(text, at + 1);
+        ++at;
+        while (at < text.size() && isHtmlSpace(text[at]))
+            ++at;
         const bool isEnd = at < text.size() && text[at] == u'/';
         if (isEnd)
             ++at; // "</ div>" ends nothing
@@ -210,9 +194,7 @@ bool PageContent::tooComplex(const QString& html)
             }
             continue;
         }
-        if (++elements > maxElements)
-            return true;
-        if (name == u"img" && ++pictures > maxPictures)
+        if (++elements > maxElements || (name == u"img" && ++pictures > maxPictures))
             return true;
         const bool opens =
             !empty.contains(name) && !(notSelfNesting.contains(name) && open.value(open.size() - 1) == name);
@@ -244,26 +226,35 @@ QString PageContent::decodeText(const QByteArray& data)
     return decoder.decode(data);
 }
 
+platform::FileProblem readPageFile(const QString& path, QByteArray& data)
+{
+    data.clear();
+    if (!QDir::isAbsolutePath(path) || path.contains(QChar(0)))
+        return platform::FileProblem::NotFound;
+    std::string bytes;
+    const platform::FileProblem problem =
+        platform::readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(maxPageBytes), bytes);
+    if (problem == platform::FileProblem::None)
+        data = QByteArray(bytes.data(), qsizetype(bytes.size()));
+    return problem;
+}
+
 QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qreal devicePixelRatio, qint64 maxPixels)
 {
     if (maxPixels <= 0)
         return {};
     const bool svg =
         QMimeDatabase().mimeTypeForFileNameAndData(fileName, data).inherits(QStringLiteral("image/svg+xml"));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, svg ? QByteArray("svg") : QByteArray());
+    QSize size = reader.size();
     if (!svg) {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        const QSize size = reader.size();
         if (!size.isValid() || size.width() > maxSide || size.height() > maxSide || pixelsOf(size) > maxPixels)
             return {};
         return reader.read();
     }
-    QSvgRenderer renderer(data);
-    if (!renderer.isValid())
-        return {};
-    QSize size = renderer.defaultSize();
     if (size.isEmpty())
         return {};
     const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 2.0);
@@ -277,11 +268,9 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
     }
     if (size.isEmpty())
         return {};
-    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    reader.setScaledSize((QSizeF(size) * ratio).toSize());
+    QImage image = reader.read();
     image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RegularFile.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -12,19 +14,25 @@ namespace qtplatform {
 // A page of the help browser ready to be shown: HTML, plain text or a picture of its
 // own, or an error page (ErrorPage.h) that says why the page asked for is not shown.
 struct RenderedPage {
-    QUrl url;
-    QString asked;
-    QString title;
-    QString html;
+    QUrl url{};
+    QString asked{};
+    QString title{};
+    QString html{};
     bool plainText = false;
-    QString text;
-    QImage image;
+    QString text{};
+    QImage image{};
 
-    static RenderedPage blank(const QUrl& url, const QString& asked);
     // The page the bytes make; `mimeType` is the web server's, empty for a local file.
     static RenderedPage fromContent(const QByteArray& data, const QUrl& url, const QString& mimeType,
                                     const QString& asked, qreal devicePixelRatio);
 };
+
+// No page, style sheet or picture of a page is read beyond this.
+constexpr qint64 maxPageBytes = 2 * 1024 * 1024;
+
+// Reads a page file of at most maxPageBytes by an absolute path, through the same
+// reader as the sounds: only regular files, never a device or a pipe.
+platform::FileProblem readPageFile(const QString& path, QByteArray& data);
 
 // What the bytes of a page are, and the checks made before Qt's HTML reader sees
 // them and before Qt lays the page out.

@@ -2,29 +2,134 @@
 
 #include "ErrorPage.h"
 #include "WebAccess.h"
+#include "platform/FileAddress.h"
+#include "qtplatform/QtPlatform.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
+
+#include <string>
 
 namespace qtplatform {
 
 namespace {
 
-constexpr int maxRedirects = 5;
+constexpr qsizetype maxAddressLength = 8192;
+
+PageTarget makeTarget(PageTarget::Kind kind, const QUrl& url, const QString& asked)
+{
+    return {kind, url, shortened(asked, shownAddressLength), {}, {}};
+}
+
+PageTarget problemTarget(const QString& asked, const QString& title, const QString& detail, const QUrl& url = {})
+{
+    return {PageTarget::Kind::Problem, url, shortened(asked, shownAddressLength), title, detail};
+}
+
+PageTarget malformed(const QString& asked)
+{
+    return problemTarget(asked, QCoreApplication::translate("DocumentBrowserView", "Address not valid"),
+                         QCoreApplication::translate("DocumentBrowserView", "This is not a valid address of a page."));
+}
+
+PageTarget unsupported(const QString& asked, const QString& scheme)
+{
+    return problemTarget(
+        asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+        QCoreApplication::translate("DocumentBrowserView",
+                                    "Addresses that begin with “%1:” cannot be opened here. The help "
+                                    "browser opens pages on this computer and web pages (http and https).")
+            .arg(shortened(scheme, 40)));
+}
+
+// An address already parsed, such as a followed link.
+PageTarget forUrl(const QString& asked, QUrl url)
+{
+    if (!url.isValid())
+        return malformed(asked);
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
+        if (url.host().isEmpty())
+            return malformed(asked);
+        if (url.path().isEmpty())
+            url.setPath(QStringLiteral("/"));
+        return makeTarget(PageTarget::Kind::Web, url, asked);
+    }
+    if (url.isLocalFile()) {
+        if (!url.host().isEmpty() && url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+            return problemTarget(
+                asked, QCoreApplication::translate("DocumentBrowserView", "Address not supported"),
+                QCoreApplication::translate("DocumentBrowserView",
+                                            "Pages on other computers cannot be opened by a file address."));
+        url.setHost(QString());
+        const QString path = url.toLocalFile();
+        if (path.isEmpty())
+            return malformed(asked);
+        return makeTarget(PageTarget::Kind::File, QUrl::fromLocalFile(path), asked);
+    }
+    if (scheme == QLatin1String("about") && url.path().compare(QLatin1String("blank"), Qt::CaseInsensitive) == 0)
+        return makeTarget(PageTarget::Kind::Blank, QUrl(QStringLiteral("about:blank")), QStringLiteral("about:blank"));
+    return unsupported(asked, url.scheme());
+}
 
 } // namespace
 
-PageNavigator::PageNavigator(QWidget& view, Show show, std::function<void()> ended)
-    : view_(view), show_(std::move(show)), ended_(std::move(ended))
-{}
-
-PageNavigator::~PageNavigator() { cancel(); }
-
-void PageNavigator::navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
-
-void PageNavigator::follow(const QUrl& link, const QUrl& from)
+PageTarget PageTarget::forLink(const QUrl& link, const QUrl& from)
 {
-    start(PageTarget::forLink(link, from), Commit::Push, -1);
+    PageTarget target = forUrl(link.toString(), link);
+    const QString scheme = from.scheme().toLower();
+    if (target.kind == Kind::File && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
+        return problemTarget(
+            target.asked, QCoreApplication::translate("DocumentBrowserView", "Page cannot be shown"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "A page on the web cannot open pages or files on this computer."),
+            link);
+    return target;
+}
+
+PageTarget PageTarget::resolve(const QString& address)
+{
+    if (address.size() > maxAddressLength)
+        return problemTarget(
+            address, QCoreApplication::translate("DocumentBrowserView", "Address too long"),
+            QCoreApplication::translate("DocumentBrowserView", "This address is too long to be opened."));
+    QString text = address.trimmed();
+    if (text.isEmpty())
+        return problemTarget(
+            address, QCoreApplication::translate("DocumentBrowserView", "No address"),
+            QCoreApplication::translate("DocumentBrowserView",
+                                        "Type the address of a page into the address box and press Enter."));
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return malformed(text);
+    text.replace(QLatin1Char('\\'), QLatin1Char('/'));
+
+    // Read before QUrl sees it: QUrl takes a drive ("C:") or a host and its port
+    // ("example.org:8080") for a scheme.
+    static const QRegularExpression portPattern(QStringLiteral("^[0-9]+(/.*)?$"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon == 1 && text[0].isLetter() && text[0].unicode() < 0x80)
+        return makeTarget(Kind::File, QUrl::fromLocalFile(text), text);
+    const std::string scheme = platform::schemeOf(text.toStdString());
+    if (!scheme.empty()) {
+        // "example.com:8080/..." names a host and its port.
+        const bool hostWithPort = (text.left(colon).contains(QLatin1Char('.')) || scheme == "localhost") &&
+                                  portPattern.match(text.mid(colon + 1)).hasMatch();
+        if (!hostWithPort) {
+            if (scheme == "file")
+                return forUrl(text, QUrl(text, QUrl::TolerantMode));
+            if (scheme == "http" || scheme == "https" || scheme == "about")
+                return forUrl(text, QUrl(text, QUrl::StrictMode));
+            return unsupported(text, text.left(colon));
+        }
+    }
+    if (text.startsWith(QLatin1Char('/')))
+        return makeTarget(Kind::File, QUrl::fromLocalFile(text), text);
+    // Anything else is a web address without its scheme, such as a bare host name.
+    return forUrl(text, QUrl(QStringLiteral("http://") + text, QUrl::StrictMode));
 }
 
 bool PageNavigator::moveInHistory(int step)
@@ -57,10 +162,8 @@ void PageNavigator::cancel()
 {
     ++generation_;
     pending_.reset();
-    if (deadline_)
-        deadline_->stop();
-    reply_.reset();
-    received_.clear();
+    if (web_)
+        web_->cancel();
 }
 
 void PageNavigator::start(const PageTarget& target, Commit commit, int historyIndex)
@@ -83,7 +186,10 @@ void PageNavigator::loadLocal()
 {
     const PageTarget& target = pending_->target;
     switch (target.kind) {
-    case PageTarget::Kind::Blank: finish(RenderedPage::blank(target.url, target.asked)); return;
+    case PageTarget::Kind::Blank:
+        finish(RenderedPage{
+            .url = target.url, .asked = target.asked, .html = QStringLiteral("<html><body></body></html>")});
+        return;
     case PageTarget::Kind::File: {
         QByteArray data;
         const platform::FileProblem problem = readPageFile(target.url.toLocalFile(), data);
@@ -101,93 +207,39 @@ void PageNavigator::loadLocal()
 
 void PageNavigator::fetch()
 {
-    const PageTarget& target = pending_->target;
     if (!web_) {
-        QString whyNot;
-        web_ = WebAccess::create(this, &whyNot);
-        if (!web_) {
-            finish(ErrorPage::of(ErrorPage::Kind::NoWebModule, target.asked, target.url, whyNot));
+        // Loaded once and never unloaded: the web access lives as long as its navigator.
+        static QString whyNot;
+        static WebModule* const module = WebModule::load(programDirectory(), &whyNot);
+        if (!module) {
+            finish(ErrorPage::of(ErrorPage::Kind::NoWebModule, pending_->target.asked, pending_->target.url, whyNot));
             return;
         }
-        deadline_ = new QTimer(this);
-        deadline_->setSingleShot(true);
-        connect(deadline_, &QTimer::timeout, this, [this] { abortFetch(Abort::NoAnswer); });
+        web_ = module->createWebAccess(this);
     }
-    abort_ = Abort::None;
-    WebRequest request;
-    request.url = target.url;
-    request.maxRedirects = maxRedirects;
-    request.transferTimeoutMs = timeoutMs_;
-    request.userAgent = QStringLiteral("Glimmerkin help browser");
-    WebCallbacks callbacks;
-    callbacks.metaDataChanged = [this] {
-        if (reply_ && reply_->contentLength() > maxPageBytes)
-            abortFetch(Abort::TooLarge);
-    };
-    callbacks.readyRead = [this] { readReply(); };
-    callbacks.finished = [this] { fetchEnded(); };
-    reply_ = web_->get(request, std::move(callbacks));
-    deadline_->start(timeoutMs_);
+    const quint64 generation = generation_;
+    web_->get(pending_->target.url, maxPageBytes, timeoutMs_, [this, generation](const WebAnswer& answer) {
+        if (pending_ && generation == generation_)
+            finish(webPage(answer));
+    });
 }
 
-void PageNavigator::readReply()
-{
-    if (!reply_)
-        return;
-    received_ += reply_->read(maxPageBytes + 1 - received_.size());
-    if (received_.size() > maxPageBytes)
-        abortFetch(Abort::TooLarge);
-}
-
-void PageNavigator::abortFetch(Abort why)
-{
-    if (!reply_)
-        return;
-    abort_ = why;
-    reply_->abort();
-    fetchEnded();
-}
-
-void PageNavigator::fetchEnded()
-{
-    if (!reply_ || !pending_)
-        return;
-    // Destroyed on leaving, which ends its callbacks.
-    const std::unique_ptr<WebReply> reply = std::move(reply_);
-    deadline_->stop();
-    if (abort_ == Abort::None) {
-        received_ += reply->read(maxPageBytes + 1 - received_.size());
-        if (received_.size() > maxPageBytes)
-            abort_ = Abort::TooLarge;
-    }
-    const QByteArray data = std::exchange(received_, {});
-    finish(webPage(data, *reply));
-}
-
-RenderedPage PageNavigator::webPage(const QByteArray& data, const WebReply& reply) const
+RenderedPage PageNavigator::webPage(const WebAnswer& answer) const
 {
     const QString& asked = pending_->target.asked;
     const QUrl& url = pending_->target.url;
-    switch (abort_) {
-    case Abort::TooLarge: return ErrorPage::of(ErrorPage::Kind::TooLarge, asked, url);
-    case Abort::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
-    case Abort::None: break;
+    switch (answer.failure) {
+    case WebAnswer::Failure::None: break;
+    case WebAnswer::Failure::TooLarge: return ErrorPage::of(ErrorPage::Kind::TooLarge, asked, url);
+    case WebAnswer::Failure::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
+    case WebAnswer::Failure::HostNotFound:
+        return ErrorPage::of(ErrorPage::Kind::ServerNotFound, asked, url, url.host());
+    case WebAnswer::Failure::Other: return ErrorPage::of(ErrorPage::Kind::LoadFailed, asked, url, answer.errorString);
     }
-    // An HTTP error that comes with a page of its own shows that page.
-    const WebReply::Failure failure = reply.failure();
-    if (failure != WebReply::Failure::None && !(reply.isHttpAnswer() && !data.isEmpty())) {
-        switch (failure) {
-        case WebReply::Failure::HostNotFound:
-            return ErrorPage::of(ErrorPage::Kind::ServerNotFound, asked, url, url.host());
-        case WebReply::Failure::NoAnswer: return ErrorPage::of(ErrorPage::Kind::NoAnswer, asked, url);
-        default: return ErrorPage::of(ErrorPage::Kind::LoadFailed, asked, url, reply.errorString());
-        }
-    }
-    const QUrl answered = reply.url();
-    const QString scheme = answered.scheme().toLower();
+    const QString scheme = answer.url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         return ErrorPage::of(ErrorPage::Kind::RedirectedAway, asked, url);
-    return RenderedPage::fromContent(data, answered, reply.contentType(), asked, view_.devicePixelRatioF());
+    return RenderedPage::fromContent(answer.data, answer.url, answer.contentType, asked, view_.devicePixelRatioF());
 }
 
 void PageNavigator::finish(const RenderedPage& page)

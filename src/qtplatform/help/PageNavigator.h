@@ -1,30 +1,45 @@
 #pragma once
 
-#include "PageTarget.h"
-
-#include <QByteArray>
 #include <QObject>
+#include <QString>
+#include <QUrl>
 
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
-class QTimer;
 class QWidget;
 
 namespace qtplatform {
 
 struct RenderedPage;
+struct WebAnswer;
 class WebAccess;
-class WebReply;
+
+// What an address in the help browser stands for: a page on this computer (a
+// backslash counts as a separator), a web page over http or https, the blank page,
+// or a problem that its error page explains.
+struct PageTarget {
+    enum class Kind { Blank, File, Web, Problem };
+    Kind kind = Kind::Problem;
+    QUrl url; // file: or http(s): address of the page
+    QString asked; // the address as asked for, shortened for display
+    QString problem; // for Problem: the title of its error page
+    QString detail; // for Problem: what went wrong, in a sentence
+
+    // An address as the player typed it.
+    static PageTarget resolve(const QString& address);
+    // A link followed on the page at `from`: a web page leads to no page or file on
+    // this computer.
+    static PageTarget forLink(const QUrl& link, const QUrl& from);
+};
 
 // What the help browser's control asks its view for: opening addresses and links,
 // moving in the history, reloading and stopping. Every load ends, is stopped or fails
 // with one call of `ended`; until then the navigator is busy and the view keeps
 // showing the page it had. Pages on this computer are read (only regular files, see
-// PageTarget.h); web pages are fetched in the background through the web access
+// PageContent.h); web pages are fetched in the background through the web access
 // (WebAccess.h), at most maxPageBytes of them, and given up after the timeout. What
 // cannot be opened gives an error page.
 class PageNavigator : public QObject {
@@ -33,14 +48,15 @@ public:
     // `show` puts a page on the view; `reload` tells that it is the page on display
     // loaded again.
     using Show = std::function<void(const RenderedPage& page, bool reload)>;
-    static constexpr int defaultTimeoutMs = 20000;
 
-    PageNavigator(QWidget& view, Show show, std::function<void()> ended);
-    ~PageNavigator() override;
+    PageNavigator(QWidget& view, Show show, std::function<void()> ended)
+        : view_(view), show_(std::move(show)), ended_(std::move(ended))
+    {}
+    ~PageNavigator() override { cancel(); }
 
-    void navigate(const QString& address);
+    void navigate(const QString& address) { start(PageTarget::resolve(address), Commit::Push, -1); }
     // A link on the page at `from`.
-    void follow(const QUrl& link, const QUrl& from);
+    void follow(const QUrl& link, const QUrl& from) { start(PageTarget::forLink(link, from), Commit::Push, -1); }
     // False, and nothing changes, when there is no entry `step` away.
     bool moveInHistory(int step);
     void reload();
@@ -80,15 +96,11 @@ private:
         Commit commit = Commit::Push;
         int historyIndex = -1;
     };
-    enum class Abort { None, TooLarge, NoAnswer };
 
     void start(const PageTarget& target, Commit commit, int historyIndex);
     void loadLocal();
     void fetch();
-    void readReply();
-    void abortFetch(Abort why);
-    void fetchEnded();
-    RenderedPage webPage(const QByteArray& data, const WebReply& reply) const;
+    RenderedPage webPage(const WebAnswer& answer) const;
     void finish(const RenderedPage& page);
 
     QWidget& view_;
@@ -99,11 +111,7 @@ private:
     quint64 generation_ = 0;
 
     WebAccess* web_ = nullptr; // a child, made on the first web page
-    QTimer* deadline_ = nullptr;
-    std::unique_ptr<WebReply> reply_;
-    QByteArray received_;
-    Abort abort_ = Abort::None;
-    int timeoutMs_ = defaultTimeoutMs;
+    int timeoutMs_ = 20000;
 };
 
 } // namespace qtplatform

@@ -1,7 +1,5 @@
 #include "WebAccess.h"
 
-#include "qtplatform/QtPlatform.h"
-
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QPluginLoader>
@@ -11,8 +9,7 @@ namespace qtplatform {
 WebModule* WebModule::load(const QString& directory, QString* whyNot)
 {
     auto fail = [whyNot](const QString& reason) -> WebModule* {
-        if (whyNot)
-            *whyNot = reason;
+        *whyNot = reason;
         return nullptr;
     };
     QPluginLoader loader(directory + QStringLiteral("/glimmerkin-web"));
@@ -45,19 +42,6 @@ WebModule* WebModule::load(const QString& directory, QString* whyNot)
         return fail(QCoreApplication::translate("DocumentBrowserView", "the web module %1 has no web access of its own")
                         .arg(file));
     return module;
-}
-
-WebAccess* WebAccess::create(QObject* parent, QString* whyNot)
-{
-    // Loaded once and never unloaded: the objects it makes live as long as their parents.
-    static QString failure;
-    static WebModule* const module = WebModule::load(programDirectory(), &failure);
-    if (!module) {
-        if (whyNot)
-            *whyNot = failure;
-        return nullptr;
-    }
-    return module->createWebAccess(parent);
 }
 
 } // namespace qtplatform

@@ -6,55 +6,29 @@
 #include <QUrl>
 
 #include <functional>
-#include <memory>
 
 namespace qtplatform {
 
-// A web page being fetched. Its callbacks come on the event loop of the thread that
-// asked for it; none comes after abort(), nor after the reply is destroyed, which
-// abandons the fetch.
-class WebReply {
-public:
-    enum class Failure { None, HostNotFound, NoAnswer, Other };
-
-    virtual ~WebReply() = default;
-    // Takes up to maxBytes of what has arrived.
-    virtual QByteArray read(qint64 maxBytes) = 0;
-    virtual void abort() = 0;
-    // The length the server announced, or -1.
-    virtual qint64 contentLength() const = 0;
-    virtual Failure failure() const = 0;
-    virtual QString errorString() const = 0;
-    // Whether the server answered with an HTTP status at all.
-    virtual bool isHttpAnswer() const = 0;
-    // The address answered, after redirects.
-    virtual QUrl url() const = 0;
-    virtual QString contentType() const = 0;
-};
-
-struct WebRequest {
-    QUrl url;
-    int maxRedirects = 0;
-    int transferTimeoutMs = 0;
-    QString userAgent;
-};
-
-struct WebCallbacks {
-    std::function<void()> metaDataChanged;
-    std::function<void()> readyRead;
-    std::function<void()> finished;
+// What the fetch of a web page came to. An HTTP error that comes with a page of its
+// own is that page.
+struct WebAnswer {
+    enum class Failure { None, TooLarge, NoAnswer, HostNotFound, Other };
+    Failure failure = Failure::None;
+    QByteArray data;
+    QUrl url; // the address answered, after redirects
+    QString contentType;
+    QString errorString;
 };
 
 // Fetches web pages over http and https, following redirects that are no less safe.
 class WebAccess {
 public:
     virtual ~WebAccess() = default;
-    virtual std::unique_ptr<WebReply> get(const WebRequest& request, WebCallbacks callbacks) = 0;
-
-    // A new web access owned by `parent`, from the web module beside the program,
-    // loaded on the first call. Null if the module cannot be loaded; `whyNot` then
-    // names the module and says what is wrong with it.
-    static WebAccess* create(QObject* parent, QString* whyNot);
+    // Fetches `url`, given up beyond `maxBytes` or after `timeoutMs`, and calls `done`
+    // once on the event loop of this thread. One fetch at a time: a new one abandons
+    // the one under way, whose `done` is never called, as after cancel().
+    virtual void get(const QUrl& url, qint64 maxBytes, int timeoutMs, std::function<void(const WebAnswer&)> done) = 0;
+    virtual void cancel() = 0;
 };
 
 // The web module, a Qt plugin of its own beside the program (glimmerkin-web), loaded
@@ -63,6 +37,7 @@ public:
 class WebModule {
 public:
     virtual ~WebModule() = default;
+    // A new web access owned by `parent`.
     virtual WebAccess* createWebAccess(QObject* parent) = 0;
 
     // Loads the module from `directory` and keeps it loaded. Null if there is none,
@@ -73,5 +48,5 @@ public:
 
 } // namespace qtplatform
 
-#define GLIMMERKIN_WEB_MODULE_IID "example.tallowbrook.Glimmerkin.WebModule/1"
+#define GLIMMERKIN_WEB_MODULE_IID "example.tallowbrook.Glimmerkin.WebModule/2"
 Q_DECLARE_INTERFACE(qtplatform::WebModule, GLIMMERKIN_WEB_MODULE_IID)

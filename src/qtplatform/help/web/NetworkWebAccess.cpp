@@ -7,78 +7,27 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QObject>
-#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace qtplatform {
 
 namespace {
 
-class QtWebReply : public WebReply {
-public:
-    QtWebReply(QNetworkReply* reply, WebCallbacks callbacks)
-        : reply_(reply), connections_{
-                             QObject::connect(reply, &QNetworkReply::metaDataChanged, reply,
-                                              std::move(callbacks.metaDataChanged)),
-                             QObject::connect(reply, &QNetworkReply::readyRead, reply, std::move(callbacks.readyRead)),
-                             QObject::connect(reply, &QNetworkReply::finished, reply, std::move(callbacks.finished)),
-                         }
-    {}
+constexpr int maxRedirects = 5;
 
-    ~QtWebReply() override
-    {
-        if (QNetworkReply* reply = reply_) {
-            abort();
-            reply->deleteLater();
-        }
+WebAnswer::Failure failureOf(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::NoError: return WebAnswer::Failure::None;
+    case QNetworkReply::HostNotFoundError: return WebAnswer::Failure::HostNotFound;
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: return WebAnswer::Failure::NoAnswer;
+    default: return WebAnswer::Failure::Other;
     }
-
-    QByteArray read(qint64 maxBytes) override { return reply_ ? reply_->read(maxBytes) : QByteArray(); }
-
-    void abort() override
-    {
-        for (const QMetaObject::Connection& connection : connections_)
-            QObject::disconnect(connection);
-        if (QNetworkReply* reply = reply_)
-            reply->abort();
-    }
-
-    qint64 contentLength() const override
-    {
-        const QVariant length = reply_ ? reply_->header(QNetworkRequest::ContentLengthHeader) : QVariant();
-        return length.isValid() ? length.toLongLong() : -1;
-    }
-
-    Failure failure() const override
-    {
-        if (!reply_)
-            return Failure::Other;
-        switch (reply_->error()) {
-        case QNetworkReply::NoError: return Failure::None;
-        case QNetworkReply::HostNotFoundError: return Failure::HostNotFound;
-        case QNetworkReply::TimeoutError:
-        case QNetworkReply::OperationCanceledError: return Failure::NoAnswer;
-        default: return Failure::Other;
-        }
-    }
-
-    QString errorString() const override { return reply_ ? reply_->errorString() : QString(); }
-
-    bool isHttpAnswer() const override
-    {
-        return reply_ && reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    }
-
-    QUrl url() const override { return reply_ ? reply_->url() : QUrl(); }
-
-    QString contentType() const override
-    {
-        return reply_ ? reply_->header(QNetworkRequest::ContentTypeHeader).toString() : QString();
-    }
-
-private:
-    QPointer<QNetworkReply> reply_;
-    QMetaObject::Connection connections_[3];
-};
+}
 
 class NetworkWebAccess : public QObject, public WebAccess {
     Q_OBJECT
@@ -86,19 +35,74 @@ public:
     explicit NetworkWebAccess(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this))
     {
         network_->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+        deadline_.setSingleShot(true);
+        connect(&deadline_, &QTimer::timeout, this, [this] { end(WebAnswer::Failure::NoAnswer); });
     }
 
-    std::unique_ptr<WebReply> get(const WebRequest& request, WebCallbacks callbacks) override
+    void get(const QUrl& url, qint64 maxBytes, int timeoutMs, std::function<void(const WebAnswer&)> done) override
     {
-        QNetworkRequest asked(request.url);
-        asked.setMaximumRedirectsAllowed(request.maxRedirects);
-        asked.setTransferTimeout(request.transferTimeoutMs);
-        asked.setHeader(QNetworkRequest::UserAgentHeader, request.userAgent);
-        return std::make_unique<QtWebReply>(network_->get(asked), std::move(callbacks));
+        cancel();
+        QNetworkRequest request(url);
+        request.setMaximumRedirectsAllowed(maxRedirects);
+        request.setTransferTimeout(timeoutMs);
+        request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Glimmerkin help browser"));
+        reply_ = network_->get(request);
+        maxBytes_ = maxBytes;
+        done_ = std::move(done);
+        connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+            if (reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxBytes_)
+                end(WebAnswer::Failure::TooLarge);
+        });
+        connect(reply_, &QNetworkReply::readyRead, this, [this] {
+            if (!read())
+                end(WebAnswer::Failure::TooLarge);
+        });
+        connect(reply_, &QNetworkReply::finished, this, [this] { end(WebAnswer::Failure::None); });
+        deadline_.start(timeoutMs);
+    }
+
+    void cancel() override
+    {
+        deadline_.stop();
+        done_ = nullptr;
+        data_.clear();
+        // Disconnected first: an abort reports the reply finished at once.
+        if (QNetworkReply* reply = std::exchange(reply_, nullptr)) {
+            reply->disconnect(this);
+            reply->abort();
+            reply->deleteLater();
+        }
     }
 
 private:
+    // False once more than maxBytes_ have come.
+    bool read()
+    {
+        data_ += reply_->read(maxBytes_ + 1 - data_.size());
+        return data_.size() <= maxBytes_;
+    }
+
+    // Calls back last, as the callback may start the next fetch.
+    void end(WebAnswer::Failure failure)
+    {
+        if (failure == WebAnswer::Failure::None && !read())
+            failure = WebAnswer::Failure::TooLarge;
+        const bool httpAnswer = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+        if (failure == WebAnswer::Failure::None && !(httpAnswer && !data_.isEmpty()))
+            failure = failureOf(reply_->error());
+        const WebAnswer answer{failure, std::exchange(data_, {}), reply_->url(),
+                               reply_->header(QNetworkRequest::ContentTypeHeader).toString(), reply_->errorString()};
+        const std::function<void(const WebAnswer&)> done = std::move(done_);
+        cancel();
+        done(answer);
+    }
+
     QNetworkAccessManager* network_;
+    QNetworkReply* reply_ = nullptr;
+    QTimer deadline_;
+    qint64 maxBytes_ = 0;
+    QByteArray data_;
+    std::function<void(const WebAnswer&)> done_;
 };
 
 // The module's root object, which Qt's plugin loader makes.
