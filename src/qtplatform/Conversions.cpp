@@ -44,8 +44,6 @@ QColor toQColor(platform::Color color, const QPalette& palette)
     return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
-QColor toQColor(platform::Color color) { return toQColor(color, QApplication::palette()); }
-
 QFont toQFont(const platform::Font& font)
 {
     QFont result;
@@ -106,7 +104,8 @@ QPixmap renderPicture(const platform::Picture& picture, QSize logicalSize, qreal
     image.setDevicePixelRatio(devicePixelRatio);
     pixmap = QPixmap::fromImage(image);
     if (picture.maskColor() != platform::Picture::noMask) // only opaque pixels of exactly that colour
-        pixmap.setMask(pixmap.createMaskFromColor(toQColor(picture.maskColor()), Qt::MaskInColor));
+        pixmap.setMask(
+            pixmap.createMaskFromColor(toQColor(picture.maskColor(), QApplication::palette()), Qt::MaskInColor));
     // Qt's pixmap cache holds 10 MiB unless told otherwise and refuses a larger pixmap (the
     // landscape takes 11 MiB at pixel ratio 3): it is kept at twice the largest picture,
     // so that every picture of a window stays in it.

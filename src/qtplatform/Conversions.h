@@ -22,7 +22,6 @@ float toTwips(int pixels);
 
 // 0xBBGGRR, or an entry of the system colour table taken from the palette.
 QColor toQColor(platform::Color color, const QPalette& palette);
-QColor toQColor(platform::Color color);
 
 inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string toStdString(const QString& text) { return text.toStdString(); }

@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <vector>
 
 namespace qtplatform {
 
@@ -22,14 +21,6 @@ using platform::ControlKind;
 using platform::Property;
 
 namespace {
-
-bool holdsControls(const QWidget* widget)
-{
-    for (const QObject* child : widget->children())
-        if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isWindow())
-            return true;
-    return false;
-}
 
 QAccessible::Role roleOf(const Control& control, const QWidget* widget)
 {
@@ -41,38 +32,30 @@ QAccessible::Role roleOf(const Control& control, const QWidget* widget)
     switch (control.kind()) {
     case ControlKind::CommandButton: return QAccessible::Button;
     case ControlKind::Label: return QAccessible::StaticText;
-    case ControlKind::PictureBox: return holdsControls(widget) ? QAccessible::Pane : QAccessible::Graphic;
+    case ControlKind::PictureBox: {
+        // One that holds controls is a pane of them.
+        const QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const bool holds = std::any_of(children.begin(), children.end(), [](QWidget* w) { return !w->isWindow(); });
+        return holds ? QAccessible::Pane : QAccessible::Graphic;
+    }
     default: return QAccessible::NoRole;
     }
 }
 
-// Whether assistive tools see the widget among its parent's children.
-bool exposed(const QWidget* widget)
+// The children that assistive tools see.
+QWidgetList exposedChildren(const QWidget* widget)
 {
-    if (widget->isWindow() || widget->isHidden())
-        return false;
-    const Control* control = controlOf(widget);
-    if (!control)
-        return true; // a widget of Qt's own, such as the text box, keeps its own interface
-    if (!control->visible())
-        return false;
-    switch (control->kind()) {
-    case ControlKind::CommandButton:
-    case ControlKind::Label:
-    case ControlKind::PictureBox: return roleOf(*control, widget) != QAccessible::NoRole;
-    case ControlKind::Shape: return false;
-    default: return control->style().accessibleRole != AccessibleRole::None;
-    }
-}
-
-std::vector<QWidget*> exposedChildren(const QWidget* widget)
-{
-    std::vector<QWidget*> children;
-    for (QObject* child : widget->children())
-        if (child->isWidgetType() && exposed(static_cast<QWidget*>(child)))
-            children.push_back(static_cast<QWidget*>(child));
+    QWidgetList children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    children.removeIf([](const QWidget* child) {
+        if (child->isWindow() || child->isHidden())
+            return true;
+        const Control* control = controlOf(child);
+        // A widget of Qt's own, such as the text box, keeps its own interface.
+        return control && (!control->visible() || control->kind() == ControlKind::Shape ||
+                           control->style().accessibleRole == AccessibleRole::None);
+    });
     // Read in the layout's tab order; Qt's own widgets keep their place at the end.
-    auto tabIndex = [](QWidget* w) {
+    auto tabIndex = [](const QWidget* w) {
         const Control* control = controlOf(w);
         return control ? control->style().tabIndex : 1 << 20;
     };
@@ -89,18 +72,11 @@ public:
     int childCount() const override { return static_cast<int>(exposedChildren(widget()).size()); }
     QAccessibleInterface* child(int index) const override
     {
-        const auto children = exposedChildren(widget());
-        if (index < 0 || index >= static_cast<int>(children.size()))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(children[static_cast<std::size_t>(index)]);
+        return QAccessible::queryAccessibleInterface(exposedChildren(widget()).value(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        if (!child)
-            return -1;
-        const auto children = exposedChildren(widget());
-        const auto it = std::find(children.begin(), children.end(), child->object());
-        return it == children.end() ? -1 : static_cast<int>(it - children.begin());
+        return child ? static_cast<int>(exposedChildren(widget()).indexOf(child->object())) : -1;
     }
 };
 
@@ -132,8 +108,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = ContainerAccessible::state();
-        const Control* c = control();
-        if (c && role() == QAccessible::Button) {
+        if (const Control* c = control(); c && role() == QAccessible::Button) {
             s.pressed = c->pressed();
             s.checkable = c->style().checkable;
             s.checked = c->style().checkable && c->checked();
@@ -150,17 +125,13 @@ public:
 
     void doAction(const QString& name) override
     {
-        Control* c = control();
-        if (!c || role() != QAccessible::Button || name != pressAction()) {
+        // A press clicks later, on the event loop: a message box that the click opens
+        // must not hold up the assistive tool's call until it is closed.
+        if (Control* c = control(); c && role() == QAccessible::Button && name == pressAction())
+            QTimer::singleShot(0, widget(), [c] { c->raiseFullClick(); });
+        else
             ContainerAccessible::doAction(name);
-            return;
-        }
-        // Later, on the event loop: a message box that the click opens must not hold
-        // up the assistive tool's call until it is closed.
-        QTimer::singleShot(0, widget(), [c] { c->raiseFullClick(); });
     }
-
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     Control* control() const { return controlOf(widget()); }
@@ -184,7 +155,6 @@ public:
         if (name == showMenuAction())
             static_cast<QComboBox*>(widget())->showPopup();
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object)
@@ -205,25 +175,13 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     }
 }
 
-std::function<void(QAccessibleEvent*)>& observer()
-{
-    static std::function<void(QAccessibleEvent*)> observer;
-    return observer;
-}
+std::function<void(QAccessibleEvent*)> observer;
 
 void send(QAccessibleEvent& event)
 {
-    if (observer())
-        observer()(&event);
+    if (observer)
+        observer(&event);
     QAccessible::updateAccessibility(&event);
-}
-
-void sendState(QWidget* widget, void (*mark)(QAccessible::State&))
-{
-    QAccessible::State changed;
-    mark(changed);
-    QAccessibleStateChangeEvent event(widget, changed);
-    send(event);
 }
 
 } // namespace
@@ -251,12 +209,19 @@ void accessibleChanged(QWidget* widget, const Control& control, Property propert
             send(event);
         }
         break;
-    case Property::Pressed: sendState(widget, [](QAccessible::State& s) { s.pressed = true; }); break;
-    case Property::Checked: sendState(widget, [](QAccessible::State& s) { s.checked = true; }); break;
+    case Property::Pressed:
+    case Property::Checked: {
+        QAccessible::State changed;
+        changed.pressed = property == Property::Pressed;
+        changed.checked = property == Property::Checked;
+        QAccessibleStateChangeEvent event(widget, changed);
+        send(event);
+        break;
+    }
     default: break;
     }
 }
 
-void observeAccessibleEvents(std::function<void(QAccessibleEvent*)> events) { observer() = std::move(events); }
+void observeAccessibleEvents(std::function<void(QAccessibleEvent*)> events) { observer = std::move(events); }
 
 } // namespace qtplatform

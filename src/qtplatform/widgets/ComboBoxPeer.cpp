@@ -26,7 +26,6 @@ public:
         // No completion: Enter opens exactly what was typed.
         setCompleter(nullptr);
         setInsertPolicy(QComboBox::NoInsert);
-        setCursor(Qt::ArrowCursor);
         setFocusPolicy(Qt::StrongFocus);
         reloadItems();
         lineEdit()->installEventFilter(this);
@@ -34,10 +33,7 @@ public:
         // QComboBox chooses the entry that matches the text when the text loses the
         // focus; only a choice from the list or with the arrow keys may open an address.
         disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-        connect(this, &QComboBox::activated, this, [this](int index) {
-            if (!updating_)
-                this->control().raiseChoose(index);
-        });
+        connect(this, &QComboBox::activated, this, [this](int index) { this->control().raiseChoose(index); });
         attach();
     }
 
@@ -47,11 +43,9 @@ protected:
         switch (property) {
         case Property::ListItems: reloadItems(); break;
         case Property::Text:
-            if (!updating_) {
-                updating_ = true;
+            // Not while the typed text is handed to the control: that would move the cursor.
+            if (!updating_)
                 setEditText(toQString(control().text()));
-                updating_ = false;
-            }
             break;
         default: break;
         }
@@ -61,10 +55,8 @@ protected:
     // the text; the filter sees keys only when the text has the focus of its own.
     void keyPressEvent(QKeyEvent* event) override
     {
-        if (enterPressed(event)) {
-            event->accept();
-            return;
-        }
+        if (enterPressed(event))
+            return; // a key event arrives accepted
         QComboBox::keyPressEvent(event);
         typed(event);
     }
@@ -92,15 +84,14 @@ protected:
     }
 
 private:
+    // Neither this nor setEditText emits activated or textEdited: Qt emits those for the user alone.
     void reloadItems()
     {
-        updating_ = true;
         clear();
         for (const std::string& item : control().items())
             addItem(toQString(item));
         setCurrentIndex(-1);
         setEditText(toQString(control().text()));
-        updating_ = false;
     }
     // Hands the typed text to the control.
     void syncText()

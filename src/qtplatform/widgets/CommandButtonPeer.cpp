@@ -1,4 +1,3 @@
-#include "Accessibility.h"
 #include "ControlWidget.h"
 #include "qtplatform/Conversions.h"
 
@@ -17,32 +16,19 @@ namespace {
 QPixmap embossed(const QPixmap& picture, const QPalette& palette)
 {
     const QImage source = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    QImage shape(source.size(), QImage::Format_ARGB32);
-    shape.fill(Qt::transparent);
-    for (int y = 0; y < source.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(shape.scanLine(y));
-        for (int x = 0; x < source.width(); ++x)
-            if (qAlpha(in[x]) >= 128 && qGray(in[x]) < 128)
-                out[x] = qRgb(0, 0, 0);
-    }
-    const qreal ratio = picture.devicePixelRatio();
     QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
-    {
-        QPainter p(&result);
-        auto tinted = [&](const QColor& color) {
-            QImage copy = shape;
-            QPainter t(&copy);
-            t.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            t.fillRect(copy.rect(), color);
-            return copy;
-        };
-        const int offset = qRound(ratio);
-        p.drawImage(QPoint(offset, offset), tinted(toQColor(platform::colors::Highlight3D, palette)));
-        p.drawImage(QPoint(0, 0), tinted(toQColor(platform::colors::ButtonShadow, palette)));
+    // The highlight one pixel down and right, then the shadow in place over it.
+    const int offset = qRound(picture.devicePixelRatio());
+    for (const auto& [shift, color] :
+         {std::pair(offset, platform::colors::Highlight3D), std::pair(0, platform::colors::ButtonShadow)}) {
+        const QRgb ink = qPremultiply(toQColor(color, palette).rgba());
+        for (int y = 0; y + shift < source.height(); ++y)
+            for (int x = 0; x + shift < source.width(); ++x)
+                if (const QRgb in = source.pixel(x, y); qAlpha(in) >= 128 && qGray(in) < 128)
+                    result.setPixel(x + shift, y + shift, ink);
     }
-    result.setDevicePixelRatio(ratio);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
     return QPixmap::fromImage(result);
 }
 
@@ -56,30 +42,17 @@ public:
     {
         setFocusPolicy(control.style().tabStop ? Qt::TabFocus : Qt::NoFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setCursor(Qt::ArrowCursor);
         attach();
     }
-    QSize sizeHint() const override { return size(); }
 
 protected:
-    void changed(platform::Property property) override
-    {
-        accessibleChanged(this, control(), property);
-        update();
-    }
     void paintEvent(QPaintEvent*) override;
 
     void mousePressEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton)
             control().setPressed(true);
-        clicks_.press(control(), event->button());
-    }
-    void mouseDoubleClickEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            control().setPressed(true);
-        clicks_.doublePress(event->button());
+        clicks_.press(control(), *event);
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -161,19 +134,16 @@ void CommandButtonPeer::paintEvent(QPaintEvent*)
         }
     }
 
-    // The edge, in the system's 3-D colours.
+    // The edge, in the system's 3-D colours, turns inward while pressed: each ring swaps
+    // its colours. A flat button has a one-pixel frame.
     using namespace platform::colors;
-    const QColor highlight = toQColor(Highlight3D, pal);
-    const QColor light = toQColor(Light3D, pal);
-    const QColor shadow = toQColor(ButtonShadow, pal);
-    const QColor darkShadow = toQColor(DarkShadow3D, pal);
-    if (c.style().flat) {
-        // A flat button has a one-pixel frame that turns inward while pressed.
-        drawEdgeRing(p, r, 0, down ? shadow : highlight, down ? highlight : shadow);
-    } else {
-        drawEdgeRing(p, r, 0, down ? darkShadow : highlight, down ? highlight : darkShadow);
-        drawEdgeRing(p, r, 1, down ? shadow : light, down ? light : shadow);
-    }
+    const auto ring = [&](int inset, platform::Color topLeft, platform::Color bottomRight) {
+        drawEdgeRing(p, r, inset, toQColor(down ? bottomRight : topLeft, pal),
+                     toQColor(down ? topLeft : bottomRight, pal));
+    };
+    ring(0, Highlight3D, c.style().flat ? ButtonShadow : DarkShadow3D);
+    if (!c.style().flat)
+        ring(1, Light3D, ButtonShadow);
     if (hasFocus()) {
         p.setPen(QPen(toQColor(ButtonText, pal), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);

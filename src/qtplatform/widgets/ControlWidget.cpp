@@ -12,19 +12,13 @@
 namespace qtplatform {
 
 using platform::Control;
-using platform::ControlKind;
 using platform::Property;
 
 int borderWidth(const Control& control)
 {
-    switch (control.kind()) {
-    case ControlKind::PictureBox:
-        if (!control.style().border)
-            return 0;
-        return control.style().flat ? 1 : 2;
-    case ControlKind::TextBox: return control.style().border ? 2 : 0;
-    default: return 0;
-    }
+    if (!control.style().border)
+        return 0;
+    return control.style().flat ? 1 : 2;
 }
 
 bool applyCommon(QWidget* widget, const Control& control, Property property)
@@ -41,10 +35,7 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
         widget->setGeometry(left, origin + toPixels(control.top()), width, std::max(0, toPixels(control.height())));
         return true;
     }
-    case Property::Enabled:
-        widget->setEnabled(control.enabled());
-        widget->update();
-        return true;
+    case Property::Enabled: widget->setEnabled(control.enabled()); return true; // Qt repaints it
     case Property::Visible: widget->setVisible(control.visible()); return true;
     case Property::Font: widget->setFont(toQFont(control.font())); return true;
     default: return false;
@@ -81,16 +72,13 @@ platform::MouseButton toMouseButton(Qt::MouseButton button)
 
 } // namespace
 
-void MouseClicks::press(Control& control, Qt::MouseButton button)
+void MouseClicks::press(Control& control, const QMouseEvent& event)
 {
-    held_ |= button;
-    control.raiseMouseDown(toMouseButton(button));
-}
-
-void MouseClicks::doublePress(Qt::MouseButton button)
-{
-    held_ |= button;
-    doubled_ |= button;
+    held_ |= event.button();
+    if (event.type() == QEvent::MouseButtonDblClick)
+        doubled_ |= event.button();
+    else
+        control.raiseMouseDown(toMouseButton(event.button()));
 }
 
 void MouseClicks::release(QWidget* widget, Control& control, const QMouseEvent& event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "platform/Control.h"
 #include "platform/Peers.h"
 
@@ -30,10 +31,8 @@ void applyAll(QWidget* widget, const platform::Control& control);
 // What every control's widget is besides a widget: the peer of one control.
 class ControlPeerBase : public platform::ControlPeer {
 public:
-    platform::Control& control() const { return control_; }
-
-protected:
     explicit ControlPeerBase(platform::Control& control) : control_(control) {}
+    platform::Control& control() const { return control_; }
 
 private:
     platform::Control& control_;
@@ -43,22 +42,28 @@ private:
 // (such as a combo box's text).
 platform::Control* controlOf(const QWidget* widget);
 
-// The widget of a control of kind `Model`, on the Qt widget class `QtBase`. A peer
-// sets itself up and calls attach() last; a property that is not a shared one goes
-// to changed(), which repaints unless the peer handles it. Q_OBJECT is on each
-// peer, as moc reads no templates.
+// The widget of a control of kind `Model`, on the Qt widget class `QtBase`, with the
+// arrow pointer of its own (the help window's surface has a cross-hair). A peer sets
+// itself up and calls attach() last; a property that is not a shared one is told to
+// assistive tools and goes to changed(), which repaints unless the peer handles it.
+// Q_OBJECT is on each peer, as moc reads no templates.
 template<class QtBase, class Model = platform::Control>
 class ControlWidget : public QtBase, public ControlPeerBase {
 public:
     Model& control() const { return static_cast<Model&>(ControlPeerBase::control()); }
     void propertyChanged(platform::Property property) override
     {
-        if (!applyCommon(this, control(), property))
-            changed(property);
+        if (applyCommon(this, control(), property))
+            return;
+        accessibleChanged(this, control(), property);
+        changed(property);
     }
 
 protected:
-    ControlWidget(Model& control, QWidget* parent) : QtBase(parent), ControlPeerBase(control) {}
+    ControlWidget(Model& control, QWidget* parent) : QtBase(parent), ControlPeerBase(control)
+    {
+        this->setCursor(Qt::ArrowCursor);
+    }
     void attach()
     {
         applyAll(this, control());
@@ -76,7 +81,8 @@ QWidget* newShapePeer(platform::Control& control, QWidget* parent);
 QWidget* newComboBoxPeer(platform::ComboBox& control, QWidget* parent);
 QWidget* newToolbarPeer(platform::Toolbar& control, QWidget* parent);
 
-// Width of the border that a control draws inside its own rectangle.
+// Width of the border that a picture box, the one kind that holds controls, draws
+// inside its own rectangle.
 int borderWidth(const platform::Control& control);
 
 // The mouse buttons held down on one control. A click gives the control press, click,
@@ -86,10 +92,10 @@ int borderWidth(const platform::Control& control);
 class MouseClicks {
 public:
     bool holds(Qt::MouseButton button) const { return held_.testFlag(button); }
-    void press(platform::Control& control, Qt::MouseButton button);
-    // The second press of a double-click, which the game does not handle: held, so
-    // that its release is the control's, but neither a press nor a click.
-    void doublePress(Qt::MouseButton button);
+    // A press, or the second press of a double-click, which Qt's widgets hand to
+    // mousePressEvent too. The game does not handle that one: held, so that its
+    // release is the control's, but neither a press nor a click.
+    void press(platform::Control& control, const QMouseEvent& event);
     // `widget` is the control's peer, the owner of this object.
     void release(QWidget* widget, platform::Control& control, const QMouseEvent& event);
 

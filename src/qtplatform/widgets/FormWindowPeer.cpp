@@ -37,21 +37,10 @@ Qt::WindowFlags flagsFor(const platform::FormStyle& style)
     return flags;
 }
 
-QIcon windowIcon(const platform::Picture& picture)
-{
-    QIcon icon;
-    if (picture.isNull())
-        return icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(renderPicture(picture, QSize(size, size), 1.0));
-    return icon;
-}
-
 } // namespace
 
 FormWidget::FormWidget(Form& form) : QWidget(nullptr, flagsFor(form.style())), form_(&form)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
@@ -69,15 +58,12 @@ void FormWidget::resizeEvent(QResizeEvent* event)
     if (!form_)
         return;
     form_->raiseResize();
-    // Mirrored places are measured from the right edge, which has moved: containers
-    // first, then what they contain.
-    if (isRightToLeft()) {
-        for (const bool contained : {false, true})
-            for (Control* control : form_->controls())
-                if (auto* widget = dynamic_cast<QWidget*>(control->peer());
-                    widget && (control->container() != nullptr) == contained)
-                    applyCommon(widget, *control, platform::Property::Geometry);
-    }
+    // Mirrored places are measured from the right edge, which has moved. Containers
+    // already have their new widths: the resize handler set them.
+    if (isRightToLeft())
+        for (Control* control : form_->controls())
+            if (auto* widget = dynamic_cast<QWidget*>(control->peer()))
+                applyCommon(widget, *control, platform::Property::Geometry);
 }
 
 void FormWidget::paintEvent(QPaintEvent*)
@@ -127,7 +113,10 @@ FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget
         widget_->resize(client);
     else
         widget_->setFixedSize(client);
-    widget_->setWindowIcon(windowIcon(style.icon));
+    QIcon icon; // none for no picture: an icon leaves out a null pixmap
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(renderPicture(style.icon, QSize(size, size), 1.0));
+    widget_->setWindowIcon(icon);
     if (style.crossCursor)
         widget_->setCursor(Qt::CrossCursor);
     widget_->setWindowTitle(toQString(form.caption()));
@@ -136,25 +125,9 @@ FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget
     // (their texts still read the way their language runs).
     if (!style.mirroredRightToLeft)
         widget_->setLayoutDirection(Qt::LeftToRight);
-    createControls();
-}
-
-FormWindowPeer::~FormWindowPeer()
-{
-    if (!widget_)
-        return;
-    widget_->detachForm();
-    for (Control* control : form_.controls())
-        control->detach();
-    widget_->hide();
-    widget_->deleteLater();
-    releasePictures();
-}
-
-void FormWindowPeer::createControls()
-{
+    // A widget for each control: containers first, so that contained controls find
+    // their parent widget.
     const auto widgetOf = [](const Control* control) { return dynamic_cast<QWidget*>(control->peer()); };
-    // Containers first, so that contained controls find their parent widget.
     std::vector<Control*> ordered(form_.controls().begin(), form_.controls().end());
     std::stable_partition(ordered.begin(), ordered.end(), [](Control* c) { return c->container() == nullptr; });
     for (Control* control : ordered) {
@@ -197,6 +170,18 @@ void FormWindowPeer::createControls()
         QWidget::setTabOrder(widgetOf(byTab[i - 1]), widgetOf(byTab[i]));
 }
 
+FormWindowPeer::~FormWindowPeer()
+{
+    if (!widget_)
+        return;
+    widget_->detachForm();
+    for (Control* control : form_.controls())
+        control->detach();
+    widget_->hide();
+    widget_->deleteLater();
+    releasePictures();
+}
+
 void FormWindowPeer::show()
 {
     if (!widget_)
@@ -205,13 +190,10 @@ void FormWindowPeer::show()
         shownOnce_ = true;
         if (!form_.style().showInTaskbar)
             skipTaskbar(widget_);
-        if (form_.style().centered) {
-            QScreen* screen = QGuiApplication::primaryScreen();
-            if (screen) {
-                QRect frame = widget_->frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                widget_->move(frame.topLeft());
-            }
+        if (QScreen* screen = QGuiApplication::primaryScreen(); screen && form_.style().centered) {
+            QRect frame = widget_->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            widget_->move(frame.topLeft());
         }
     }
     widget_->show();

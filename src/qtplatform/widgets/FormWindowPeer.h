@@ -47,7 +47,6 @@ public:
     QWidget* widget() const { return widget_.data(); }
 
 private:
-    void createControls();
     platform::Form& form_;
     QPointer<FormWidget> widget_;
     bool shownOnce_ = false;

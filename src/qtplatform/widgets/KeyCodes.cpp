@@ -80,13 +80,9 @@ std::optional<platform::KeyEvent> toKeyEvent(const QKeyEvent& event, ScanCodes s
         default: return std::nullopt;
         }
     }
-    std::int16_t shift = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier))
-        shift |= keys::ShiftMask;
-    if (modifiers.testFlag(Qt::ControlModifier))
-        shift |= keys::CtrlMask;
-    if (modifiers.testFlag(Qt::AltModifier))
-        shift |= keys::AltMask;
+    const auto shift = static_cast<std::int16_t>((modifiers.testFlag(Qt::ShiftModifier) ? keys::ShiftMask : 0) |
+                                                 (modifiers.testFlag(Qt::ControlModifier) ? keys::CtrlMask : 0) |
+                                                 (modifiers.testFlag(Qt::AltModifier) ? keys::AltMask : 0));
     return platform::KeyEvent{keyCode, shift, event.isAutoRepeat()};
 }
 

@@ -1,6 +1,5 @@
 #include "LabelPeer.h"
 
-#include "Accessibility.h"
 #include "ControlWidget.h"
 #include "platform/Form.h"
 #include "qtplatform/Conversions.h"
@@ -15,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace qtplatform {
 
@@ -23,23 +23,19 @@ using platform::Property;
 
 namespace {
 
-QTextOption designMetrics()
-{
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
-    // A line of a right-to-left language starts at the left of its run too, where
-    // the caption's alignment places it; it is not pushed to the run's far end.
-    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-    return option;
-}
-
-// One line of text laid out unwrapped; its cursor positions give the advances.
+// One line of text laid out unwrapped, in design metrics; its cursor positions give
+// the advances.
 struct Run {
     Run(const QString& text, const QFont& font, const QList<QTextLayout::FormatRange>& formats = {})
         : layout(text, font)
     {
-        layout.setTextOption(designMetrics());
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setUseDesignMetrics(true);
+        // A line of a right-to-left language starts at the left of its run too, where
+        // the caption's alignment places it; it is not pushed to the run's far end.
+        option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+        layout.setTextOption(option);
         layout.setFormats(formats);
         layout.beginLayout();
         line = layout.createLine();
@@ -52,16 +48,6 @@ struct Run {
     QTextLayout layout;
     QTextLine line;
 };
-
-bool hasRightToLeft(const QString& text)
-{
-    for (const QChar c : text) {
-        const QChar::Direction d = c.direction();
-        if (d == QChar::DirR || d == QChar::DirAL)
-            return true;
-    }
-    return false;
-}
 
 void breakParagraph(CaptionLayout& out, int offset, const QString& text, const QFont& font, qreal width)
 {
@@ -105,15 +91,115 @@ void breakParagraph(CaptionLayout& out, int offset, const QString& text, const Q
             break;
         }
         const QString lineText = text.mid(lineStart, contentEnd - lineStart);
-        qreal lineWidth = run.advance(lineStart, contentEnd);
         // Where directions mix, a line's logical ends are not its visual ends: it is
         // measured as a run of its own.
-        if (hasRightToLeft(lineText))
-            lineWidth = Run(lineText, font).line.naturalTextWidth();
-        out.lines.append({lineText, offset + lineStart, lineWidth});
+        const bool mixed = std::any_of(lineText.begin(), lineText.end(), [](QChar c) {
+            return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+        });
+        out.lines.append({lineText, offset + lineStart,
+                          mixed ? Run(lineText, font).line.naturalTextWidth() : run.advance(lineStart, contentEnd)});
         if (next < 0)
             return;
         lineStart = next;
+    }
+}
+
+// A caption drawn on its container's surface: wrapped to its box, aligned, with an
+// access key marked by "&" ("&&" is a literal ampersand), greyed when disabled.
+class LabelPeer : public ControlWidget<QWidget> {
+    Q_OBJECT
+public:
+    LabelPeer(platform::Control& control, QWidget* parent)
+        : ControlWidget(control, parent), accessKey_(new QShortcut(window()))
+    {
+        // A caption cannot take the focus: its access key moves the focus to the next
+        // control in tab order.
+        accessKey_->setKey(QKeySequence::mnemonic(toQString(control.caption())));
+        connect(accessKey_, &QShortcut::activated, this, [this] {
+            const auto takesFocus = [this](const platform::Control& other) {
+                return &other != &this->control() && other.style().tabStop &&
+                       other.kind() != platform::ControlKind::Label && other.kind() != platform::ControlKind::Shape &&
+                       dynamic_cast<const QWidget*>(other.peer());
+            };
+            if (platform::Control* next =
+                    nextInTabOrder(this->control().form().controls(), this->control().style().tabIndex, takesFocus))
+                dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
+        });
+        attach();
+    }
+
+protected:
+    void changed(Property property) override
+    {
+        if (property == Property::Caption)
+            accessKey_->setKey(QKeySequence::mnemonic(toQString(control().caption())));
+        update();
+    }
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { clicks_.press(control(), *event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { clicks_.release(this, control(), *event); }
+
+private:
+    CaptionLayout layout_; // for the caption, font and width in layoutKey_
+    std::tuple<QString, QFont, int> layoutKey_{QString(), QFont(), -1};
+    QShortcut* accessKey_;
+    MouseClicks clicks_;
+};
+
+void LabelPeer::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPalette& pal = palette();
+    if (!control().style().transparent)
+        p.fillRect(rect(), toQColor(control().backColor(), pal));
+
+    // Laid out again only when the caption, the font or the width has changed.
+    if (auto key = std::make_tuple(toQString(control().caption()), font(), width()); key != layoutKey_) {
+        layout_ = layoutCaption(std::get<QString>(key), font(), width());
+        layoutKey_ = std::move(key);
+    }
+    const CaptionLayout& caption = layout_;
+    const QFontMetricsF metrics(font());
+    // A window that runs right to left starts its lines at the right.
+    Alignment alignment = control().style().alignment;
+    if (isRightToLeft() && alignment != Alignment::Center)
+        alignment = alignment == Alignment::Left ? Alignment::Right : Alignment::Left;
+    QTextCharFormat underline;
+    underline.setFontUnderline(true);
+    auto drawLines = [&](const QColor& color, int shift) {
+        p.setPen(color);
+        for (int i = 0; i < caption.lines.size(); ++i) {
+            const CaptionLayout::Line& line = caption.lines[i];
+            if (line.text.isEmpty())
+                continue;
+            const int key = caption.accessKey - line.start;
+            const bool hasKey = key >= 0 && key < line.text.size();
+            // Letters that join (Arabic) are shaped as one run, so a right-to-left
+            // line gets its access key's underline drawn under it afterwards.
+            const bool joined = line.text.isRightToLeft();
+            const Run run(line.text, font(),
+                          hasKey && !joined ? QList<QTextLayout::FormatRange>{{key, 1, underline}}
+                                            : QList<QTextLayout::FormatRange>{});
+            const qreal space = width() - line.width;
+            const qreal x =
+                alignment == Alignment::Left ? 0 : std::floor(alignment == Alignment::Right ? space : space / 2);
+            // Whole-pixel baselines keep the letters crisp.
+            const qreal baseline = std::round(i * caption.lineHeight + metrics.ascent());
+            run.layout.draw(&p, QPointF(x + shift, baseline - run.line.ascent() + shift));
+            if (hasKey && joined) {
+                const qreal y = baseline + metrics.underlinePos() + shift;
+                const qreal from = std::min(run.x(key), run.x(key + 1));
+                const qreal to = std::max(run.x(key), run.x(key + 1));
+                p.fillRect(QRectF(x + shift + from, y, to - from, std::max<qreal>(1, metrics.lineWidth())), color);
+            }
+        }
+    };
+    if (isEnabled()) {
+        drawLines(toQColor(control().foreColor(), pal), 0);
+    } else {
+        // The classic greyed caption: engraved in the 3-D highlight and shadow colours.
+        drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
+        drawLines(toQColor(platform::colors::ButtonShadow, pal), 0);
     }
 }
 
@@ -130,149 +216,13 @@ CaptionLayout layoutCaption(const QString& caption, const QFont& font, qreal wid
     out.lineHeight = QFontMetrics(font).height();
     // Explicit line breaks start a new paragraph.
     int start = 0;
-    for (;;) {
-        int end = static_cast<int>(out.plainText.indexOf(QLatin1Char('\n'), start));
-        const int stop = end < 0 ? static_cast<int>(out.plainText.size()) : end;
-        int textEnd = stop;
-        if (textEnd > start && out.plainText[textEnd - 1] == QLatin1Char('\r'))
-            --textEnd;
-        breakParagraph(out, start, out.plainText.mid(start, textEnd - start), font, width);
-        if (end < 0)
-            break;
-        start = end + 1;
+    for (const QString& paragraph : out.plainText.split(QLatin1Char('\n'))) {
+        breakParagraph(out, start, paragraph.endsWith(QLatin1Char('\r')) ? paragraph.chopped(1) : paragraph, font,
+                       width);
+        start += static_cast<int>(paragraph.size()) + 1;
     }
     return out;
 }
-
-namespace {
-
-// A caption drawn on its container's surface: wrapped to its box, aligned, with an
-// access key marked by "&" ("&&" is a literal ampersand), greyed when disabled.
-class LabelPeer : public ControlWidget<QWidget> {
-    Q_OBJECT
-public:
-    LabelPeer(platform::Control& control, QWidget* parent) : ControlWidget(control, parent)
-    {
-        setCursor(Qt::ArrowCursor);
-        updateAccessKey();
-        attach();
-    }
-
-protected:
-    void changed(Property property) override
-    {
-        accessibleChanged(this, control(), property);
-        if (property == Property::Caption)
-            updateAccessKey();
-        update();
-    }
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override { clicks_.press(control(), event->button()); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { clicks_.doublePress(event->button()); }
-    void mouseReleaseEvent(QMouseEvent* event) override { clicks_.release(this, control(), *event); }
-
-private:
-    // A caption cannot take the focus: its access key moves the focus to the next
-    // control in tab order.
-    void updateAccessKey()
-    {
-        delete shortcut_;
-        shortcut_ = nullptr;
-        const QKeySequence key = QKeySequence::mnemonic(toQString(control().caption()));
-        if (key.isEmpty())
-            return;
-        shortcut_ = new QShortcut(key, window());
-        connect(shortcut_, &QShortcut::activated, this, [this] {
-            const auto takesFocus = [this](const platform::Control& other) {
-                return &other != &control() && other.style().tabStop && other.kind() != platform::ControlKind::Label &&
-                       other.kind() != platform::ControlKind::Shape && dynamic_cast<const QWidget*>(other.peer());
-            };
-            if (platform::Control* next =
-                    nextInTabOrder(control().form().controls(), control().style().tabIndex, takesFocus))
-                dynamic_cast<QWidget*>(next->peer())->setFocus(Qt::ShortcutFocusReason);
-        });
-    }
-    const CaptionLayout& currentLayout()
-    {
-        const QString caption = toQString(control().caption());
-        if (caption != layoutCaption_ || font() != layoutFont_ || width() != layoutWidth_) {
-            layout_ = layoutCaption(caption, font(), width());
-            layoutCaption_ = caption;
-            layoutFont_ = font();
-            layoutWidth_ = width();
-        }
-        return layout_;
-    }
-
-    CaptionLayout layout_; // for layoutCaption_, layoutFont_ and layoutWidth_
-    QString layoutCaption_;
-    QFont layoutFont_;
-    int layoutWidth_ = -1;
-    QShortcut* shortcut_ = nullptr;
-    MouseClicks clicks_;
-};
-
-void LabelPeer::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    const QPalette& pal = palette();
-    if (!control().style().transparent)
-        p.fillRect(rect(), toQColor(control().backColor(), pal));
-
-    const QFont f = font();
-    const CaptionLayout& caption = currentLayout();
-    const qreal ascent = QFontMetricsF(f).ascent();
-    // A window that runs right to left starts its lines at the right.
-    Alignment alignment = control().style().alignment;
-    if (isRightToLeft() && alignment != Alignment::Center)
-        alignment = alignment == Alignment::Left ? Alignment::Right : Alignment::Left;
-    auto drawLines = [&](const QColor& color, int shift) {
-        p.setPen(color);
-        int top = 0;
-        for (const CaptionLayout::Line& line : caption.lines) {
-            if (!line.text.isEmpty()) {
-                QList<QTextLayout::FormatRange> formats;
-                const int key = caption.accessKey - line.start;
-                const bool hasKey = key >= 0 && key < line.text.size();
-                // Letters that join (Arabic) are shaped as one run, so a right-to-left
-                // line gets its access key's underline drawn under it afterwards.
-                const bool joined = line.text.isRightToLeft();
-                if (hasKey && !joined) {
-                    QTextCharFormat underline;
-                    underline.setFontUnderline(true);
-                    formats.append({key, 1, underline});
-                }
-                const Run run(line.text, f, formats);
-                qreal x = 0;
-                switch (alignment) {
-                case Alignment::Left: break;
-                case Alignment::Right: x = std::floor(width() - line.width); break;
-                case Alignment::Center: x = std::floor((width() - line.width) / 2); break;
-                }
-                // Whole-pixel baselines keep the letters crisp.
-                const qreal baseline = std::round(top + ascent);
-                run.layout.draw(&p, QPointF(x + shift, baseline - run.line.ascent() + shift));
-                if (hasKey && joined) {
-                    const QFontMetricsF metrics(f);
-                    const qreal y = baseline + metrics.underlinePos() + shift;
-                    const qreal from = std::min(run.x(key), run.x(key + 1));
-                    const qreal to = std::max(run.x(key), run.x(key + 1));
-                    p.fillRect(QRectF(x + shift + from, y, to - from, std::max<qreal>(1, metrics.lineWidth())), color);
-                }
-            }
-            top += caption.lineHeight;
-        }
-    };
-    if (isEnabled()) {
-        drawLines(toQColor(control().foreColor(), pal), 0);
-    } else {
-        // The classic greyed caption: engraved in the 3-D highlight and shadow colours.
-        drawLines(toQColor(platform::colors::Highlight3D, pal), 1);
-        drawLines(toQColor(platform::colors::ButtonShadow, pal), 0);
-    }
-}
-
-} // namespace
 
 QWidget* newLabelPeer(platform::Control& control, QWidget* parent) { return new LabelPeer(control, parent); }
 

@@ -15,7 +15,6 @@ public:
     PictureBoxPeer(platform::Control& control, QWidget* parent) : ControlWidget(control, parent)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setCursor(Qt::ArrowCursor); // its own pointer, not its window's
         attach();
     }
 
@@ -26,8 +25,7 @@ protected:
         const QPalette& pal = palette();
         const int border = borderWidth(control());
         p.fillRect(rect(), toQColor(control().backColor(), pal));
-        if (!control().picture().isNull())
-            p.drawPixmap(QPointF(border, border), renderPicture(control().picture(), devicePixelRatioF()));
+        p.drawPixmap(QPointF(border, border), renderPicture(control().picture(), devicePixelRatioF()));
         if (border == 1) {
             drawEdgeRing(p, rect(), 0, pal.color(QPalette::WindowText), pal.color(QPalette::WindowText));
         } else if (border == 2) {

@@ -25,8 +25,6 @@ public:
         case Alignment::Right: setAlignment(Qt::AlignRight | Qt::AlignTop); break;
         case Alignment::Center: setAlignment(Qt::AlignHCenter | Qt::AlignTop); break;
         }
-        if (!control.style().border)
-            setTextMargins(0, 0, 0, 0);
         applyColors();
         setText(toQString(control.text()));
         connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {

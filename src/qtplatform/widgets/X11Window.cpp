@@ -77,27 +77,19 @@ BlockedCloseFilter::BlockedCloseFilter()
 
 bool BlockedCloseFilter::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (eventType != "xcb_generic_event_t")
-        return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE)
+    if (eventType != "xcb_generic_event_t" || (event->response_type & 0x7F) != XCB_CLIENT_MESSAGE)
         return false;
     const auto* client = static_cast<const xcb_client_message_event_t*>(message);
     if (client->format != 32 || client->type != protocolsAtom_ || client->data.data32[0] != deleteWindowAtom_)
         return false;
     QWindow* modal = QGuiApplication::modalWindow();
-    if (!modal)
+    auto* form = qobject_cast<FormWidget*>(QWidget::find(client->window));
+    if (!modal || !form || !form->windowHandle() || form->windowHandle() == modal)
         return false;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* form = qobject_cast<FormWidget*>(widget);
-        if (!form || !form->windowHandle() || form->windowHandle() == modal ||
-            static_cast<xcb_window_t>(form->internalWinId()) != client->window)
-            continue;
-        // QWidget::close() goes past the modal check that dropped the request.
-        form->close();
-        return true;
-    }
-    return false;
+    // QWidget::close() goes past the modal check that dropped the request.
+    form->close();
+    return true;
 }
 
 } // namespace qtplatform
