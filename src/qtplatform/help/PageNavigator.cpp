@@ -152,10 +152,7 @@ void PageNavigator::load()
 {
     const PageTarget& target = pending_->target;
     switch (target.kind) {
-    case PageTarget::Kind::Blank:
-        finish(RenderedPage{
-            .url = target.url, .asked = target.asked, .html = QStringLiteral("<html><body></body></html>")});
-        return;
+    case PageTarget::Kind::Blank: finish(RenderedPage{.url = target.url, .asked = target.asked}); return;
     case PageTarget::Kind::File: {
         QByteArray data;
         const platform::FileProblem problem = readPageFile(target.url.toLocalFile(), data);
