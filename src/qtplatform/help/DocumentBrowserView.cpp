@@ -17,15 +17,19 @@ namespace {
 
 constexpr qsizetype maxTitleLength = 200;
 
-// The control's peer, which the control owns; the view is the window's child and may
-// go first.
+// The control's peer, which the control owns and which reports to it the end of each
+// load; the view is the window's child and may go first.
 class DocumentBrowserPeer : public platform::BrowserPeer {
 public:
-    explicit DocumentBrowserPeer(DocumentBrowserView* view) : view_(view) {}
+    DocumentBrowserPeer(platform::Browser& control, DocumentBrowserView* view)
+        : view_(view), ended_(QObject::connect(&view->navigator(), &PageNavigator::ended,
+                                               [&control] { control.raiseDownloadComplete(); }))
+    {}
     ~DocumentBrowserPeer() override
     {
+        QObject::disconnect(ended_);
         if (view_)
-            view_->release();
+            view_->navigator().cancel();
     }
     void navigate(const std::string& address) override
     {
@@ -60,20 +64,20 @@ private:
     }
 
     QPointer<DocumentBrowserView> view_;
+    QMetaObject::Connection ended_;
 };
 
 } // namespace
 
 std::unique_ptr<platform::BrowserPeer> createDocumentBrowser(platform::Browser& control, QWidget& window)
 {
-    return std::make_unique<DocumentBrowserPeer>(new DocumentBrowserView(control, &window));
+    return std::make_unique<DocumentBrowserPeer>(control, new DocumentBrowserView(control, &window));
 }
 
 DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* window)
     : ControlWidget(control, window), navigator_(*this)
 {
     connect(&navigator_, &PageNavigator::pageReady, this, &DocumentBrowserView::show);
-    connect(&navigator_, &PageNavigator::ended, this, [this] { this->control().raiseDownloadComplete(); });
     setOpenLinks(false);
     // The frame and scroll bars too: the window's cross-hair is its own surface's only.
     setCursor(Qt::ArrowCursor);
@@ -94,12 +98,6 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
     };
     if (const platform::Control* next = nextInTabOrder(control.form().controls(), control.style().tabIndex, takesFocus))
         QWidget::setTabOrder(this, dynamic_cast<QWidget*>(next->peer()));
-}
-
-void DocumentBrowserView::release()
-{
-    navigator_.cancel();
-    disconnect(&navigator_, &PageNavigator::ended, this, nullptr);
 }
 
 void DocumentBrowserView::show(const RenderedPage& page, bool reload)

@@ -24,8 +24,6 @@ public:
     // The title of the page on display, or its file name where it has none.
     const QString& currentName() const { return pageTitle_; }
     QString currentUrl() const { return pageUrl_.isEmpty() ? pageAsked_ : pageUrl_.toString(); }
-    // From now on the view no longer reports to its control: the window is unloading.
-    void release();
 
     QVariant loadResource(int type, const QUrl& name) override;
     // QTextBrowser's own history keys (Alt+Left, Alt+Right) move in this history.
