@@ -79,8 +79,7 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
 {
     connect(&navigator_, &PageNavigator::pageReady, this, &DocumentBrowserView::show);
     setOpenLinks(false);
-    // The frame and scroll bars too: the window's cross-hair is its own surface's only.
-    setCursor(Qt::ArrowCursor);
+    // The page too, as the frame and scroll bars: the window's cross-hair is its own surface's only.
     viewport()->setCursor(Qt::ArrowCursor);
     attach();
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
