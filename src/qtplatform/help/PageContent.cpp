@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -242,16 +243,20 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
         return {};
     const bool svg =
         QMimeDatabase().mimeTypeForFileNameAndData(fileName, data).inherits(QStringLiteral("image/svg+xml"));
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, svg ? QByteArray("svg") : QByteArray());
-    QSize size = reader.size();
     if (!svg) {
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
         if (!size.isValid() || size.width() > maxSide || size.height() > maxSide || pixelsOf(size) > maxPixels)
             return {};
         return reader.read();
     }
+    // Drawn with the SVG library the program links: Qt's SVG image plugin is a package
+    // of its own on Debian 13.
+    QSvgRenderer renderer(data);
+    QSize size = renderer.isValid() ? renderer.defaultSize() : QSize();
     if (size.isEmpty())
         return {};
     const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 2.0);
@@ -265,9 +270,12 @@ QImage PagePicture::decode(const QByteArray& data, const QString& fileName, qrea
     }
     if (size.isEmpty())
         return {};
-    reader.setScaledSize((QSizeF(size) * ratio).toSize());
-    QImage image = reader.read();
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
     return image;
 }
 
