@@ -89,7 +89,6 @@ DocumentBrowserView::DocumentBrowserView(platform::Browser& control, QWidget* wi
         else
             navigator_.follow(url, pageUrl_);
     });
-    setObjectName(toQString(control.name()));
     // Its place in the tab order: before the next tab stop of the window.
     const auto takesFocus = [](const platform::Control& other) {
         const auto* widget = dynamic_cast<const QWidget*>(other.peer());

@@ -44,6 +44,8 @@ bool applyCommon(QWidget* widget, const Control& control, Property property)
 
 void applyAll(QWidget* widget, const Control& control)
 {
+    widget->setObjectName(
+        toQString(control.index() >= 0 ? control.name() + "_" + std::to_string(control.index()) : control.name()));
     for (const Property property : {Property::Geometry, Property::Enabled, Property::Font, Property::Visible})
         applyCommon(widget, control, property);
     // Only where there is a name: setting one makes Qt build the widget's interface.

@@ -25,7 +25,8 @@ namespace qtplatform {
 // visible, font. Returns true if the property was one of those.
 bool applyCommon(QWidget* widget, const platform::Control& control, platform::Property property);
 
-// Sets every shared property at once, when the widget is created.
+// Names the widget after its control ("cmdLight_2" for one of an array) and sets every
+// shared property at once, when the widget is created.
 void applyAll(QWidget* widget, const platform::Control& control);
 
 // What every control's widget is besides a widget: the peer of one control.

@@ -134,22 +134,18 @@ FormWindowPeer::FormWindowPeer(Form& form) : form_(form), widget_(new FormWidget
         QWidget* parent = control->container() ? widgetOf(control->container()) : widget_.data();
         if (!parent)
             continue;
-        QWidget* w = nullptr;
         switch (control->kind()) {
-        case ControlKind::CommandButton: w = newCommandButtonPeer(*control, parent); break;
-        case ControlKind::Label: w = newLabelPeer(*control, parent); break;
-        case ControlKind::TextBox: w = newTextBoxPeer(*control, parent); break;
-        case ControlKind::PictureBox: w = newPictureBoxPeer(*control, parent); break;
-        case ControlKind::Shape: w = newShapePeer(*control, parent); break;
-        case ControlKind::ComboBox: w = newComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
-        case ControlKind::Toolbar: w = newToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
+        case ControlKind::CommandButton: newCommandButtonPeer(*control, parent); break;
+        case ControlKind::Label: newLabelPeer(*control, parent); break;
+        case ControlKind::TextBox: newTextBoxPeer(*control, parent); break;
+        case ControlKind::PictureBox: newPictureBoxPeer(*control, parent); break;
+        case ControlKind::Shape: newShapePeer(*control, parent); break;
+        case ControlKind::ComboBox: newComboBoxPeer(static_cast<platform::ComboBox&>(*control), parent); break;
+        case ControlKind::Toolbar: newToolbarPeer(static_cast<platform::Toolbar&>(*control), parent); break;
         case ControlKind::Browser:
         case ControlKind::Timer:
         case ControlKind::ImageList: break; // no widget of their own here; see help/DocumentBrowserView.h
         }
-        if (w)
-            w->setObjectName(toQString(control->index() >= 0 ? control->name() + "_" + std::to_string(control->index())
-                                                             : control->name()));
     }
     // Stacking: within each parent, windowed controls above windowless ones (captions
     // and shapes, drawn on their container's surface), and the lowest z-order on top.
